@@ -1,0 +1,63 @@
+// The computer's starting square: a random square of the central zone of the board, then the
+// best square one move away from it.
+#include "ordinateur.h"
+
+#include "game/jeu.h"
+
+#include <cmath>
+
+namespace tessor {
+
+namespace {
+// The central zone of one dimension: its first index and its number of squares.
+struct Zone {
+    int debut;
+    int etendue;
+};
+
+Zone zone(int taille) {
+    return {3 * taille / 10 + 3, 60 * taille / 100};
+}
+
+bool zone_a_case_libre(Zone colonnes, Zone lignes, const Tableau& tableau) {
+    for (int x = colonnes.debut; x < colonnes.debut + colonnes.etendue; ++x) {
+        for (int y = lignes.debut; y < lignes.debut + lignes.etendue; ++y) {
+            if (tableau.libre(x, y)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int16 tire(Zone z, float r) {
+    return static_cast<int16>(z.debut +
+                              static_cast<int>(std::floor(static_cast<float>(z.etendue) * r)));
+}
+} // namespace
+
+// On a 3 x 3 board the zone is the single corner square (3, 3); when the other pawn already
+// stands there no square of the zone can ever be drawn. The computer then starts from a random
+// free square of the whole board instead, so the placement always ends.
+void Ordinateur::place_pion_ordi(Case& position, int16 maxtaille, Tableau& tableau) {
+    const Zone colonnes = zone(regles_.largeur);
+    const Zone lignes = zone(regles_.hauteur);
+    Case c;
+    if (zone_a_case_libre(colonnes, lignes, tableau)) {
+        do {
+            reensemence_horloge(plateforme_);
+            const float r1 = plateforme_.aleatoire();
+            const float r2 = plateforme_.aleatoire();
+            c = {tire(colonnes, r1), tire(lignes, r2)};
+        } while (!tableau.libre(c));
+    } else {
+        tirage_case_libre(regles_, plateforme_, c, tableau);
+    }
+    TableauDep tableau_dep;
+    regles_.calcul_tab_dep(c.x, c.y, tableau_dep, maxtaille, tableau);
+    tableau[c] = VRAI;
+    choix_dep2(c.x, c.y, tableau_dep);
+    position = c;
+}
+
+} // namespace tessor

@@ -1,0 +1,118 @@
+#include "regles.h"
+
+#include <cstdlib>
+
+namespace tessor {
+
+Decalages Regles::decalages() const {
+    if (cavalier) {
+        return {DEP_CAVALIER.data(), DEP_CAVALIER.data() + DEP_CAVALIER.size()};
+    }
+    return {DEP_ROI.data(), DEP_ROI.data() + DEP_ROI.size()};
+}
+
+// King: within n squares in both directions (distance 0 included). Knight: one jump for n = 1;
+// for any other n, the sum of two jumps, which includes the start square itself.
+bool Regles::portee(int x, int y, Case position, int n) const {
+    const int dx = x - position.x;
+    const int dy = y - position.y;
+    if (!cavalier) {
+        return std::abs(dy) <= n && std::abs(dx) <= n;
+    }
+    for (Decalage o1 : DEP_CAVALIER) {
+        if (n == 1) {
+            if (o1.i == dx && o1.j == dy) {
+                return true;
+            }
+            continue;
+        }
+        for (Decalage o2 : DEP_CAVALIER) {
+            if (o1.i + o2.i == dx && o1.j + o2.j == dy) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool Regles::dep_valide(Case cible, Case position, const Tableau& tableau) const {
+    return portee(cible.x, cible.y, position, 1) && tableau.libre(cible);
+}
+
+bool Regles::est_bloque(Case position, const Tableau& tableau) const {
+    bool bloque = true;
+    for (Decalage d : decalages()) {
+        if (tableau.libre(decale(position, d))) {
+            bloque = false;
+        }
+    }
+    return bloque;
+}
+
+int16 Regles::compte_case_dep(int x, int y, const Tableau& tableau) const {
+    int16 n = 0;
+    for (Decalage d : decalages()) {
+        if (tableau.libre(x + d.i, y + d.j)) {
+            ++n;
+        }
+    }
+    return n;
+}
+
+float Regles::compte_case_dep2(int x, int y, const TableReelle& tableau_dep,
+                               const Tableau& tableau) const {
+    float somme = 0.0f;
+    for (Decalage d : decalages()) {
+        if (tableau.libre(x + d.i, y + d.j)) {
+            somme += tableau_dep(x + d.i, y + d.j);
+        }
+    }
+    return somme;
+}
+
+// One propagation pass over the playing area, columns outer and rows inner.
+void Regles::rempli_tableau(TableReelle& tableau_dep1, const TableReelle& tableau_dep2,
+                            const Tableau& tableau) const {
+    for (int x = 3; x <= largeur + 2; ++x) {
+        for (int y = 3; y <= hauteur + 2; ++y) {
+            tableau_dep1(x, y) =
+                tableau.libre(x, y) ? compte_case_dep2(x, y, tableau_dep2, tableau) : 0.0f;
+        }
+    }
+}
+
+void Regles::gere_tableau(TableReelle& tableau_avant, int maxtaille, const Tableau& tableau) const {
+    TableReelle local;
+    for (int passe = 0; passe < maxtaille; ++passe) {
+        rempli_tableau(local, tableau_avant, tableau);
+        tableau_avant = local;
+    }
+}
+
+void Regles::calcul_tab_dep(int x, int y, TableauDep& tableau_dep, int maxtaille,
+                            Tableau& tableau) const {
+    // A knight may come back to the square it leaves, so that square takes part meanwhile.
+    if (cavalier) {
+        tableau(x, y) = VRAI;
+    }
+    TableReelle t;
+    for (int sx = 3; sx <= largeur + 2; ++sx) {
+        for (int sy = 3; sy <= hauteur + 2; ++sy) {
+            t(sx, sy) =
+                tableau.libre(sx, sy) ? static_cast<float>(compte_case_dep(sx, sy, tableau)) : 0.0f;
+        }
+    }
+    gere_tableau(t, maxtaille, tableau);
+    tableau_dep = TableauDep{};
+    for (Decalage d : decalages()) {
+        const int cx = x + d.i;
+        const int cy = y + d.j;
+        tableau_dep(d.i, d.j) = tableau.libre(cx, cy) ? t(cx, cy) : 0.0f;
+    }
+    tableau_dep(0, 0) = 0.0f;
+    if (cavalier) {
+        tableau(x, y) = FAUX;
+    }
+}
+
+} // namespace tessor

@@ -1,0 +1,70 @@
+// Basic value types shared by the rules, the computer player and the window model.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace tessor {
+
+using int16 = std::int16_t;
+
+// Flags are 16-bit integers: True is -1 (all bits set), False is 0, and any non-zero value
+// reads as set. The board's "free" value is the flag True.
+constexpr int16 VRAI = -1;
+constexpr int16 FAUX = 0;
+
+// A square: column x and row y as indexes of the board array. Playable squares run from (3, 3)
+// to (largeur + 2, hauteur + 2).
+struct Case {
+    int16 x = 0;
+    int16 y = 0;
+    friend bool operator==(Case a, Case b) { return a.x == b.x && a.y == b.y; }
+    friend bool operator!=(Case a, Case b) { return !(a == b); }
+};
+
+constexpr int TAILLE_TABLEAU = 25;
+
+constexpr int NB_CELLULES = TAILLE_TABLEAU * TAILLE_TABLEAU;
+
+// Index of cell (x, y) in the flat storage of a 25 x 25 table; columns are the outer dimension.
+constexpr int indice(int x, int y) {
+    return x * TAILLE_TABLEAU + y;
+}
+
+// The board: 25 x 25 cells addressed (x, y); -1 free, 0 not free (margin, wall or pawn).
+struct Tableau {
+    std::array<int16, NB_CELLULES> cellules{};
+    int16& operator()(int x, int y) { return cellules[indice(x, y)]; }
+    int16 operator()(int x, int y) const { return cellules[indice(x, y)]; }
+    int16& operator[](Case c) { return (*this)(c.x, c.y); }
+    int16 operator[](Case c) const { return (*this)(c.x, c.y); }
+    bool libre(int x, int y) const { return (*this)(x, y) != 0; }
+    bool libre(Case c) const { return libre(c.x, c.y); }
+    friend bool operator==(const Tableau& a, const Tableau& b) { return a.cellules == b.cellules; }
+};
+
+// A 25 x 25 single-precision work table addressed like the board.
+struct TableReelle {
+    std::array<float, NB_CELLULES> cellules{};
+    float& operator()(int x, int y) { return cellules[indice(x, y)]; }
+    float operator()(int x, int y) const { return cellules[indice(x, y)]; }
+};
+
+// The 5 x 5 evaluation table of a pawn's moves, addressed by move offset -2 .. 2.
+struct TableauDep {
+    std::array<std::array<float, 5>, 5> valeurs{};
+    float& operator()(int i, int j) { return valeurs[i + 2][j + 2]; }
+    float operator()(int i, int j) const { return valeurs[i + 2][j + 2]; }
+};
+
+// One player's record. Record 2 only carries the wall picture in `pion`; record 3 is the scratch
+// record of the decision hint.
+struct fiche_joueur {
+    int16 pion = 0;
+    int16 niveau = 0;
+    Case position;
+    int16 aide_dep = FAUX;
+    int16 aide_choix = FAUX;
+};
+
+} // namespace tessor

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds Tessor and starts the game.
+set -euo pipefail
+racine=$(cd "$(dirname "$0")/.." && pwd)
+bash "$racine/scripts/construit.sh"
+exec "$racine/build/tools/tessor-demo"
