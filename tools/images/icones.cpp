@@ -113,28 +113,28 @@ QImage avion_ville() {
     QImage image = toile(32, 32);
     QPainter p(&image);
     p.setClipPath(vignette());
-    p.fillRect(0, 0, 32, 32, QColor(196, 194, 186));
-    // Blocks of houses seen from above, streets between them.
+    // A town seen from above: pale streets, blocks of red roofs, a few trees.
+    p.fillRect(0, 0, 32, 32, QColor(214, 212, 204));
     Alea alea(404);
-    for (int by = 0; by < 4; ++by) {
-        for (int bx = 0; bx < 4; ++bx) {
-            const int x = 1 + bx * 8;
-            const int y = 1 + by * 8;
+    for (int by = 0; by < 3; ++by) {
+        for (int bx = 0; bx < 3; ++bx) {
+            const QRect bloc(2 + bx * 10, 2 + by * 10, 8, 8);
+            if ((bx + by) % 4 == 1) {
+                p.fillRect(bloc, QColor(110, 160, 80)); // a square with trees
+                p.fillRect(bloc.adjusted(2, 2, -4, -4), QColor(60, 120, 50));
+                continue;
+            }
             for (int k = 0; k < 4; ++k) {
-                const int hx = x + (k % 2) * 3;
-                const int hy = y + (k / 2) * 3;
-                const int teinte = static_cast<int>(alea.entre(0, 3));
-                const QColor toit = teinte == 0   ? QColor(176, 72, 52)
-                                    : teinte == 1 ? QColor(150, 96, 70)
-                                                  : QColor(200, 110, 80);
-                p.fillRect(hx, hy, 3, 3, toit);
-                p.fillRect(hx, hy + 2, 3, 1, toit.darker(130));
+                const QRect maison(bloc.left() + (k % 2) * 4, bloc.top() + (k / 2) * 4, 4, 4);
+                const int r = 170 + static_cast<int>(alea.entre(0, 40));
+                const QColor toit(r, 70 + static_cast<int>(alea.entre(0, 30)), 50);
+                p.fillRect(maison.adjusted(0, 0, -1, -1), toit);
+                p.fillRect(QRect(maison.left(), maison.top() + 1, 3, 1), toit.darker(125));
             }
         }
     }
-    p.fillRect(0, 15, 32, 2, QColor(60, 130, 60));
     p.setClipping(false);
-    avion_chasse(p, QPointF(16, 15), 35.0, 13.0, QColor(120, 150, 104), true);
+    avion_chasse(p, QPointF(16, 16), 35.0, 13.5, QColor(84, 104, 136), true);
     return image;
 }
 
@@ -311,22 +311,42 @@ QImage soldat() {
     return image;
 }
 
+// A second soldier, in a horizon-blue uniform and a crested steel helmet.
 QImage soldat2() {
     QImage image = toile(32, 32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath col;
-    col.moveTo(5, 32);
+    col.moveTo(4, 32);
     col.lineTo(9, 26);
     col.lineTo(23, 26);
-    col.lineTo(27, 32);
+    col.lineTo(28, 32);
     col.closeSubpath();
-    p.setPen(QPen(QColor(70, 56, 30), 0.8));
-    p.setBrush(QColor(170, 146, 92));
+    p.setPen(QPen(QColor(40, 56, 80), 0.8));
+    p.setBrush(QColor(110, 140, 180));
     p.drawPath(col);
     visage(p, QColor(186, 130, 90));
-    p.setRenderHint(QPainter::Antialiasing, false);
-    emoji(p, QRectF(4, 0, 24, 15), car(0x1FA96));
+    // The helmet: a dome with a crest along the top and brims front and back.
+    QPainterPath dome;
+    dome.moveTo(7, 16);
+    dome.cubicTo(7, 6, 25, 6, 25, 16);
+    dome.closeSubpath();
+    QLinearGradient acier(0, 6, 0, 16);
+    acier.setColorAt(0.0, QColor(170, 184, 204));
+    acier.setColorAt(1.0, QColor(84, 98, 122));
+    p.setPen(QPen(QColor(34, 42, 58), 1.0));
+    p.setBrush(acier);
+    p.drawPath(dome);
+    p.setBrush(QColor(120, 134, 158));
+    p.drawRoundedRect(QRectF(12, 5.5, 8, 2.5), 1.2, 1.2); // crest
+    p.setBrush(QColor(70, 82, 104));
+    QPainterPath bord;
+    bord.moveTo(4, 17.5);
+    bord.quadTo(16, 13.5, 28, 17.5);
+    bord.quadTo(16, 15.8, 4, 17.5);
+    p.drawPath(bord);
+    p.setPen(QPen(QColor(210, 180, 60), 1.0)); // badge
+    p.drawPoint(QPointF(16, 11.5));
     return image;
 }
 
