@@ -9,6 +9,7 @@
 #include "regles.h"
 
 #include <array>
+#include <functional>
 
 namespace tessor {
 
@@ -41,6 +42,10 @@ class Jeu : public Regles {
     int16 origine_x = 0;
     int16 origine_y = 0;
 
+    // Told of every placement ('P'), move ('D') and wall ('M') as it is applied, with the
+    // player and the square; the analysis tool records games through it.
+    std::function<void(char action, int16 joueur, Case c)> journal;
+
     // --- State (game/etat.cpp) ---------------------------------------------------------------
     void init_tableau(Tableau& t);
     void tirage_case_libre(Case& position, const Tableau& t);
@@ -55,6 +60,12 @@ class Jeu : public Regles {
     void affiche_signe(int k);
     // Puts an element on a square by the square placement rule and shows it.
     void place_sur_case(Element& element, Case c);
+    // Tells the journal of an action, when one listens.
+    void note(char action, int16 joueur, Case c) const {
+        if (journal) {
+            journal(action, joueur, c);
+        }
+    }
     // True while a computer turn runs: board clicks are ignored meanwhile.
     bool occupe() const { return occupe_ > 0; }
     // Set when the window is closing: no further turn is played and nothing more is asked.
@@ -99,6 +110,8 @@ class Jeu : public Regles {
     void termine_relances();
     void demande_rejouer();
     void joue_ordinateurs_placement();
+    void tour_ordinateur();
+    void placement_ordinateur();
     void joue_ordinateurs();
     bool ordinateur_au_trait() const;
 

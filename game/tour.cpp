@@ -121,6 +121,7 @@ void Jeu::Form_Click() {
         j.position = c;
         place_sur_case(fenetre.dessinpion[joueur_courant], c);
         tableau[c] = FAUX;
+        note('P', joueur_courant, c);
         change_joueur(joueur_courant);
         if (joueur_courant == 0) {
             phase = 1;
@@ -131,6 +132,7 @@ void Jeu::Form_Click() {
         j.position = c;
         place_sur_case(fenetre.dessinpion[joueur_courant], c);
         tableau[c] = FAUX;
+        note('D', joueur_courant, c);
         phase = 2;
         affiche_signe(1);
         fenetre.image1[3].image = fenetre.image1[2].image;
@@ -142,6 +144,7 @@ void Jeu::Form_Click() {
         ++nb_murs;
         place_sur_case(fenetre.mur[nb_murs], c);
         tableau[c] = FAUX;
+        note('M', joueur_courant, c);
         phase = 1;
         affiche_signe(3);
         change_joueur(joueur_courant);
