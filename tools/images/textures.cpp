@@ -58,7 +58,7 @@ QImage bois(int largeur, int hauteur, std::uint32_t graine) {
             const double travers = vertical ? x : y; // across it
             const double d = veines.fractal(le_long / 120.0, travers / 30.0, 4);
             const double cerne = 0.5 + 0.5 * std::sin(travers * 0.32 + 9.0 * d);
-            double t = 0.25 + 0.45 * std::pow(cerne, 3.0);
+            double t = 0.3 + 0.32 * std::pow(cerne, 3.0);
             t += 0.22 * (fibres.valeur(le_long / 14.0, travers / 0.9) - 0.5);
             t += 0.15 * (veines.valeur(le_long / 300.0 + 40.0, travers / 60.0) - 0.5);
             ligne[x] = melange(clair, sombre, std::clamp(t, 0.0, 1.0));
