@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ class PlateformeTest : public Plateforme {
     int reensemencements = 0;
     int pauses = 0;
     std::int32_t horloge = 43200;
+    std::function<void()> pendant_pause; // run inside each pause of a computer turn
 
     bool question(const std::string& texte) override {
         questions.push_back(texte);
@@ -32,7 +34,12 @@ class PlateformeTest : public Plateforme {
         reponses.pop_front();
         return r;
     }
-    void traite_evenements() override { ++pauses; }
+    void traite_evenements() override {
+        ++pauses;
+        if (pendant_pause) {
+            pendant_pause();
+        }
+    }
     void ouvre_lien(const std::string& lien) override { liens.push_back(lien); }
     std::int32_t secondes_depuis_minuit() override { return horloge; }
     float aleatoire() override {
