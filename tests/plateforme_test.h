@@ -23,10 +23,14 @@ class PlateformeTest : public Plateforme {
     int reensemencements = 0;
     int pauses = 0;
     std::int32_t horloge = 43200;
-    std::function<void()> pendant_pause; // run inside each pause of a computer turn
+    std::function<void()> pendant_pause;  // run inside each pause of a computer turn
+    std::function<void()> avant_question; // run when a question is asked, before its answer
 
     bool question(const std::string& texte) override {
         questions.push_back(texte);
+        if (avant_question) {
+            avant_question();
+        }
         if (reponses.empty()) {
             return false;
         }
