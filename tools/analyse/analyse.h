@@ -1,0 +1,12 @@
+// The request handling of tessor-analyse, usable in-process.
+#pragma once
+
+#include <string>
+
+namespace tessor::analyse {
+
+// Answers one request line with one answer line (no end of line): the request's answer, or
+// {"erreur": "..."} when the line is not a valid request.
+std::string traite_requete(const std::string& ligne);
+
+} // namespace tessor::analyse

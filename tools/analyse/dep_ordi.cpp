@@ -1,0 +1,38 @@
+#include "ai/ordinateur.h"
+#include "reponse.h"
+#include "requetes.h"
+
+namespace tessor::analyse {
+
+// Both pawns stand on squares that are not free, and not on the same one. The computer's pawn
+// needs a free destination: the game never asks a blocked pawn to move, and the procedure would
+// then answer a square it cannot reach. The opponent may be blocked (the decision hint can ask
+// that): the level-3 wall evaluation then walls a random free square, and one exists since the
+// computer's pawn can move.
+QJsonObject requete_dep_ordi(Lecteur& lecteur) {
+    const Situation s = lecteur.situation();
+    Case position = lecteur.case_de_pion(QStringLiteral("position"), s);
+    const Case adverse = lecteur.case_de_pion(QStringLiteral("position_adverse"), s);
+    const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
+    const int niveau = lecteur.entier(QStringLiteral("niveau"), 1, 3);
+    const int profondeur = lecteur.entier(QStringLiteral("profondeur_courant"), 0, 30);
+    PlateformeAnalyse plateforme(lecteur.graine());
+    lecteur.termine();
+    if (position == adverse) {
+        throw erreur_champ(QStringLiteral("position_adverse"),
+                           QStringLiteral("les deux pions ne peuvent pas être sur la même case"));
+    }
+    if (s.regles.est_bloque(position, s.tableau)) {
+        throw erreur_champ(QStringLiteral("position"),
+                           QStringLiteral("le pion de l'ordinateur ne peut aller nulle part"));
+    }
+    Tableau tableau = s.tableau;
+    Ordinateur(s.regles, plateforme, static_cast<int16>(profondeur))
+        .dep_ordi(position, adverse, static_cast<int16>(maxtaille), static_cast<int16>(niveau),
+                  tableau);
+    QJsonObject reponse{{QStringLiteral("position"), json_case(position)}};
+    ajoute_hasard(reponse, plateforme);
+    return reponse;
+}
+
+} // namespace tessor::analyse

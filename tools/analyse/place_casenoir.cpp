@@ -1,0 +1,35 @@
+#include "ai/ordinateur.h"
+#include "reponse.h"
+#include "requetes.h"
+
+namespace tessor::analyse {
+
+// "position_adverse" is the opponent's pawn, so its square must not be free. "casenoir" is the
+// procedure's entry value (the game always passes the opponent's square) and "reference" the
+// square whose neighbourhood the choice avoids (the computer's pawn, or a square it considers
+// moving to, free or not): both only need to lie on the board. When the opponent cannot move
+// the wall is a random free square, so a board without one is refused.
+QJsonObject requete_place_casenoir(Lecteur& lecteur) {
+    const Situation s = lecteur.situation();
+    Case casenoir = lecteur.case_du_plateau(QStringLiteral("casenoir"), s.regles);
+    const Case reference = lecteur.case_du_plateau(QStringLiteral("reference"), s.regles);
+    const Case adverse = lecteur.case_de_pion(QStringLiteral("position_adverse"), s);
+    const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
+    PlateformeAnalyse plateforme(lecteur.graine());
+    lecteur.termine();
+    if (s.regles.compte_case_dep(adverse.x, adverse.y, s.tableau) == 0 && !a_case_libre(s)) {
+        throw RequeteInvalide{
+            QStringLiteral("aucune case libre : le mur ne peut aller nulle part")};
+    }
+    Tableau tableau = s.tableau;
+    float score = 0.0f;
+    Ordinateur(s.regles, plateforme, 0)
+        .place_casenoir(casenoir, reference, adverse, score, static_cast<int16>(maxtaille),
+                        tableau);
+    QJsonObject reponse{{QStringLiteral("casenoir"), json_case(casenoir)},
+                        {QStringLiteral("score"), valeur_reelle(score)}};
+    ajoute_hasard(reponse, plateforme);
+    return reponse;
+}
+
+} // namespace tessor::analyse

@@ -1,0 +1,27 @@
+#include "ai/ordinateur.h"
+#include "reponse.h"
+#include "requetes.h"
+
+namespace tessor::analyse {
+
+// The computer draws its starting square among the free squares: a board without one is
+// refused, since the drawing could never end.
+QJsonObject requete_place_pion_ordi(Lecteur& lecteur) {
+    const Situation s = lecteur.situation();
+    const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
+    PlateformeAnalyse plateforme(lecteur.graine());
+    lecteur.termine();
+    if (!a_case_libre(s)) {
+        throw erreur_champ(QStringLiteral("lignes"),
+                           QStringLiteral("aucune case libre pour placer le pion"));
+    }
+    Tableau tableau = s.tableau;
+    Case position;
+    Ordinateur(s.regles, plateforme, 0)
+        .place_pion_ordi(position, static_cast<int16>(maxtaille), tableau);
+    QJsonObject reponse{{QStringLiteral("position"), json_case(position)}};
+    ajoute_hasard(reponse, plateforme);
+    return reponse;
+}
+
+} // namespace tessor::analyse

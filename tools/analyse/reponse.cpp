@@ -1,0 +1,42 @@
+#include "reponse.h"
+
+namespace tessor::analyse {
+
+QJsonValue valeur_reelle(float v) {
+    return QJsonValue(static_cast<double>(v));
+}
+
+QJsonArray json_case(Case c) {
+    return QJsonArray{c.x, c.y};
+}
+
+QJsonArray json_lignes(const Regles& regles, const Tableau& tableau) {
+    QJsonArray lignes;
+    for (int y = 3; y <= regles.hauteur + 2; ++y) {
+        QString ligne;
+        for (int x = 3; x <= regles.largeur + 2; ++x) {
+            ligne.append(tableau.libre(x, y) ? u'.' : u'#');
+        }
+        lignes.append(ligne);
+    }
+    return lignes;
+}
+
+QJsonArray json_tableau_dep(const TableauDep& tableau_dep) {
+    QJsonArray rangees;
+    for (int j = -2; j <= 2; ++j) {
+        QJsonArray rangee;
+        for (int i = -2; i <= 2; ++i) {
+            rangee.append(valeur_reelle(tableau_dep(i, j)));
+        }
+        rangees.append(rangee);
+    }
+    return rangees;
+}
+
+void ajoute_hasard(QJsonObject& reponse, const PlateformeAnalyse& plateforme) {
+    reponse.insert(QStringLiteral("tirages"), plateforme.tirages());
+    reponse.insert(QStringLiteral("reensemencements"), plateforme.reensemencements());
+}
+
+} // namespace tessor::analyse

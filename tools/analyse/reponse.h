@@ -1,0 +1,29 @@
+// Writing the parts of an answer: squares, boards, single-precision values and the random
+// stream's counters.
+#pragma once
+
+#include "game/regles.h"
+#include "plateforme_analyse.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+
+namespace tessor::analyse {
+
+// A single-precision value as its exact double: written with the shortest digits that read back
+// as that double, it also reads back as the same float.
+QJsonValue valeur_reelle(float v);
+
+QJsonArray json_case(Case c);
+
+// The playing area, one string a row from row 3: '.' free, '#' not free.
+QJsonArray json_lignes(const Regles& regles, const Tableau& tableau);
+
+// The five rows j = -2 .. 2 of the table, each the five values i = -2 .. 2.
+QJsonArray json_tableau_dep(const TableauDep& tableau_dep);
+
+// Adds "tirages" and "reensemencements", the draws and reseeds of the request.
+void ajoute_hasard(QJsonObject& reponse, const PlateformeAnalyse& plateforme);
+
+} // namespace tessor::analyse

@@ -1,0 +1,22 @@
+// One handler per request kind: each reads and checks its fields with the Lecteur (which throws
+// RequeteInvalide on the first fault) and returns the answer object.
+#pragma once
+
+#include "lecteur.h"
+
+#include <QJsonObject>
+
+namespace tessor::analyse {
+
+// The evaluation table of the pawn at "case" and the board after the computation.
+QJsonObject requete_calcul_tab_dep(Lecteur& lecteur);
+// The wall the computer chooses against "position_adverse", and its score.
+QJsonObject requete_place_casenoir(Lecteur& lecteur);
+// The computer's move from "position".
+QJsonObject requete_dep_ordi(Lecteur& lecteur);
+// The computer's starting square.
+QJsonObject requete_place_pion_ordi(Lecteur& lecteur);
+// Whole games between two computers, started as "Jouer" starts them.
+QJsonObject requete_partie(Lecteur& lecteur);
+
+} // namespace tessor::analyse
