@@ -1,0 +1,60 @@
+#include "controles.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+namespace tessor {
+
+QString nom_indice(const char* nom, int indice) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(nom)).arg(indice);
+}
+
+QLabel* etiquette(QWidget* parent, const QRect& r, const QString& texte, const QFont& police,
+                  const QColor& couleur, Qt::Alignment alignement) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(r);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(texte);
+    label->setFont(police);
+    label->setAlignment(alignement);
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, couleur);
+    label->setPalette(palette);
+    return label;
+}
+
+QPushButton* bouton(QWidget* parent, const QRect& r, const QString& texte, const QFont& police) {
+    auto* b = new QPushButton(texte, parent);
+    b->setGeometry(r);
+    b->setFont(police);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+QWidget* rectangle_plein(QWidget* parent, const QRect& r, const QColor& couleur) {
+    auto* w = new QWidget(parent);
+    w->setGeometry(r);
+    w->setAttribute(Qt::WA_TransparentForMouseEvents);
+    w->setAutoFillBackground(true);
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, couleur);
+    w->setPalette(palette);
+    return w;
+}
+
+QWidget* rectangle_vide(QWidget* parent, const QRect& r) {
+    auto* cadre = new QFrame(parent);
+    cadre->setGeometry(r);
+    cadre->setAttribute(Qt::WA_TransparentForMouseEvents);
+    cadre->setFrameStyle(QFrame::Box | QFrame::Plain);
+    cadre->setLineWidth(1);
+    QPalette palette = cadre->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    cadre->setPalette(palette);
+    return cadre;
+}
+
+} // namespace tessor

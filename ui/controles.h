@@ -1,0 +1,32 @@
+// Small builders for the plain controls of the main window: labels, buttons, lines and
+// rectangles, each placed at a fixed position in its container and named after its control.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <Qt>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace tessor {
+
+// Name of element `indice` of a control array, "mur(5)": tests and tools find controls by it.
+QString nom_indice(const char* nom, int indice);
+
+// A transparent label that wraps its text within its width and never reads it as markup.
+QLabel* etiquette(QWidget* parent, const QRect& r, const QString& texte, const QFont& police,
+                  const QColor& couleur, Qt::Alignment alignement);
+
+QPushButton* bouton(QWidget* parent, const QRect& r, const QString& texte, const QFont& police);
+
+// A solid rectangle that lets the pointer through to what lies beneath (grid lines, hints).
+QWidget* rectangle_plein(QWidget* parent, const QRect& r, const QColor& couleur);
+
+// A 1-pixel black frame that lets the pointer through.
+QWidget* rectangle_vide(QWidget* parent, const QRect& r);
+
+} // namespace tessor

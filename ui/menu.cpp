@@ -1,0 +1,178 @@
+#include "menu.h"
+
+#include "controles.h"
+#include "form2_textes.h"
+#include "picture.h"
+#include "pixmaps.h"
+#include "pointeur.h"
+#include "polices.h"
+#include "sspanel.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tessor {
+
+namespace {
+
+const QColor BLEU_PANNEAU(0x00, 0x00, 0x80);
+const QColor CYAN_CAPTION(0x00, 0xFF, 0xFF);
+const QColor GRIS_PANNEAU(0x80, 0x80, 0x80);
+const QColor MAUVE_ETIQUETTE(0xC0, 0xC0, 0xFF);
+const QColor CYAN_BANDEAU(0x00, 0xC0, 0xC0);
+constexpr double POINTS_CONTROLES = 13.5;
+
+QLabel* etiquette_panneau(QWidget* panneau, const QRect& r, const char* texte,
+                          const QColor& couleur) {
+    return etiquette(panneau, r, QString::fromUtf8(texte), police_sans(POINTS_CONTROLES, true),
+                     couleur, Qt::AlignHCenter | Qt::AlignTop);
+}
+
+QPushButton* bouton_menu(QWidget* parent, const QRect& r, const char* texte, const char* nom,
+                         int indice) {
+    QPushButton* b =
+        bouton(parent, r, QString::fromUtf8(texte), police_sans(POINTS_CONTROLES, true));
+    b->setObjectName(nom_indice(nom, indice));
+    return b;
+}
+
+SSPanel* grand_panneau(QWidget* menu, const QRect& r, const char* caption, int indice) {
+    auto* panneau = new SSPanel(menu, r, BLEU_PANNEAU);
+    panneau->setCaption(QString::fromUtf8(caption), police_sans(18, true), CYAN_CAPTION);
+    panneau->setObjectName(nom_indice("SSPanel1", indice));
+    return panneau;
+}
+
+SSPanel* petit_panneau(QWidget* parent, const QRect& r, int indice) {
+    auto* panneau = new SSPanel(parent, r, GRIS_PANNEAU);
+    panneau->setObjectName(nom_indice("SSPanel2", indice));
+    return panneau;
+}
+
+// A chosen picture in a sunken frame, 32 x 32 inside 36 x 36.
+Picture* image_choisie(QWidget* parent, QPoint coin, int indice) {
+    auto* cadre = new QFrame(parent);
+    cadre->setGeometry(QRect(coin, QSize(36, 36)));
+    cadre->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    auto* image = new Picture(cadre);
+    image->setGeometry(2, 2, 32, 32);
+    image->setObjectName(nom_indice("Image1", indice));
+    return image;
+}
+
+// A "-" stepper, the picture or number it changes, and the "+" stepper, by control index.
+struct Pas {
+    int moins;
+    int plus;
+};
+
+void steppers(Menu& m, QWidget* parent, Pas pas, QPoint moins, QPoint plus) {
+    m.command2[pas.moins] =
+        bouton_menu(parent, QRect(moins, QSize(25, 25)), "-", "Command2", pas.moins);
+    m.command2[pas.plus] =
+        bouton_menu(parent, QRect(plus, QSize(25, 25)), "+", "Command2", pas.plus);
+}
+
+void panneau_joueur(Menu& m, QWidget* menu, int joueur) {
+    const int indice_panneau = joueur == 0 ? 0 : 2;
+    SSPanel* panneau = grand_panneau(menu, QRect(joueur == 0 ? 16 : 448, 40, 177, 353),
+                                     joueur == 0 ? "Joueur 1" : "Joueur 2", indice_panneau);
+    etiquette_panneau(panneau, QRect(24, 48, 129, 33), "Nom :", MAUVE_ETIQUETTE);
+    QLineEdit* nom = new QLineEdit(panneau);
+    nom->setGeometry(24, 80, 129, 28);
+    nom->setFont(police_sans(12, true));
+    nom->setMaxLength(10);
+    nom->setObjectName(nom_indice("text1", joueur));
+    m.text1[joueur] = nom;
+    etiquette_panneau(panneau, QRect(24, 128, 129, 33), "Intelligence :", MAUVE_ETIQUETTE);
+    m.command1[joueur] =
+        bouton_menu(panneau, QRect(24, 160, 129, 33), "Humain", "Command1", joueur);
+    SSPanel* pion = petit_panneau(panneau, QRect(24, 216, 129, 113), joueur);
+    etiquette_panneau(pion, QRect(8, 16, 113, 33), "Pion :", Qt::black);
+    steppers(m, pion, joueur == 0 ? Pas{1, 0} : Pas{2, 3}, {13, 60}, {91, 60});
+    m.image1[joueur] = image_choisie(pion, {47, 56}, joueur);
+}
+
+QLabel* dimension(QWidget* parent, int y, int indice) {
+    QLabel* label = etiquette(parent, QRect(48, y, 33, 33), QStringLiteral("6"),
+                              police_sans(POINTS_CONTROLES, true), Qt::black, Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    label->setPalette(palette);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setObjectName(nom_indice("Label2", indice));
+    return label;
+}
+
+void panneau_options(Menu& m, QWidget* menu) {
+    SSPanel* panneau = grand_panneau(menu, QRect(232, 40, 177, 377), "Options", 1);
+    etiquette_panneau(panneau, QRect(16, 40, 145, 33), "Déplacement :", MAUVE_ETIQUETTE);
+    m.command1[2] = bouton_menu(panneau, QRect(24, 72, 129, 33), "Roi", "Command1", 2);
+    SSPanel* mur = petit_panneau(panneau, QRect(24, 112, 129, 97), 3);
+    etiquette_panneau(mur, QRect(8, 16, 113, 33), "Mur :", Qt::black);
+    steppers(m, mur, {9, 8}, {13, 56}, {91, 56});
+    m.image1[2] = image_choisie(mur, {47, 48}, 2);
+    SSPanel* taille = petit_panneau(panneau, QRect(24, 216, 129, 145), 2);
+    etiquette_panneau(taille, QRect(8, 8, 113, 33), "Largeur :", Qt::black);
+    steppers(m, taille, {5, 4}, {13, 41}, {88, 41});
+    m.label2[0] = dimension(taille, 37, 0);
+    etiquette_panneau(taille, QRect(8, 72, 113, 33), "Hauteur :", Qt::black);
+    steppers(m, taille, {7, 6}, {13, 105}, {89, 105});
+    m.label2[1] = dimension(taille, 100, 1);
+}
+
+void logo(QWidget* menu, Pixmaps& pixmaps, QPoint coin, Image image) {
+    auto* picture = new Picture(menu);
+    picture->setGeometry(QRect(coin, QSize(32, 32)));
+    picture->setPixmap(pixmaps[image]);
+}
+
+// The maker's name, its first word above the rest.
+void createur(QWidget* menu, int x, Qt::Alignment alignement) {
+    const QString nom = QString::fromUtf8(info::EDITEUR);
+    const qsizetype blanc = nom.indexOf(QLatin1Char(' '));
+    const QString lignes[2] = {nom.left(blanc), nom.mid(blanc + 1)};
+    for (int ligne = 0; ligne < 2; ++ligne) {
+        etiquette(menu, QRect(x, 8 + 16 * ligne, 129, 17), lignes[ligne], police_sans(9.75, true),
+                  Qt::black, alignement | Qt::AlignTop);
+    }
+}
+
+void titre(QWidget* menu, Pixmaps& pixmaps) {
+    logo(menu, pixmaps, {16, 8}, Image::logo);
+    logo(menu, pixmaps, {592, 8}, Image::logo);
+    createur(menu, 64, Qt::AlignRight);
+    createur(menu, 448, Qt::AlignLeft);
+    rectangle_plein(menu, QRect(232, 8, 177, 33), CYAN_BANDEAU);
+    rectangle_plein(menu, QRect(232, 8, 177, 1), Qt::black);
+    rectangle_plein(menu, QRect(232, 8, 1, 33), Qt::black);
+    rectangle_plein(menu, QRect(408, 8, 1, 33), Qt::black);
+    logo(menu, pixmaps, {232, 8}, image_mur(0));
+    logo(menu, pixmaps, {376, 8}, image_mur(0));
+    etiquette(menu, QRect(264, 8, 113, 33), QStringLiteral("TESSOR"), police_sans(18, true),
+              Qt::black, Qt::AlignCenter);
+}
+
+} // namespace
+
+Menu construit_menu(QWidget* fenetre, Pixmaps& pixmaps) {
+    Menu m;
+    m.menu = new Picture(fenetre);
+    m.menu->setObjectName(QStringLiteral("Menu"));
+    m.menu->setGeometry(0, 0, 640, 460);
+    m.menu->setPixmap(pixmaps[Image::texture]);
+    prend_pointeur(m.menu);
+    titre(m.menu, pixmaps);
+    panneau_joueur(m, m.menu, 0);
+    panneau_options(m, m.menu);
+    panneau_joueur(m, m.menu, 1);
+    m.command3[0] = bouton_menu(m.menu, QRect(40, 400, 129, 33), "Quitter", "Command3", 0);
+    m.command3[1] = bouton_menu(m.menu, QRect(232, 424, 177, 33), "Jouer", "Command3", 1);
+    m.aide = bouton_menu(m.menu, QRect(472, 400, 129, 33), "Aide", "Aide", 0);
+    return m;
+}
+
+} // namespace tessor

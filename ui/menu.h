@@ -1,0 +1,32 @@
+// The options screen `Menu`: the title band, the maker's name in both corners, the three bevelled
+// panels "Joueur 1", "Options" and "Joueur 2" with their choosers and steppers, and the buttons
+// "Quitter", "Jouer" and "Aide".
+#pragma once
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace tessor {
+
+class Picture;
+class Pixmaps;
+
+struct Menu {
+    Picture* menu = nullptr;
+    std::array<QLineEdit*, 2> text1{};       // name boxes
+    std::array<QPushButton*, 3> command1{};  // level of each player, movement rule
+    std::array<QPushButton*, 10> command2{}; // the "+" and "-" steppers
+    std::array<QPushButton*, 2> command3{};  // "Quitter", "Jouer"
+    QPushButton* aide = nullptr;             // "Aide": the information window
+    std::array<Picture*, 3> image1{};        // pawn pictures of both players, wall picture
+    std::array<QLabel*, 2> label2{};         // board width and height
+};
+
+// Builds the options screen over the whole client area of `fenetre`.
+Menu construit_menu(QWidget* fenetre, Pixmaps& pixmaps);
+
+} // namespace tessor

@@ -1,0 +1,118 @@
+#include "panneaux.h"
+
+#include "controles.h"
+#include "picture.h"
+#include "pixmaps.h"
+#include "pointeur.h"
+#include "polices.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace tessor {
+
+namespace {
+
+const QColor VERT_TITRE(0x1B, 0x96, 0x24);
+const QColor BRUN_CAPTION(0x40, 0x00, 0x00);
+
+// A picture box sized to its picture.
+Picture* picture(QWidget* parent, QPoint coin, const QPixmap& pixmap, const QString& nom) {
+    auto* p = new Picture(parent);
+    p->setGeometry(QRect(coin, pixmap.size()));
+    p->setPixmap(pixmap);
+    p->setObjectName(nom);
+    return p;
+}
+
+// A side panel: hidden until a game starts, and taking the pointer so that nothing on it acts
+// on the board.
+Picture* planche(QWidget* fenetre, Pixmaps& pixmaps, Image image, const char* nom) {
+    Picture* p = picture(fenetre, {0, 0}, pixmaps[image], QString::fromLatin1(nom));
+    p->hide();
+    prend_pointeur(p);
+    return p;
+}
+
+void titre_regle(QWidget* panneau, const QRect& r, const char* texte) {
+    QFont police = police_sans(9.75, true);
+    police.setUnderline(true);
+    etiquette(panneau, r, QString::fromUtf8(texte), police, VERT_TITRE,
+              Qt::AlignLeft | Qt::AlignTop);
+}
+
+void regle(QWidget* panneau, const QRect& r, const char* texte) {
+    etiquette(panneau, r, QString::fromUtf8(texte), police_sans(8.25, true), Qt::black,
+              Qt::AlignLeft | Qt::AlignTop);
+}
+
+void regles(QWidget* panneau) {
+    titre_regle(panneau, QRect(40, 80, 105, 25), "But du jeu :");
+    regle(panneau, QRect(40, 96, 113, 41), "   Il faut empêcher l'adversaire de bouger.  ");
+    titre_regle(panneau, QRect(40, 144, 145, 25), "Mode d'emploi :");
+    regle(panneau, QRect(40, 160, 105, 65),
+          "    Chaque joueur déplace son pion puis pose un mur à tour de rôle.");
+    regle(panneau, QRect(40, 216, 105, 81),
+          "    Il est interdit de jouer sur une case déjà occupée par un joueur ou un mur.");
+}
+
+void interrupteur(PanneauAide& a, int k, const char* caption) {
+    const int y = 288 + 32 * k;
+    constexpr int HAUT_CADRE[2] = {289, 320};
+    rectangle_vide(a.sspanel5, QRect(32, HAUT_CADRE[k], 129, 32));
+    a.bouton_aide[k] = new Picture(a.sspanel5);
+    a.bouton_aide[k]->setGeometry(40, y + 8, 16, 16);
+    a.bouton_aide[k]->setObjectName(nom_indice("BoutonAide", k));
+    a.clic_bouton_aide[k] = prend_pointeur(a.bouton_aide[k]);
+    QLabel* label = etiquette(a.sspanel5, QRect(64, y, 97, 33), QString::fromUtf8(caption),
+                              police_sans(9.75, true), BRUN_CAPTION, Qt::AlignLeft | Qt::AlignTop);
+    label->setObjectName(nom_indice("Label5", k));
+    a.clic_label5[k] = prend_pointeur(label);
+}
+
+} // namespace
+
+PanneauJeu construit_panneau_jeu(QWidget* fenetre, Pixmaps& pixmaps) {
+    PanneauJeu j;
+    j.sspanel3 = planche(fenetre, pixmaps, Image::planche_jeu, "sspanel3");
+    j.aff_joueur =
+        picture(j.sspanel3, {30, 37}, pixmaps[Image::plaque_joueur1], nom_indice("aff_joueur", 0));
+    Picture* nom =
+        picture(j.sspanel3, {30, 75}, pixmaps[Image::plaque_nom], QStringLiteral("Picture1"));
+    j.label7 = etiquette(nom, QRect(2, 31, 129, 25), QString(), police_serif(13.5, true), Qt::black,
+                         Qt::AlignCenter);
+    j.label7->setWordWrap(false);
+    j.label7->setObjectName(QStringLiteral("Label7"));
+    j.picture2 = picture(j.sspanel3, {46, 140}, pixmaps[Image::panneau_placez_pion],
+                         nom_indice("Picture2", 0));
+    j.image1_3 = picture(j.picture2, {48, 64}, QPixmap(), nom_indice("Image1", 3));
+    j.image1_3->resize(32, 32);
+    picture(j.sspanel3, {25, 259}, pixmaps[Image::plaque_deplacement], QStringLiteral("Picture3"));
+    j.picture4 =
+        picture(j.sspanel3, {31, 292}, pixmaps[Image::plaque_roi], nom_indice("Picture4", 0));
+    j.picture5 =
+        picture(j.sspanel3, {24, 325}, pixmaps[Image::bouton_aide], nom_indice("Picture5", 0));
+    j.clic_picture5 = prend_pointeur(j.picture5);
+    j.picture6 =
+        picture(j.sspanel3, {25, 359}, pixmaps[Image::bouton_quitter], nom_indice("Picture6", 0));
+    j.clic_picture6 = prend_pointeur(j.picture6);
+    return j;
+}
+
+PanneauAide construit_panneau_aide(QWidget* fenetre, Pixmaps& pixmaps) {
+    PanneauAide a;
+    a.sspanel5 = planche(fenetre, pixmaps, Image::planche_aide, "sspanel5");
+    regles(a.sspanel5);
+    interrupteur(a, 0, "Aide au déplacement");
+    interrupteur(a, 1, "Aide a la décision");
+    a.info = bouton(a.sspanel5, QRect(32, 351, 129, 13), QStringLiteral("Info"),
+                    police_sans(8.25, false));
+    a.info->setObjectName(nom_indice("Aide", 1));
+    auto* retour = new Picture(a.sspanel5);
+    retour->setGeometry(32, 360, 129, 33);
+    retour->setObjectName(QStringLiteral("Command4"));
+    a.clic_command4 = prend_pointeur(retour);
+    return a;
+}
+
+} // namespace tessor

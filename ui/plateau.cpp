@@ -1,0 +1,74 @@
+#include "plateau.h"
+
+#include "controles.h"
+#include "picture.h"
+#include "pointeur.h"
+#include "polices.h"
+
+#include <QLabel>
+
+namespace tessor {
+
+namespace {
+
+constexpr int COTE_CASE = 33;
+const QColor GRIS_AIDE(0xE0, 0xE0, 0xE0);
+const QColor ROUGE_AIDE(0xC0, 0x00, 0x00);
+
+template <typename W> W* cache(W* w, const char* nom, int indice) {
+    w->hide();
+    w->setObjectName(nom_indice(nom, indice));
+    return w;
+}
+
+QWidget* case_aide(QWidget* fenetre, const QColor& couleur, const char* nom, int indice) {
+    return cache(rectangle_plein(fenetre, QRect(0, 0, COTE_CASE, COTE_CASE), couleur), nom, indice);
+}
+
+QWidget* ligne(QWidget* fenetre, const char* nom, int indice) {
+    return cache(rectangle_plein(fenetre, QRect(0, 0, 1, 1), Qt::black), nom, indice);
+}
+
+QLabel* numero(QWidget* fenetre, Qt::Alignment alignement, const char* nom, int indice) {
+    QLabel* label = etiquette(fenetre, QRect(0, 0, COTE_CASE, 17), QString(),
+                              police_terminal(9, true), Qt::black, alignement | Qt::AlignVCenter);
+    label->setWordWrap(false);
+    prend_pointeur(label);
+    return cache(label, nom, indice);
+}
+
+// Pawns and wall markers take the pointer: a click on them is not a click on the board.
+Picture* image_case(QWidget* fenetre, const char* nom, int indice) {
+    auto* image = new Picture(fenetre);
+    image->resize(32, 32);
+    prend_pointeur(image);
+    return cache(image, nom, indice);
+}
+
+} // namespace
+
+Plateau construit_plateau(QWidget* fenetre) {
+    Plateau p;
+    for (int k = 0; k < 8; ++k) {
+        p.cible2[k] = case_aide(fenetre, GRIS_AIDE, "cible2", k);
+    }
+    p.aidepion = case_aide(fenetre, ROUGE_AIDE, "aidepion", 0);
+    p.aidepion->setObjectName(QStringLiteral("aidepion"));
+    for (int k = 0; k < NB_LIGNES; ++k) {
+        p.lignevert[k] = ligne(fenetre, "lignevert", k);
+        p.lignehori[k] = ligne(fenetre, "lignehori", k);
+    }
+    for (int k = 0; k < NB_LETTRES; ++k) {
+        p.lettrehaut[k] = numero(fenetre, Qt::AlignHCenter, "lettrehaut", k);
+        p.lettregauche[k] = numero(fenetre, Qt::AlignRight, "lettregauche", k);
+    }
+    for (int k = 1; k < NB_MARQUEURS; ++k) {
+        p.mur[k] = image_case(fenetre, "mur", k);
+    }
+    for (int k = 0; k < 2; ++k) {
+        p.dessinpion[k] = image_case(fenetre, "dessinpion", k);
+    }
+    return p;
+}
+
+} // namespace tessor
