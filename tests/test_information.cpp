@@ -212,11 +212,14 @@ class TestInformation : public QObject {
         Form2 fenetre(plateforme, &principale);
         const QWidget* modale = nullptr;
         QStringList vues;
+        QPoint centre;
         pendant_ouverture(fenetre, [&] {
             modale = QApplication::activeModalWidget();
             vues = pages_visibles(fenetre);
+            centre = fenetre.frameGeometry().center();
         });
         QCOMPARE(modale, &fenetre);
+        QCOMPARE(centre, fenetre.screen()->geometry().center());
         QCOMPARE(vues, QStringList{QStringLiteral("Picture4")});
         QVERIFY(!fenetre.isVisible());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);

@@ -15,8 +15,10 @@ void centre_sur_ecran(QWidget& fenetre) {
     if (ecran == nullptr) {
         return;
     }
-    // The outer size counts the title bar and borders once the window has them; before its
-    // first showing a window has none yet, and its client size is all there is to centre.
+    // The outer size counts the title bar and borders. Creating the native window first lets
+    // the platform tell them where it knows them before the window is shown; where it does
+    // not, the client size is all there is to centre.
+    fenetre.winId();
     const QRect ecran_entier = ecran->geometry();
     const QRect cadre = fenetre.frameGeometry();
     fenetre.move(ecran_entier.left() + (ecran_entier.width() - cadre.width()) / 2,
