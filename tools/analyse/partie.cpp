@@ -1,4 +1,4 @@
-#include "game/jeu.h"
+#include "partie.h"
 #include "reponse.h"
 #include "requetes.h"
 
@@ -23,8 +23,17 @@ QJsonObject fin_de_partie(const Jeu& jeu, const QJsonArray& coups) {
 }
 } // namespace
 
-// The games run as the window runs them: the options loaded, the sizes and levels set as the
-// options screen sets them, then "Jouer". The journal records every action; the replay question
+void lance_parties(Jeu& jeu, const Regles& regles, const std::array<int, 2>& niveaux) {
+    jeu.Form_Load();
+    jeu.largeur = regles.largeur;
+    jeu.hauteur = regles.hauteur;
+    jeu.cavalier = regles.cavalier;
+    jeu.joueurs[0].niveau = static_cast<int16>(niveaux[0]);
+    jeu.joueurs[1].niveau = static_cast<int16>(niveaux[1]);
+    jeu.Command3_Click(1);
+}
+
+// The journal records every action; the replay question
 // closes a game and is answered Yes until the requested number of games has been played.
 QJsonObject requete_partie(Lecteur& lecteur) {
     const Regles regles = lecteur.regles();
@@ -43,13 +52,7 @@ QJsonObject requete_partie(Lecteur& lecteur) {
         resultats.append(fin_de_partie(jeu, std::exchange(coups, QJsonArray{})));
         return resultats.size() < parties;
     };
-    jeu.Form_Load();
-    jeu.largeur = regles.largeur;
-    jeu.hauteur = regles.hauteur;
-    jeu.cavalier = regles.cavalier;
-    jeu.joueurs[0].niveau = static_cast<int16>(niveaux[0]);
-    jeu.joueurs[1].niveau = static_cast<int16>(niveaux[1]);
-    jeu.Command3_Click(1);
+    lance_parties(jeu, regles, niveaux);
 
     QJsonObject reponse{{QStringLiteral("parties"), resultats}};
     ajoute_hasard(reponse, plateforme);
