@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, playing and testing Tessor need, when missing.
 set -euo pipefail
 
-paquets=(cmake g++ make qt6-base-dev qt6-translations-l10n libbenchmark-dev clang-format)
+paquets=(cmake g++ make qt6-base-dev qt6-translations-l10n libbenchmark-dev clang-format clang
+         libclang-rt-14-dev)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || manquants+=("$p")

@@ -275,6 +275,24 @@ class TestOrdinateur : public QObject {
             QCOMPARE(p.reensemencements, 1);
         }
     }
+
+    // The knight's dead centre of a 3 x 3 board has no square in reach: the pawn stays on the
+    // square drawn however the tie draws fall.
+    void starting_square_without_a_neighbour_stays_where_drawn() {
+        PlateformeTest p;
+        p.tirages_imposes = {1.0f / 3.0f, 1.0f / 3.0f};
+        for (int k = 0; k < 8; ++k) {
+            p.tirages_imposes.push_back(0.5f);
+        }
+        const Regles r = regles(3, 3, true);
+        Tableau t = plateau_vide(3, 3);
+        t(3, 3) = FAUX;
+        Ordinateur o(r, p, 0);
+        Case c;
+        o.place_pion_ordi(c, 0, t);
+        QCOMPARE(c, (Case{4, 4}));
+        QCOMPARE(p.tirages, 10);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestOrdinateur)

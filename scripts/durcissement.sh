@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Every test again under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzzer for a
+# bounded time (FUZZ_SECONDES, 60 by default). Any sanitizer report, crash or hang fails.
+set -euo pipefail
+racine=$(cd "$(dirname "$0")/.." && pwd)
+duree=${FUZZ_SECONDES:-60}
+bash "$racine/scripts/dependances.sh"
+
+export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1"
+export LSAN_OPTIONS="suppressions=$racine/tests/fuzz/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+
+cmake -S "$racine" -B "$racine/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTESSOR_SANITISEURS=ON -DTESSOR_GENERATEUR_IMAGES=OFF >/dev/null
+cmake --build "$racine/build-asan" -j"$(nproc)"
+ctest --test-dir "$racine/build-asan" --output-on-failure -j"$(nproc)"
+
+CC=clang CXX=clang++ cmake -S "$racine" -B "$racine/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTESSOR_FUZZ=ON -DTESSOR_SANITISEURS=ON -DTESSOR_TESTS=OFF -DTESSOR_GENERATEUR_IMAGES=OFF \
+    >/dev/null
+cibles=$(cd "$racine/tests/fuzz" && ls fuzz_*.cpp | sed 's/\.cpp$//')
+for cible in $cibles; do
+    cmake --build "$racine/build-fuzz" -j"$(nproc)" --target "$cible"
+    corpus=$(mktemp -d)
+    echo "Fuzzing $cible for ${duree} s"
+    (cd "$corpus" && "$racine/build-fuzz/tests/fuzz/$cible" -max_total_time="$duree" \
+        -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$corpus" 2>&1 | tail -n 12)
+    rm -rf "$corpus"
+done

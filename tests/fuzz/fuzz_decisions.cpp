@@ -1,0 +1,109 @@
+// Fuzzing the rules and the computer's decisions on arbitrary boards: any board, any pawn
+// squares, any depth and level, any random stream. Every decision must end, leave the board as
+// it found it, and land on a free square: a legal move, a free wall square (or the random
+// fallback's -1e31 when the opponent cannot move), a free starting square.
+#include "ai/ordinateur.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace tessor;
+
+namespace {
+// Reads the fuzzer's bytes one at a time; zeros once they run out.
+struct Lecteur {
+    const std::uint8_t* donnees;
+    std::size_t taille;
+    std::size_t pos = 0;
+    int octet() { return pos < taille ? donnees[pos++] : 0; }
+    int entre(int min, int max) { return min + octet() % (max - min + 1); }
+};
+
+// Random numbers from the input, then from a fixed sequence; the clock changes nothing.
+class PlateformeFuzz : public Plateforme {
+  public:
+    explicit PlateformeFuzz(std::uint32_t graine) : etat_(graine) {}
+    bool question(const std::string&) override { return false; }
+    void traite_evenements() override {}
+    void ouvre_lien(const std::string&) override {}
+    std::int32_t secondes_depuis_minuit() override { return 0; }
+    float aleatoire() override {
+        etat_ = etat_ * 1664525u + 1013904223u;
+        return static_cast<float>(etat_ >> 8) / 16777216.0f;
+    }
+    void reensemence(std::int32_t) override {}
+
+  private:
+    std::uint32_t etat_;
+};
+
+#define verifie(condition) verifie_(condition, __LINE__)
+
+void verifie_(bool condition, int ligne) {
+    if (!condition) {
+        std::fprintf(stderr, "check failed at line %d\n", ligne);
+        std::abort();
+    }
+}
+
+bool sur_plateau(const Regles& r, Case c) {
+    return c.x >= 3 && c.x <= r.largeur + 2 && c.y >= 3 && c.y <= r.hauteur + 2;
+}
+
+Case case_au_hasard(const Regles& r, Lecteur& l) {
+    return {static_cast<int16>(l.entre(3, r.largeur + 2)),
+            static_cast<int16>(l.entre(3, r.hauteur + 2))};
+}
+
+Tableau plateau_au_hasard(const Regles& r, Lecteur& l) {
+    Tableau t;
+    for (int x = 3; x <= r.largeur + 2; ++x) {
+        for (int y = 3; y <= r.hauteur + 2; ++y) {
+            t(x, y) = l.octet() % 3 == 0 ? FAUX : VRAI;
+        }
+    }
+    return t;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+    Lecteur l{donnees, taille};
+    Regles r;
+    r.largeur = static_cast<int16>(l.entre(3, 12));
+    r.hauteur = static_cast<int16>(l.entre(3, 12));
+    r.cavalier = l.octet() % 2 == 1;
+    const int16 maxtaille = static_cast<int16>(l.entre(0, 24));
+    const int16 niveau = static_cast<int16>(l.entre(1, 3));
+    PlateformeFuzz p(static_cast<std::uint32_t>(l.octet() << 8 | l.octet()));
+    Tableau t = plateau_au_hasard(r, l);
+    Case moi = case_au_hasard(r, l);
+    Case lui = case_au_hasard(r, l);
+    if (moi == lui) {
+        return 0;
+    }
+    t[moi] = FAUX;
+    t[lui] = FAUX;
+    const Tableau avant = t;
+    Ordinateur o(r, p, static_cast<int16>(l.entre(0, 24)));
+
+    // The game asks for a move only when the computer has one.
+    if (!r.est_bloque(moi, t)) {
+        Case choix = moi;
+        o.dep_ordi(choix, lui, maxtaille, niveau, t);
+        verifie(t == avant && r.dep_valide(choix, moi, t));
+    }
+
+    Case mur = lui;
+    float score = 0.0f;
+    o.place_casenoir(mur, moi, lui, score, maxtaille, t);
+    verifie(t == avant && sur_plateau(r, mur));
+    verifie(score == SCORE_AUCUN_DEP || t.libre(mur));
+
+    t[moi] = VRAI;
+    Case depart;
+    o.place_pion_ordi(depart, maxtaille, t);
+    verifie(sur_plateau(r, depart) && t.libre(depart));
+    return 0;
+}
