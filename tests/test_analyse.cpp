@@ -364,6 +364,7 @@ class TestAnalyse : public QObject {
         QTest::newRow("0.1") << 0.1f;
         QTest::newRow("2^24 + 2") << 16777218.0f;
         QTest::newRow("just above 2^24 times 1000") << std::nextafter(1.6777216e10f, 1e30f);
+        QTest::newRow("between 2^53 and 2^63, written as digits") << 2.4244046e17f;
         QTest::newRow("9^24, a table value") << std::pow(9.0f, 24.0f);
         QTest::newRow("-1e31") << -1e31f;
         QTest::newRow("largest") << FLT_MAX;
