@@ -11,11 +11,13 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace tessor::test {
@@ -126,12 +128,17 @@ class Repondeur {
     QStringList questions;
     QStringList titres;
     bool sans_icone = true;
+    // Runs as each question opens, before it is answered.
+    std::function<void()> a_l_ouverture;
 
   private:
     void repond() {
         auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (boite == nullptr || !boite->isVisible()) {
             return;
+        }
+        if (a_l_ouverture) {
+            a_l_ouverture();
         }
         questions << boite->text();
         titres << boite->windowTitle();
@@ -152,6 +159,57 @@ class Repondeur {
     std::deque<bool> reponses_;
     QTimer minuterie_;
 };
+
+using Cases = QSet<QPoint>;
+
+// The free squares one king step or one knight jump from `depuis`, read from the board.
+inline Cases cases_libres_autour(const Jeu& j, Case depuis) {
+    static const QPoint roi[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                 {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
+    static const QPoint cavalier[] = {{1, -2}, {2, -1}, {2, 1},   {1, 2},
+                                      {-1, 2}, {-2, 1}, {-2, -1}, {-1, -2}};
+    Cases cases;
+    for (QPoint d : j.cavalier ? cavalier : roi) {
+        const Case c{static_cast<int16>(depuis.x + d.x()), static_cast<int16>(depuis.y + d.y())};
+        const bool sur_le_plateau =
+            c.x >= 3 && c.y >= 3 && c.x < 3 + j.largeur && c.y < 3 + j.hauteur;
+        if (sur_le_plateau && j.tableau.libre(c)) {
+            cases << QPoint(c.x, c.y);
+        }
+    }
+    return cases;
+}
+
+// A first free square in reach of the pawn on turn, to move there.
+inline QPoint un_deplacement(Form1& f) {
+    const Jeu& j = f.jeu();
+    const Cases cases = cases_libres_autour(j, j.joueurs[j.joueur_courant].position);
+    if (cases.isEmpty()) {
+        qFatal("the pawn on turn cannot move");
+    }
+    return *std::min_element(cases.begin(), cases.end(), [](QPoint a, QPoint b) {
+        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+    });
+}
+
+inline QPoint une_case_libre_loin(Form1& f) {
+    const Jeu& j = f.jeu();
+    for (int y = j.hauteur + 2; y >= 3; --y) {
+        for (int x = j.largeur + 2; x >= 3; --x) {
+            if (j.tableau.libre(Case{static_cast<int16>(x), static_cast<int16>(y)})) {
+                return {x, y};
+            }
+        }
+    }
+    qFatal("the board is full");
+}
+
+inline void joue_tour(Form1& f) {
+    const QPoint depl = un_deplacement(f);
+    clique_case(f, depl.x(), depl.y());
+    const QPoint mur = une_case_libre_loin(f);
+    clique_case(f, mur.x(), mur.y());
+}
 
 // Presses a picture button of the game panel and waits for its delayed action.
 inline void presse_image(Form1& f, const char* nom) {

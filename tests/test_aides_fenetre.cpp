@@ -3,16 +3,12 @@
 // turn, and the switches that follow the player on turn.
 #include "fenetre_test.h"
 
-#include <QSet>
-
 #include <optional>
 
 using namespace tessor;
 using namespace tessor::test;
 
 namespace {
-
-using Cases = QSet<QPoint>;
 
 QPoint case_de(Form1& f, QWidget* w) {
     return {3 + (w->x() - 1 - f.jeu().origine_x) / 33, 3 + (w->y() - 1 - f.jeu().origine_y) / 33};
@@ -37,24 +33,6 @@ std::optional<QPoint> case_rouge(Form1& f) {
     return case_de(f, aidepion);
 }
 
-// The free squares one king step or one knight jump from `depuis`, read from the board.
-Cases cases_libres_autour(const Jeu& j, Case depuis) {
-    static const QPoint roi[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                 {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
-    static const QPoint cavalier[] = {{1, -2}, {2, -1}, {2, 1},   {1, 2},
-                                      {-1, 2}, {-2, 1}, {-2, -1}, {-1, -2}};
-    Cases cases;
-    for (QPoint d : j.cavalier ? cavalier : roi) {
-        const Case c{static_cast<int16>(depuis.x + d.x()), static_cast<int16>(depuis.y + d.y())};
-        const bool sur_le_plateau =
-            c.x >= 3 && c.y >= 3 && c.x < 3 + j.largeur && c.y < 3 + j.hauteur;
-        if (sur_le_plateau && j.tableau.libre(c)) {
-            cases << QPoint(c.x, c.y);
-        }
-    }
-    return cases;
-}
-
 bool coche(Form1& f, int k) {
     return montre(f, "BoutonAide", k, "mur_plein");
 }
@@ -72,37 +50,6 @@ void bascule(Form1& f, int k) {
         presse_image(f, "Picture5");
     }
     clique_sur(f, controle(f, "BoutonAide", k));
-}
-
-// A first free square in reach of the pawn on turn, to move there.
-QPoint un_deplacement(Form1& f) {
-    const Jeu& j = f.jeu();
-    const Cases cases = cases_libres_autour(j, j.joueurs[j.joueur_courant].position);
-    if (cases.isEmpty()) {
-        qFatal("the pawn on turn cannot move");
-    }
-    return *std::min_element(cases.begin(), cases.end(), [](QPoint a, QPoint b) {
-        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
-    });
-}
-
-QPoint une_case_libre_loin(Form1& f) {
-    const Jeu& j = f.jeu();
-    for (int y = j.hauteur + 2; y >= 3; --y) {
-        for (int x = j.largeur + 2; x >= 3; --x) {
-            if (j.tableau.libre(Case{static_cast<int16>(x), static_cast<int16>(y)})) {
-                return {x, y};
-            }
-        }
-    }
-    qFatal("the board is full");
-}
-
-void joue_tour(Form1& f) {
-    const QPoint depl = un_deplacement(f);
-    clique_case(f, depl.x(), depl.y());
-    const QPoint mur = une_case_libre_loin(f);
-    clique_case(f, mur.x(), mur.y());
 }
 
 // What the hints showed during the first pause of a computer turn.

@@ -2,6 +2,8 @@
 // square under the pointer, which controls take a real click, and the side panels.
 #include "fenetre_test.h"
 
+#include <QLineEdit>
+
 using namespace tessor;
 using namespace tessor::test;
 
@@ -25,6 +27,57 @@ int elements_du_plateau_visibles(Form1& f) {
 void lance(Form1& f, int largeur, int hauteur) {
     dimensionne(f, largeur, hauteur);
     clique_bouton(f, "Command3", 1);
+}
+
+// With TESSOR_CAPTURES naming a folder, the captures are saved there for the documentation.
+void enregistre(const QImage& capture, const char* nom) {
+    const QString dossier = qEnvironmentVariable("TESSOR_CAPTURES");
+    if (!dossier.isEmpty()) {
+        capture.save(QStringLiteral("%1/%2.png").arg(dossier, QLatin1String(nom)));
+    }
+}
+
+// True when the opaque pixels of picture `nom` show in `capture` with their corner at `coin`.
+bool dessine(const QImage& capture, QPoint coin, const char* nom, const QRect& partie = {}) {
+    QImage image = QImage(QStringLiteral(":/images/%1.png").arg(QLatin1String(nom)))
+                       .convertToFormat(QImage::Format_ARGB32);
+    if (!partie.isNull()) {
+        image = image.copy(partie);
+    }
+    const QImage vu = capture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qAlpha(p) == 255 && vu.pixel(coin + QPoint(x, y)) != p) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QColor couleur_au_centre(const QImage& capture, QWidget* w) {
+    return capture.pixelColor(w->geometry().center());
+}
+
+void nomme(Form1& f, const char* nom1, const char* nom2) {
+    for (int k = 0; k < 2; ++k) {
+        auto* nom = controle<QLineEdit>(f, "text1", k);
+        nom->selectAll();
+        nom->insert(QString::fromUtf8(k == 0 ? nom1 : nom2));
+    }
+}
+
+// A game between two computers played to its end; the window is captured when the replay
+// question opens, and the answer is No.
+QImage fin_de_partie(Form1& f, int largeur, int hauteur, int niveau0, int niveau1) {
+    QImage capture;
+    Repondeur r;
+    r.a_l_ouverture = [&] { capture = f.grab().toImage(); };
+    clique_bouton(f, "Command1", 0, niveau0);
+    clique_bouton(f, "Command1", 1, niveau1);
+    lance(f, largeur, hauteur);
+    return capture;
 }
 
 } // namespace
@@ -198,6 +251,92 @@ class TestFenetre : public QObject {
         QCOMPARE(controle(*f, "Picture2", 0)->pos(), QPoint(33, 140));
         QCOMPARE(controle(*f, "dessinpion", 0)->pos(), QPoint(129, 130));
         QVERIFY(montre(*f, "dessinpion", 1, "pion_01_motard"));
+    }
+
+    void capture_des_options() {
+        auto f = fenetre_montree();
+        const QImage capture = f->grab().toImage();
+        QCOMPARE(capture.size(), QSize(640, 460));
+        QVERIFY(dessine(capture, controle(*f, "Image1", 1)->mapTo(f.get(), QPoint()),
+                        "pion_01_motard"));
+        enregistre(capture, "options");
+    }
+
+    void capture_d_une_partie_6_x_6_avec_les_deux_aides() {
+        auto f = fenetre_montree();
+        nomme(*f, "Zoé", "Bastien");
+        clique_bouton(*f, "Command2", 3, 5); // player 2: the dolphin
+        lance(*f, 6, 6);
+        for (QPoint c : {QPoint(4, 4), QPoint(6, 6), QPoint(5, 4), QPoint(7, 7), QPoint(7, 6),
+                         QPoint(3, 3), QPoint(5, 5), QPoint(8, 4), QPoint(7, 5), QPoint(4, 8)}) {
+            clique_case(*f, c.x(), c.y());
+        }
+        presse_image(*f, "Picture5");
+        clique_sur(*f, controle(*f, "BoutonAide", 0));
+        clique_sur(*f, controle(*f, "BoutonAide", 1));
+        clique_sur(*f, controle(*f, QStringLiteral("Command4")));
+        const QImage capture = f->grab().toImage();
+        QWidget* rouge = controle(*f, QStringLiteral("aidepion"));
+        QCOMPARE(couleur_au_centre(capture, rouge), QColor(0xC0, 0x00, 0x00));
+        int grises = 0;
+        for (int k = 0; k < 8; ++k) {
+            QWidget* cible = controle(*f, "cible2", k);
+            if (cible->isVisible() && cible->pos() != rouge->pos()) {
+                QCOMPARE(couleur_au_centre(capture, cible), QColor(0xE0, 0xE0, 0xE0));
+                ++grises;
+            }
+        }
+        QVERIFY(grises > 0);
+        QVERIFY(dessine(capture, controle(*f, "dessinpion", 1)->pos(), "pion_06_dauphin"));
+        QVERIFY(dessine(capture, controle(*f, "mur", 4)->pos(), "mur_00_briques"));
+        QVERIFY(dessine(capture, QPoint(456, 8) + QPoint(30, 37), "plaque_joueur1"));
+        enregistre(capture, "partie_6x6");
+    }
+
+    void capture_d_une_partie_12_x_12_au_cavalier() {
+        auto f = fenetre_montree();
+        nomme(*f, "Capucine", "Ordinateur");
+        clique_bouton(*f, "Command1", 1, 2);
+        clique_bouton(*f, "Command1", 2);
+        clique_bouton(*f, "Command2", 8, 3); // walls: castles
+        lance(*f, 12, 12);
+        clique_case(*f, 8, 8);
+        for (int tour = 0; tour < 6; ++tour) {
+            joue_tour(*f);
+        }
+        QCOMPARE(f->jeu().nb_murs, 12);
+        const QImage capture = f->grab().toImage();
+        QVERIFY(dessine(capture, controle(*f, "mur", 12)->pos(), "mur_03_chateau"));
+        QVERIFY(dessine(capture, QPoint(456, 8) + QPoint(31, 292), "plaque_cavalier"));
+        enregistre(capture, "partie_12x12_cavalier");
+    }
+
+    void capture_du_panneau_d_aide() {
+        auto f = fenetre_montree();
+        lance(*f, 7, 5);
+        clique_case(*f, 4, 4);
+        clique_case(*f, 8, 6);
+        presse_image(*f, "Picture5");
+        const QImage capture = f->grab().toImage();
+        QVERIFY(dessine(capture, {456, 8}, "planche_aide", QRect(0, 0, 184, 70)));
+        enregistre(capture, "aide");
+    }
+
+    void capture_d_une_partie_gagnee() {
+        auto f = fenetre_montree();
+        const QImage capture = fin_de_partie(*f, 7, 7, 2, 1);
+        QVERIFY(!capture.isNull());
+        QVERIFY(dessine(capture, QPoint(456 + 34, 8 + 141), "panneau_gagne", QRect(0, 0, 128, 60)));
+        enregistre(capture, "gagne");
+    }
+
+    void capture_d_un_match_nul() {
+        auto f = fenetre_montree();
+        const QImage capture = fin_de_partie(*f, 6, 6, 3, 1);
+        QVERIFY(!capture.isNull());
+        QVERIFY(
+            dessine(capture, QPoint(456 + 34, 8 + 140), "panneau_match_nul", QRect(0, 0, 128, 60)));
+        enregistre(capture, "match_nul");
     }
 
   private:
