@@ -1,0 +1,25 @@
+#include "programme.h"
+
+#include "centrage.h"
+
+#include <utility>
+
+namespace tessor {
+
+Programme::Programme(Horloge horloge)
+    : horloge_(std::move(horloge)), chargement_([this] { passage(); }) {}
+
+void Programme::demarre() {
+    chargement_.demarre();
+}
+
+// Building the main window runs the game's start-up; the splash has then done its work.
+void Programme::passage() {
+    form1_ = std::make_unique<Form1>(horloge_);
+    chargement_.arrete_minuterie();
+    chargement_.hide();
+    centre_sur_ecran(*form1_);
+    form1_->show();
+}
+
+} // namespace tessor

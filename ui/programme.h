@@ -1,0 +1,31 @@
+// The program's start-up: the splash window first, whose first timer tick builds the main
+// window, hides the splash, centres the main window on the screen and shows it.
+#pragma once
+
+#include "chargement.h"
+#include "form1.h"
+
+#include <memory>
+
+namespace tessor {
+
+class Programme {
+  public:
+    explicit Programme(Horloge horloge = horloge_systeme);
+
+    // Shows the splash window and starts its timer.
+    void demarre();
+
+    Chargement& chargement() { return chargement_; }
+    // The main window, once the splash has handed over; null before.
+    Form1* fenetre() { return form1_.get(); }
+
+  private:
+    void passage();
+
+    Horloge horloge_;
+    Chargement chargement_;
+    std::unique_ptr<Form1> form1_;
+};
+
+} // namespace tessor
