@@ -3,4 +3,4 @@
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 bash "$racine/scripts/construit.sh"
-exec "$racine/build/tools/tessor-demo"
+exec "$racine/build/ui/tessor"
