@@ -65,26 +65,28 @@ void Jeu::debut_jeu() {
     tirage_case_libre(joueurs[0].position, tableau);
     tirage_case_libre(joueurs[1].position, tableau);
     change_joueur(joueur_courant);
-    // Only knight moves on a 3 x 3 board can end a game before anyone has played: the replay
-    // question has then been answered already, and showing the board of that non-game would
-    // only cover the options screen that a No has brought back.
-    if (fin_partie) {
-        return;
-    }
     nb_murs = 0;
     for (Element& m : fenetre.mur) {
         m.image = fenetre.image1[2].image;
     }
     fenetre.picture4[0].image = fenetre.picture4[cavalier ? 2 : 1].image;
-    efface_option();
-    affiche_grille();
-    affiche_panneau();
+    // Only knight moves on a 3 x 3 board can end a game before anyone has played: the replay
+    // question has then been answered already, and showing the board of that non-game would
+    // only cover the options screen that a No has brought back. The levels still take effect.
+    if (!fin_partie) {
+        efface_option();
+        affiche_grille();
+        affiche_panneau();
+    }
     const int16 maxtaille = calcul_maxtaille(largeur, hauteur);
     for (int k = 0; k <= 1; ++k) {
         profondeur[k] = profondeur_du_niveau(joueurs[k].niveau, maxtaille);
         if (joueurs[k].niveau == 4) {
             joueurs[k].niveau = 1;
         }
+    }
+    if (fin_partie) {
+        return;
     }
     affiche_signe(2);
     joue_ordinateurs_placement();

@@ -295,6 +295,15 @@ class TestTour : public QObject {
         QVERIFY(!t.jeu.fenetre.lignevert[0].visible);
     }
 
+    void a_game_decided_at_its_start_still_turns_level_four_into_level_one() {
+        PartieTest t;
+        t.plateforme.tirages_imposes = {1.0f / 3.0f, 1.0f / 3.0f, 0.0f, 0.0f};
+        t.lance(3, 3, true, 4, 0);
+        QVERIFY(t.jeu.fin_partie);
+        QCOMPARE(t.jeu.joueurs[0].niveau, int16(1));
+        QCOMPARE(t.jeu.profondeur[0], int16(4));
+    }
+
     void a_pawn_placed_in_the_knights_dead_centre_loses_at_once() {
         PartieTest t;
         t.plateforme.tirages_imposes = {0.0f, 0.0f, 0.6f, 0.0f}; // (3, 3) and (5, 3)
