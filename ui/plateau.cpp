@@ -15,14 +15,18 @@ constexpr int COTE_CASE = 33;
 const QColor GRIS_AIDE(0xE0, 0xE0, 0xE0);
 const QColor ROUGE_AIDE(0xC0, 0x00, 0x00);
 
-template <typename W> W* cache(W* w, const char* nom, int indice) {
+template <typename W> W* cache(W* w, const QString& nom) {
     w->hide();
-    w->setObjectName(nom_indice(nom, indice));
+    w->setObjectName(nom);
     return w;
 }
 
-QWidget* case_aide(QWidget* fenetre, const QColor& couleur, const char* nom, int indice) {
-    return cache(rectangle_plein(fenetre, QRect(0, 0, COTE_CASE, COTE_CASE), couleur), nom, indice);
+template <typename W> W* cache(W* w, const char* nom, int indice) {
+    return cache(w, nom_indice(nom, indice));
+}
+
+QWidget* case_aide(QWidget* fenetre, const QColor& couleur) {
+    return rectangle_plein(fenetre, QRect(0, 0, COTE_CASE, COTE_CASE), couleur);
 }
 
 QWidget* ligne(QWidget* fenetre, const char* nom, int indice) {
@@ -50,10 +54,9 @@ Picture* image_case(QWidget* fenetre, const char* nom, int indice) {
 Plateau construit_plateau(QWidget* fenetre) {
     Plateau p;
     for (int k = 0; k < 8; ++k) {
-        p.cible2[k] = case_aide(fenetre, GRIS_AIDE, "cible2", k);
+        p.cible2[k] = cache(case_aide(fenetre, GRIS_AIDE), "cible2", k);
     }
-    p.aidepion = case_aide(fenetre, ROUGE_AIDE, "aidepion", 0);
-    p.aidepion->setObjectName(QStringLiteral("aidepion"));
+    p.aidepion = cache(case_aide(fenetre, ROUGE_AIDE), QStringLiteral("aidepion"));
     for (int k = 0; k < NB_LIGNES; ++k) {
         p.lignevert[k] = ligne(fenetre, "lignevert", k);
         p.lignehori[k] = ligne(fenetre, "lignehori", k);
