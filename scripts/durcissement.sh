@@ -23,7 +23,10 @@ for cible in $cibles; do
     cmake --build "$racine/build-fuzz" -j"$(nproc)" --target "$cible"
     corpus=$(mktemp -d)
     echo "Fuzzing $cible for ${duree} s"
+    graines=()
+    [ -d "$racine/tests/fuzz/corpus_$cible" ] && graines=("$racine/tests/fuzz/corpus_$cible")
     (cd "$corpus" && "$racine/build-fuzz/tests/fuzz/$cible" -max_total_time="$duree" \
-        -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$corpus" 2>&1 | tail -n 12)
+        -timeout=30 -rss_limit_mb=2048 -max_len=4096 -print_final_stats=1 \
+        "$corpus" "${graines[@]}" 2>&1 | tail -n 12)
     rm -rf "$corpus"
 done
