@@ -24,6 +24,12 @@ QString chemin(Image image) {
            QStringLiteral(".png");
 }
 
+// The same picture drawn at twice the size, for screens at 200 %.
+QString chemin_2x(Image image) {
+    return QStringLiteral(":/images/") + QString::fromLatin1(tessor::nom_image(image)) +
+           QStringLiteral("@2x.png");
+}
+
 QSize taille_attendue(Image image) {
     static const std::map<std::string, QSize> tailles{
         {"texture", {640, 460}},
@@ -74,6 +80,20 @@ bool coins_transparents(const QImage& img, int cote) {
            qAlpha(img.pixel(0, d)) == 0 && qAlpha(img.pixel(d, d)) == 0;
 }
 
+// Mean difference per channel (alpha included) between two pictures of the same size.
+double ecart_moyen(const QImage& a, const QImage& b) {
+    double somme = 0.0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            somme += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                     std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return somme / (4.0 * a.width() * a.height());
+}
+
 double luminance_moyenne(const QImage& img, const QRect& zone) {
     double somme = 0.0;
     for (int y = zone.top(); y <= zone.bottom(); ++y) {
@@ -104,6 +124,21 @@ class TestImages : public QObject {
         const QImage img(chemin(id));
         QVERIFY2(!img.isNull(), qPrintable(chemin(id)));
         QCOMPARE(img.size(), taille_attendue(id));
+    }
+
+    void chaque_image_2x_a_le_double_de_taille_data() { chaque_image_existe_a_sa_taille_data(); }
+    void chaque_image_2x_a_le_double_de_taille() {
+        QFETCH(int, image);
+        const Image id = static_cast<Image>(image);
+        const QImage un = charge(id);
+        const QImage deux = QImage(chemin_2x(id)).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!deux.isNull(), qPrintable(chemin_2x(id)));
+        QCOMPARE(deux.size(), un.size() * 2);
+        // The same drawing, finer: reduced to 1x it comes close to the 1x picture.
+        const QImage reduite =
+            deux.scaled(un.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double ecart = ecart_moyen(reduite, un);
+        QVERIFY2(ecart < 15.0, qPrintable(QString::number(ecart)));
     }
 
     void noms_distincts() {

@@ -1,11 +1,11 @@
 #include "form2_elements.h"
 
 #include "etiquette_lien.h"
+#include "pixmaps.h"
 #include "polices.h"
 
 #include <QLabel>
 #include <QPalette>
-#include <QPixmap>
 #include <QWidget>
 
 #include <algorithm>
@@ -63,7 +63,7 @@ void logo(QWidget& page, QPoint coin) {
     auto* image = new QLabel(&page);
     image->setFrameStyle(QFrame::Box | QFrame::Plain);
     image->setLineWidth(1);
-    image->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    image->setPixmap(charge_pixmap(tessor::Image::logo));
     image->setGeometry(coin.x(), coin.y(), 34, 34);
 }
 

@@ -19,7 +19,7 @@ const QColor BRUN_CAPTION(0x40, 0x00, 0x00);
 // A picture box sized to its picture.
 Picture* picture(QWidget* parent, QPoint coin, const QPixmap& pixmap, const QString& nom) {
     auto* p = new Picture(parent);
-    p->setGeometry(QRect(coin, pixmap.size()));
+    p->setGeometry(QRect(coin, pixmap.deviceIndependentSize().toSize()));
     p->setPixmap(pixmap);
     p->setObjectName(nom);
     return p;

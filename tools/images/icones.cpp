@@ -22,8 +22,8 @@ QPainterPath vignette() {
     return chemin;
 }
 
-QImage glyphe(char32_t code, const QRectF& cadre = QRectF(1, 1, 30, 30)) {
-    QImage image = toile(32, 32);
+QImage glyphe(char32_t code, int e, const QRectF& cadre = QRectF(1, 1, 30, 30)) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     emoji(p, cadre, car(code));
     return image;
@@ -73,15 +73,15 @@ void avion_chasse(QPainter& p, QPointF centre, double angle, double taille, cons
     p.restore();
 }
 
-QImage kart() {
-    return glyphe(0x1F3CE, QRectF(1, 4, 30, 24));
+QImage kart(int e) {
+    return glyphe(0x1F3CE, e, QRectF(1, 4, 30, 24));
 }
-QImage motard() {
-    return glyphe(0x1F3CD, QRectF(1, 3, 30, 26));
+QImage motard(int e) {
+    return glyphe(0x1F3CD, e, QRectF(1, 3, 30, 26));
 }
 
-QImage voiture_montagnes() {
-    QImage image = toile(32, 32);
+QImage voiture_montagnes(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipPath(vignette());
@@ -105,12 +105,12 @@ QImage voiture_montagnes() {
     return image;
 }
 
-QImage avion_helice() {
-    return glyphe(0x1F6E9);
+QImage avion_helice(int e) {
+    return glyphe(0x1F6E9, e);
 }
 
-QImage avion_ville() {
-    QImage image = toile(32, 32);
+QImage avion_ville(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     p.setClipPath(vignette());
     // A town seen from above: pale streets, blocks of red roofs, a few trees.
@@ -138,8 +138,8 @@ QImage avion_ville() {
     return image;
 }
 
-QImage avion_campagne() {
-    QImage image = toile(32, 32);
+QImage avion_campagne(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     p.setClipPath(vignette());
     // Fields of different crops.
@@ -159,14 +159,14 @@ QImage avion_campagne() {
     return image;
 }
 
-QImage dauphin() {
-    return glyphe(0x1F42C);
+QImage dauphin(int e) {
+    return glyphe(0x1F42C, e);
 }
-QImage chien() {
-    return glyphe(0x1F436);
+QImage chien(int e) {
+    return glyphe(0x1F436, e);
 }
-QImage mouette() {
-    QImage image = toile(32, 32);
+QImage mouette(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // A gull gliding over the sea.
@@ -220,8 +220,8 @@ QImage mouette() {
     return image;
 }
 
-QImage heaume() {
-    QImage image = toile(32, 32);
+QImage heaume(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // The plume first, curving back behind the crest.
@@ -280,8 +280,8 @@ void visage(QPainter& p, const QColor& peau) {
     p.drawLine(QPointF(14, 24), QPointF(18, 24));
 }
 
-QImage soldat() {
-    QImage image = toile(32, 32);
+QImage soldat(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // Shoulders of the uniform.
@@ -312,8 +312,8 @@ QImage soldat() {
 }
 
 // A second soldier, in a horizon-blue uniform and a crested steel helmet.
-QImage soldat2() {
-    QImage image = toile(32, 32);
+QImage soldat2(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath col;
@@ -374,28 +374,28 @@ void mur_sur_herbe(QPainter& p) {
     p.drawEllipse(QRectF(1, 21, 30, 10));
     p.setBrush(QColor(120, 186, 80));
     p.drawEllipse(QRectF(4, 22, 24, 6));
-    p.setRenderHint(QPainter::Antialiasing, false);
+    // Whole pixels: sharp at a whole scale; at any other their edges are blended.
+    const double e = echelle(p);
+    p.setRenderHint(QPainter::Antialiasing, e != std::floor(e));
     const QRect mur(5, 8, 22, 17);
     briques(p, mur, 4, 7, 9);
     // Crenellated top and outline.
     p.fillRect(QRect(5, 5, 4, 3), QColor(170, 70, 46));
     p.fillRect(QRect(14, 5, 4, 3), QColor(160, 66, 44));
     p.fillRect(QRect(23, 5, 4, 3), QColor(176, 72, 48));
-    p.setPen(QColor(80, 30, 20));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(mur.adjusted(0, 0, -1, -1));
+    cadre(p, mur, QColor(80, 30, 20));
 }
 
-QImage mur_briques() {
-    QImage image = toile(32, 32);
+QImage mur_briques(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     mur_sur_herbe(p);
     return image;
 }
 
 // The storm cloud glyph, its pale cloud darkened to a thundery grey (the bolt keeps its yellow).
-QImage orage() {
-    QImage image = glyphe(0x1F329);
+QImage orage(int e) {
+    QImage image = glyphe(0x1F329, e);
     for (int y = 0; y < image.height(); ++y) {
         auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -411,16 +411,16 @@ QImage orage() {
     return image;
 }
 
-QImage chateau_epees() {
-    QImage image = toile(32, 32);
+QImage chateau_epees(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     emoji(p, QRectF(1, 1, 30, 25), car(0x1F3F0));
     emoji(p, QRectF(7, 14, 18, 17), car(0x2694));
     return image;
 }
 
-QImage blason() {
-    QImage image = toile(32, 32);
+QImage blason(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath ecu;
@@ -451,8 +451,8 @@ QImage blason() {
     return image;
 }
 
-QImage pastille() {
-    QImage image = toile(32, 32);
+QImage pastille(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(16, 16);
@@ -483,8 +483,8 @@ QImage pastille() {
     return image;
 }
 
-QImage cible() {
-    QImage image = toile(32, 32);
+QImage cible(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     const QColor rouge(170, 0, 0);
     // Dotted circle of radius 11 around the centre.
@@ -512,31 +512,27 @@ QImage cible() {
 }
 
 // The two switch faces: only the top-left 16x16 quarter is used.
-QImage interrupteur(bool plein) {
-    QImage image = toile(32, 32);
+QImage interrupteur(bool plein, int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     if (plein) {
         briques(p, QRect(0, 0, 16, 16), 4, 6, 21);
-        p.setPen(QColor(80, 30, 20));
     } else {
         p.fillRect(QRect(0, 0, 16, 16), QColor(150, 204, 242));
-        p.setPen(QColor(40, 48, 64));
     }
-    p.drawRect(0, 0, 15, 15);
+    cadre(p, QRect(0, 0, 16, 16), plein ? QColor(80, 30, 20) : QColor(40, 48, 64));
     return image;
 }
 
-QImage logo() {
-    QImage image = toile(32, 32);
+QImage logo(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     emoji(p, QRectF(2, 2, 28, 28), car(0x1F5E1));
     emoji(p, QRectF(8, 3, 16, 26), car(0x26A1));
     return image;
 }
 
-QImage icone() {
-    QImage image = toile(32, 32);
-    QPainter p(&image);
+void dessine_icone(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient ciel(0, 0, 0, 32);
     ciel.setColorAt(0.0, QColor(96, 160, 226));
@@ -545,11 +541,17 @@ QImage icone() {
     p.setBrush(ciel);
     p.drawRoundedRect(QRectF(1, 1, 30, 30), 7, 7);
     mur_sur_herbe(p);
+}
+
+QImage icone(int e) {
+    QImage image = toile(32, 32, e);
+    QPainter p(&image);
+    dessine_icone(p);
     return image;
 }
 
-QImage icone_info() {
-    QImage image = toile(32, 32);
+QImage icone_info(int e) {
+    QImage image = toile(32, 32, e);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(16, 16);
@@ -570,33 +572,42 @@ QImage icone_info() {
 
 } // namespace
 
-std::vector<Dessin> icones() {
+std::vector<Dessin> icones(int e) {
     return {
-        {QStringLiteral("pion_00_kart"), kart()},
-        {QStringLiteral("pion_01_motard"), motard()},
-        {QStringLiteral("pion_02_voiture"), voiture_montagnes()},
-        {QStringLiteral("pion_03_avion_helice"), avion_helice()},
-        {QStringLiteral("pion_04_avion_chasse"), avion_ville()},
-        {QStringLiteral("pion_05_avion_gris"), avion_campagne()},
-        {QStringLiteral("pion_06_dauphin"), dauphin()},
-        {QStringLiteral("pion_07_chien"), chien()},
-        {QStringLiteral("pion_08_mouette"), mouette()},
-        {QStringLiteral("pion_09_heaume"), heaume()},
-        {QStringLiteral("pion_10_soldat"), soldat()},
-        {QStringLiteral("pion_11_soldat2"), soldat2()},
-        {QStringLiteral("mur_00_briques"), mur_briques()},
-        {QStringLiteral("mur_01_sens_interdit"), glyphe(0x26D4, QRectF(2, 2, 28, 28))},
-        {QStringLiteral("mur_02_orage"), orage()},
-        {QStringLiteral("mur_03_chateau"), chateau_epees()},
-        {QStringLiteral("mur_04_blason"), blason()},
-        {QStringLiteral("pastille"), pastille()},
-        {QStringLiteral("cible"), cible()},
-        {QStringLiteral("mur_plein"), interrupteur(true)},
-        {QStringLiteral("mur_vide"), interrupteur(false)},
-        {QStringLiteral("logo"), logo()},
-        {QStringLiteral("icone"), icone()},
-        {QStringLiteral("icone_info"), icone_info()},
+        {QStringLiteral("pion_00_kart"), kart(e)},
+        {QStringLiteral("pion_01_motard"), motard(e)},
+        {QStringLiteral("pion_02_voiture"), voiture_montagnes(e)},
+        {QStringLiteral("pion_03_avion_helice"), avion_helice(e)},
+        {QStringLiteral("pion_04_avion_chasse"), avion_ville(e)},
+        {QStringLiteral("pion_05_avion_gris"), avion_campagne(e)},
+        {QStringLiteral("pion_06_dauphin"), dauphin(e)},
+        {QStringLiteral("pion_07_chien"), chien(e)},
+        {QStringLiteral("pion_08_mouette"), mouette(e)},
+        {QStringLiteral("pion_09_heaume"), heaume(e)},
+        {QStringLiteral("pion_10_soldat"), soldat(e)},
+        {QStringLiteral("pion_11_soldat2"), soldat2(e)},
+        {QStringLiteral("mur_00_briques"), mur_briques(e)},
+        {QStringLiteral("mur_01_sens_interdit"), glyphe(0x26D4, e, QRectF(2, 2, 28, 28))},
+        {QStringLiteral("mur_02_orage"), orage(e)},
+        {QStringLiteral("mur_03_chateau"), chateau_epees(e)},
+        {QStringLiteral("mur_04_blason"), blason(e)},
+        {QStringLiteral("pastille"), pastille(e)},
+        {QStringLiteral("cible"), cible(e)},
+        {QStringLiteral("mur_plein"), interrupteur(true, e)},
+        {QStringLiteral("mur_vide"), interrupteur(false, e)},
+        {QStringLiteral("logo"), logo(e)},
+        {QStringLiteral("icone"), icone(e)},
+        {QStringLiteral("icone_info"), icone_info(e)},
     };
+}
+
+QImage icone_programme(int cote) {
+    // Drawn through the painter's scale: a picture's own scale below 1 is not applied.
+    QImage image = toile(cote, cote, 1.0);
+    QPainter p(&image);
+    p.scale(cote / 32.0, cote / 32.0);
+    dessine_icone(p);
+    return image;
 }
 
 } // namespace dessin

@@ -4,8 +4,10 @@
 //   cmake --build build-images --target dessine_images
 //   ./build-images/tools/images/dessine_images <repository root>
 //
-// It writes assets/images/<name>.png for every name of game/images.cpp, and docs/pictures.png,
-// where each picture is shown at its real size and three times larger. Lettering uses the fonts
+// It writes assets/images/<name>.png for every name of game/images.cpp, the same drawn at twice
+// the size as <name>@2x.png (for screens at 200 %), the program's icon at each size of the
+// freedesktop theme in packaging/icons/hicolor/, and docs/pictures.png, where each 1x picture is
+// shown at its real size and three times larger. Lettering uses the fonts
 // bundled in assets/fonts/; some subjects use glyphs of the colour emoji font of the Debian
 // package fonts-noto-color-emoji. Everything random comes from fixed seeds: two runs write
 // byte-identical files.
@@ -13,6 +15,7 @@
 #include "game/images.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -83,6 +86,71 @@ QImage planche_contact(const std::vector<dessin::Dessin>& dessins) {
     return feuille;
 }
 
+// Every picture at one scale, ready to save, in the order of game/images.cpp; empty (with a
+// message) unless the drawings are exactly the pictures the game names.
+std::vector<dessin::Dessin> dessins(int echelle) {
+    std::vector<dessin::Dessin> tous;
+    for (auto&& groupe :
+         {dessin::textures(echelle), dessin::boiseries(echelle), dessin::icones(echelle)}) {
+        tous.insert(tous.end(), groupe.begin(), groupe.end());
+    }
+    std::map<QString, const dessin::Dessin*> par_nom;
+    for (const auto& d : tous) {
+        par_nom[d.nom] = &d;
+    }
+    std::vector<dessin::Dessin> ordonnes;
+    for (int i = 1; i < tessor::NB_IMAGES; ++i) {
+        const QString nom = QString::fromLatin1(tessor::nom_image(static_cast<tessor::Image>(i)));
+        const auto it = par_nom.find(nom);
+        if (it == par_nom.end()) {
+            std::fprintf(stderr, "image non dessinée : %s\n", qPrintable(nom));
+            return {};
+        }
+        dessin::Dessin d = *it->second;
+        d.image = d.image.convertToFormat(d.image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                    : QImage::Format_RGB32);
+        ordonnes.push_back(d);
+    }
+    if (ordonnes.size() != tous.size()) {
+        std::fprintf(stderr, "la liste des dessins ne correspond pas à game/images.cpp\n");
+        return {};
+    }
+    return ordonnes;
+}
+
+bool ecrit(const QImage& image, const QString& chemin) {
+    if (!QDir().mkpath(QFileInfo(chemin).path()) || !image.save(chemin, "PNG")) {
+        std::fprintf(stderr, "échec de l'écriture : %s\n", qPrintable(chemin));
+        return false;
+    }
+    return true;
+}
+
+// The pictures at 1x as <name>.png and at 2x as <name>@2x.png.
+bool ecrit_images(const QString& dossier, const std::vector<dessin::Dessin>& un,
+                  const std::vector<dessin::Dessin>& deux) {
+    for (std::size_t i = 0; i < un.size(); ++i) {
+        if (!ecrit(un[i].image, dossier + QStringLiteral("/%1.png").arg(un[i].nom)) ||
+            !ecrit(deux[i].image, dossier + QStringLiteral("/%1@2x.png").arg(deux[i].nom))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The program's icon in the freedesktop "hicolor" theme, drawn at each size.
+bool ecrit_icones(const QString& racine) {
+    for (int cote : {16, 32, 48, 64, 128, 256}) {
+        const QString chemin = QStringLiteral("%1/packaging/icons/hicolor/%2x%2/apps/tessor.png")
+                                   .arg(racine)
+                                   .arg(cote);
+        if (!ecrit(dessin::icone_programme(cote).convertToFormat(QImage::Format_ARGB32), chemin)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -95,53 +163,19 @@ int main(int argc, char** argv) {
     const QString racine = QString::fromLocal8Bit(argv[1]);
     dessin::charge_polices(racine);
 
-    std::vector<dessin::Dessin> dessins;
-    for (auto&& groupe : {dessin::textures(), dessin::boiseries(), dessin::icones()}) {
-        dessins.insert(dessins.end(), groupe.begin(), groupe.end());
-    }
-    std::map<QString, const dessin::Dessin*> par_nom;
-    for (const auto& d : dessins) {
-        par_nom[d.nom] = &d;
-    }
-
-    // Every picture the game names must be drawn, and nothing else; write them in its order.
-    std::vector<dessin::Dessin> ordonnes;
-    bool manque = false;
-    for (int i = 1; i < tessor::NB_IMAGES; ++i) {
-        const QString nom = QString::fromLatin1(tessor::nom_image(static_cast<tessor::Image>(i)));
-        const auto it = par_nom.find(nom);
-        if (it == par_nom.end()) {
-            std::fprintf(stderr, "image non dessinée : %s\n", qPrintable(nom));
-            manque = true;
-            continue;
-        }
-        ordonnes.push_back(*it->second);
-    }
-    if (manque || ordonnes.size() != dessins.size()) {
-        std::fprintf(stderr, "la liste des dessins ne correspond pas à game/images.cpp\n");
+    const std::vector<dessin::Dessin> un = dessins(1);
+    const std::vector<dessin::Dessin> deux = dessins(2);
+    if (un.empty() || deux.empty()) {
         return 1;
     }
-
-    const QDir dossier(racine + QStringLiteral("/assets/images"));
-    if (!QDir().mkpath(dossier.path()) || !QDir().mkpath(racine + QStringLiteral("/docs"))) {
-        std::fprintf(stderr, "impossible de créer les dossiers de sortie\n");
-        return 1;
-    }
-    for (auto& d : ordonnes) {
-        d.image = d.image.convertToFormat(d.image.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                                    : QImage::Format_RGB32);
-        const QString chemin = dossier.filePath(d.nom + QStringLiteral(".png"));
-        if (!d.image.save(chemin, "PNG")) {
-            std::fprintf(stderr, "échec de l'écriture : %s\n", qPrintable(chemin));
-            return 1;
-        }
-    }
+    const QString dossier = racine + QStringLiteral("/assets/images");
     const QString feuille = racine + QStringLiteral("/docs/pictures.png");
-    if (!planche_contact(ordonnes).save(feuille, "PNG")) {
-        std::fprintf(stderr, "échec de l'écriture : %s\n", qPrintable(feuille));
+    if (!ecrit_images(dossier, un, deux) || !ecrit_icones(racine) ||
+        !ecrit(planche_contact(un), feuille)) {
         return 1;
     }
-    std::printf("%zu images écrites dans %s, planche contact %s\n", ordonnes.size(),
-                qPrintable(dossier.path()), qPrintable(feuille));
+    std::printf("%zu images écrites dans %s (1x et 2x), icônes dans packaging/icons, planche "
+                "contact %s\n",
+                un.size(), qPrintable(dossier), qPrintable(feuille));
     return 0;
 }

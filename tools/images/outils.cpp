@@ -65,10 +65,28 @@ double Bruit::fractal(double x, double y, int octaves) const {
     return somme / total;
 }
 
-QImage toile(int largeur, int hauteur) {
-    QImage image(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
+QImage toile(int largeur, int hauteur, double echelle) {
+    QImage image(static_cast<int>(std::lround(largeur * echelle)),
+                 static_cast<int>(std::lround(hauteur * echelle)),
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    image.setDevicePixelRatio(echelle);
     return image;
+}
+
+double echelle(const QPainter& p) {
+    return p.deviceTransform().m11();
+}
+
+void trait(QPainter& p, QPoint a, QPoint b, const QColor& couleur) {
+    p.fillRect(QRect(a, b).normalized(), couleur);
+}
+
+void cadre(QPainter& p, const QRect& r, const QColor& couleur) {
+    trait(p, r.topLeft(), r.topRight(), couleur);
+    trait(p, r.bottomLeft(), r.bottomRight(), couleur);
+    trait(p, r.topLeft() + QPoint(0, 1), r.bottomLeft() - QPoint(0, 1), couleur);
+    trait(p, r.topRight() + QPoint(0, 1), r.bottomRight() - QPoint(0, 1), couleur);
 }
 
 namespace {
@@ -120,7 +138,7 @@ void texte_grave(QPainter& p, const QRectF& cadre, int alignement, const QString
 bool emoji(QPainter& p, const QRectF& cadre, const QString& caractere) {
     // Drawn large first, then reduced with area averaging: sharper than asking for a small size.
     constexpr int grand = 160;
-    QImage glyphe = toile(grand, grand);
+    QImage glyphe = toile(grand, grand, 1.0);
     {
         QPainter g(&glyphe);
         QFont f(QStringLiteral("Noto Color Emoji"));
@@ -145,14 +163,18 @@ bool emoji(QPainter& p, const QRectF& cadre, const QString& caractere) {
         std::fprintf(stderr, "glyphe vide : U+%04X\n", caractere.toUcs4().value(0));
         return false;
     }
+    // Reduced straight to the pixels of the picture, placed on a whole pixel of it.
+    const double e = echelle(p);
+    const QRectF zone(cadre.topLeft() * e, cadre.size() * e);
     const QImage utile = glyphe.copy(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
-    const double echelle = std::min(cadre.width() / utile.width(), cadre.height() / utile.height());
-    const int l = std::max(1, static_cast<int>(std::lround(utile.width() * echelle)));
-    const int h = std::max(1, static_cast<int>(std::lround(utile.height() * echelle)));
-    const QImage reduit = utile.scaled(l, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const double x = cadre.x() + (cadre.width() - l) / 2.0;
-    const double y = cadre.y() + (cadre.height() - h) / 2.0;
-    p.drawImage(QPointF(std::round(x), std::round(y)), reduit);
+    const double rapport = std::min(zone.width() / utile.width(), zone.height() / utile.height());
+    const int l = std::max(1, static_cast<int>(std::lround(utile.width() * rapport)));
+    const int h = std::max(1, static_cast<int>(std::lround(utile.height() * rapport)));
+    QImage reduit = utile.scaled(l, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    reduit.setDevicePixelRatio(e);
+    const double x = zone.x() + (zone.width() - l) / 2.0;
+    const double y = zone.y() + (zone.height() - h) / 2.0;
+    p.drawImage(QPointF(std::round(x), std::round(y)) / e, reduit);
     return true;
 }
 

@@ -20,23 +20,33 @@ QRgb melange(const QColor& a, const QColor& b, double t) {
                 octet(a.blue() + (b.blue() - a.blue()) * t));
 }
 
+// An opaque picture of largeur x hauteur pixels at scale `echelle`.
+QImage fond(int largeur, int hauteur, double echelle, QImage::Format format) {
+    QImage image = toile(largeur, hauteur, echelle).convertToFormat(format);
+    image.setDevicePixelRatio(echelle);
+    return image;
+}
+
 // Grey-green marble, kept light and low in contrast so black lines and text stay readable.
-QImage marbre(int largeur, int hauteur) {
-    QImage image(largeur, hauteur, QImage::Format_RGB32);
+// The noise is read at 1x coordinates, so every scale shows the same stone.
+QImage marbre(int largeur, int hauteur, double echelle) {
+    QImage image = fond(largeur, hauteur, echelle, QImage::Format_RGB32);
     const Bruit forme(1201);
     const Bruit grain(1202);
     const QColor clair(196, 203, 186);
     const QColor sombre(160, 172, 152);
-    for (int y = 0; y < hauteur; ++y) {
-        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < largeur; ++x) {
+    for (int py = 0; py < image.height(); ++py) {
+        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(py));
+        const double y = py / echelle;
+        for (int px = 0; px < image.width(); ++px) {
+            const double x = px / echelle;
             const double turbulence = forme.fractal(x / 90.0, y / 90.0, 5);
             const double veine = std::abs(std::sin(x * 0.011 + y * 0.017 + 7.0 * turbulence));
             // Broad clouds, then thin darker veins where the sine crosses zero.
             double t = 0.35 + 0.5 * forme.fractal(x / 40.0 + 11.0, y / 40.0 + 5.0, 4);
             t += 0.35 * std::pow(1.0 - veine, 6.0);
             t += 0.10 * (grain.valeur(x / 1.5, y / 1.5) - 0.5);
-            ligne[x] = melange(clair, sombre, std::clamp(t, 0.0, 1.0));
+            ligne[px] = melange(clair, sombre, std::clamp(t, 0.0, 1.0));
         }
     }
     return image;
@@ -44,16 +54,18 @@ QImage marbre(int largeur, int hauteur) {
 
 } // namespace
 
-QImage bois(int largeur, int hauteur, std::uint32_t graine) {
-    QImage image(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
+QImage bois(int largeur, int hauteur, std::uint32_t graine, double echelle) {
+    QImage image = fond(largeur, hauteur, echelle, QImage::Format_ARGB32_Premultiplied);
     const Bruit veines(graine);
     const Bruit fibres(graine + 1);
     const QColor clair(206, 160, 104);
     const QColor sombre(146, 96, 52);
     const bool vertical = hauteur > largeur;
-    for (int y = 0; y < hauteur; ++y) {
-        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < largeur; ++x) {
+    for (int py = 0; py < image.height(); ++py) {
+        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(py));
+        const double y = py / echelle;
+        for (int px = 0; px < image.width(); ++px) {
+            const double x = px / echelle;
             const double le_long = vertical ? y : x; // along the grain
             const double travers = vertical ? x : y; // across it
             const double d = veines.fractal(le_long / 120.0, travers / 30.0, 4);
@@ -61,20 +73,20 @@ QImage bois(int largeur, int hauteur, std::uint32_t graine) {
             double t = 0.3 + 0.32 * std::pow(cerne, 3.0);
             t += 0.22 * (fibres.valeur(le_long / 14.0, travers / 0.9) - 0.5);
             t += 0.15 * (veines.valeur(le_long / 300.0 + 40.0, travers / 60.0) - 0.5);
-            ligne[x] = melange(clair, sombre, std::clamp(t, 0.0, 1.0));
+            ligne[px] = melange(clair, sombre, std::clamp(t, 0.0, 1.0));
         }
     }
     return image;
 }
 
-QImage planche(int largeur, int hauteur, double rayon, std::uint32_t graine) {
-    QImage image = toile(largeur, hauteur);
+QImage planche(int largeur, int hauteur, double rayon, std::uint32_t graine, double echelle) {
+    QImage image = toile(largeur, hauteur, echelle);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath contour;
     contour.addRoundedRect(QRectF(0.5, 0.5, largeur - 1.0, hauteur - 1.0), rayon, rayon);
     p.setClipPath(contour);
-    p.drawImage(0, 0, bois(largeur, hauteur, graine));
+    p.drawImage(0, 0, bois(largeur, hauteur, graine, echelle));
     p.setClipping(false);
     // Bevel: light upper-left edge, dark lower-right edge, then a dark outline.
     p.setBrush(Qt::NoBrush);
@@ -91,19 +103,20 @@ QImage planche(int largeur, int hauteur, double rayon, std::uint32_t graine) {
 }
 
 QImage bouton_metal(int largeur, int hauteur, const QString& texte, bool enfonce, int pixels,
-                    const QColor& lettres) {
-    QImage image(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
+                    double echelle, const QColor& lettres) {
+    QImage image = fond(largeur, hauteur, echelle, QImage::Format_ARGB32_Premultiplied);
     const Bruit brosse(77);
     const QColor haut = enfonce ? QColor(176, 178, 182) : QColor(222, 224, 228);
     const QColor bas = enfonce ? QColor(198, 200, 204) : QColor(160, 162, 167);
-    for (int y = 0; y < hauteur; ++y) {
-        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const double t = static_cast<double>(y) / (hauteur - 1);
-        for (int x = 0; x < largeur; ++x) {
+    for (int py = 0; py < image.height(); ++py) {
+        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(py));
+        const double t = static_cast<double>(py) / (image.height() - 1);
+        const double y = py / echelle;
+        for (int px = 0; px < image.width(); ++px) {
             // Brushed metal: fine streaks along the length.
-            const double s = 14.0 * (brosse.valeur(x / 25.0, y / 0.7) - 0.5);
+            const double s = 14.0 * (brosse.valeur(px / echelle / 25.0, y / 0.7) - 0.5);
             const QRgb c = melange(haut, bas, t);
-            ligne[x] = qRgb(octet(qRed(c) + s), octet(qGreen(c) + s), octet(qBlue(c) + s + 1));
+            ligne[px] = qRgb(octet(qRed(c) + s), octet(qGreen(c) + s), octet(qBlue(c) + s + 1));
         }
     }
     QPainter p(&image);
@@ -112,15 +125,14 @@ QImage bouton_metal(int largeur, int hauteur, const QString& texte, bool enfonce
     const QColor& hautgauche = enfonce ? ombre : lumiere;
     const QColor& basdroite = enfonce ? lumiere : ombre;
     for (int i = 1; i <= 2; ++i) {
-        p.setPen(hautgauche);
-        p.drawLine(i, i, largeur - 1 - i, i);
-        p.drawLine(i, i, i, hauteur - 1 - i);
-        p.setPen(basdroite);
-        p.drawLine(i, hauteur - 1 - i, largeur - 1 - i, hauteur - 1 - i);
-        p.drawLine(largeur - 1 - i, i, largeur - 1 - i, hauteur - 1 - i);
+        const int d = largeur - 1 - i; // right
+        const int b = hauteur - 1 - i; // bottom
+        trait(p, {i, i}, {d, i}, hautgauche);
+        trait(p, {i, i}, {i, b}, hautgauche);
+        trait(p, {i, b}, {d, b}, basdroite);
+        trait(p, {d, i}, {d, b}, basdroite);
     }
-    p.setPen(QColor(30, 30, 34));
-    p.drawRect(0, 0, largeur - 1, hauteur - 1);
+    cadre(p, QRect(0, 0, largeur, hauteur), QColor(30, 30, 34));
     // Screw heads at both ends.
     p.setRenderHint(QPainter::Antialiasing);
     const double d = enfonce ? 1.0 : 0.0;
@@ -140,8 +152,8 @@ QImage bouton_metal(int largeur, int hauteur, const QString& texte, bool enfonce
     return image;
 }
 
-std::vector<Dessin> textures() {
-    return {{QStringLiteral("texture"), marbre(640, 460)}};
+std::vector<Dessin> textures(int echelle) {
+    return {{QStringLiteral("texture"), marbre(640, 460, echelle)}};
 }
 
 } // namespace dessin
