@@ -3,7 +3,7 @@
 set -euo pipefail
 
 paquets=(cmake g++ make qt6-base-dev qt6-translations-l10n libbenchmark-dev clang-format clang
-         libclang-rt-14-dev)
+         libclang-rt-14-dev dpkg-dev desktop-file-utils appstream)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || manquants+=("$p")
