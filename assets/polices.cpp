@@ -16,7 +16,8 @@ namespace {
 constexpr const char* FICHIERS_POLICES[] = {
     ":/fonts/LiberationSans-Regular.ttf",  ":/fonts/LiberationSans-Bold.ttf",
     ":/fonts/LiberationSerif-Regular.ttf", ":/fonts/LiberationSerif-Bold.ttf",
-    ":/fonts/terminus-normal.otb",         ":/fonts/terminus-bold.otb",
+    ":/fonts/LiberationMono-Bold.ttf",     ":/fonts/terminus-normal.otb",
+    ":/fonts/terminus-bold.otb",
 };
 
 // Pixel height of the only strike of the terminal font that Qt exposes.
@@ -63,7 +64,11 @@ QFont police_serif(double points, bool gras) {
 }
 
 QFont police_terminal(double points, bool gras) {
-    (void)points;
+    if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0) {
+        QFont f = police(FAMILLE_MONO, points, gras);
+        f.setStyleHint(QFont::TypeWriter);
+        return f;
+    }
     QFont f(QString::fromLatin1(FAMILLE_TERMINAL));
     f.setPixelSize(PIXELS_TERMINAL);
     f.setBold(gras);

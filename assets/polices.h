@@ -13,6 +13,7 @@ namespace tessor {
 inline constexpr const char* FAMILLE_SANS = "Liberation Sans";
 inline constexpr const char* FAMILLE_SERIF = "Liberation Serif";
 inline constexpr const char* FAMILLE_TERMINAL = "Terminus";
+inline constexpr const char* FAMILLE_MONO = "Liberation Mono";
 
 // Registers the resources of this library (pictures ":/images/<name>.png" and the fonts) with Qt.
 // Safe to call more than once.
@@ -27,6 +28,8 @@ QFont police_sans(double points, bool gras = false);
 QFont police_serif(double points, bool gras = false);
 // The terminal face is a bitmap font: whatever size is asked for, it is drawn from its
 // 12-pixel strike (the 9 pt of the layout at 96 dpi), without anti-aliasing, so it stays crisp.
+// On a screen scaled above 100 % that strike would show at half size: a scalable fixed-pitch
+// face of the same size stands in for it there.
 QFont police_terminal(double points, bool gras = false);
 
 } // namespace tessor

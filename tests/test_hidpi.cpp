@@ -95,6 +95,25 @@ class TestHidpi : public QObject {
         QVERIFY(dessine_2x(capture, QPoint(456, 8) + QPoint(24, 325), "bouton_aide"));
         enregistre(capture, "partie_2x");
     }
+
+    // The numbers keep their size on screen: at 2x their digits span about twice as many
+    // device rows as the 12-pixel face they use at 1x.
+    void les_numeros_du_plateau_gardent_leur_taille() {
+        auto f = fenetre_montree();
+        clique_bouton(*f, "Command3", 1);
+        const QImage capture = f->grab().toImage();
+        const QWidget* numero = controle(*f, "lettregauche", 0);
+        const QRect zone(numero->pos() * 2, numero->size() * 2);
+        int lignes_encrees = 0;
+        for (int y = zone.top(); y <= zone.bottom(); ++y) {
+            bool encree = false;
+            for (int x = zone.left(); x <= zone.right(); ++x) {
+                encree = encree || qGray(capture.pixel(x, y)) < 60;
+            }
+            lignes_encrees += encree;
+        }
+        QVERIFY2(lignes_encrees >= 14, qPrintable(QString::number(lignes_encrees)));
+    }
 };
 
 int main(int argc, char** argv) {
