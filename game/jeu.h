@@ -66,7 +66,8 @@ class Jeu : public Regles {
             journal(action, joueur, c);
         }
     }
-    // True while a computer turn runs: board clicks are ignored meanwhile.
+    // True while a computer turn runs or the replay question is open: board clicks are ignored
+    // and a panel button's press waits meanwhile.
     bool occupe() const { return occupe_ > 0; }
     // Set when the window is closing: no further turn is played and nothing more is asked.
     void arrete() { arret_ = true; }

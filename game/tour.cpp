@@ -52,10 +52,13 @@ bool Jeu::ordinateur_au_trait() const {
     return joueurs[joueur_courant].niveau > 0 && !fin_partie && !arret_;
 }
 
+// The wall count goes with the markers it counts: a game decided by its start squares asks the
+// replay question in `change_joueur`, over an empty board that must count no wall.
 void Jeu::debut_jeu() {
     for (Element& m : fenetre.mur) {
         m.visible = false;
     }
+    nb_murs = 0;
     fenetre.dessinpion[0].visible = false;
     fenetre.dessinpion[1].visible = false;
     fenetre.aidepion.visible = false;
@@ -65,7 +68,6 @@ void Jeu::debut_jeu() {
     tirage_case_libre(joueurs[0].position, tableau);
     tirage_case_libre(joueurs[1].position, tableau);
     change_joueur(joueur_courant);
-    nb_murs = 0;
     for (Element& m : fenetre.mur) {
         m.image = fenetre.image1[2].image;
     }
@@ -190,11 +192,17 @@ void Jeu::change_joueur(int16& joueur) {
 }
 
 // Yes only records the wish: the new game starts once the current turn has run to its end.
+// The game is busy while the question is open: a panel button pressed just before the last
+// click of the game waits for the answer, then acts on the new game, or after No finds the
+// options screen and only lets go of its button.
 void Jeu::demande_rejouer() {
     if (arret_) {
         return;
     }
-    if (plateforme.question("Voulez-vous rejouer?")) {
+    ++occupe_;
+    const bool rejouer = plateforme.question("Voulez-vous rejouer?");
+    --occupe_;
+    if (rejouer) {
         relance_ = true;
     } else {
         efface_panneau();

@@ -221,6 +221,45 @@ class TestOptions : public QObject {
         QVERIFY(montre(*f, "Picture5", 0, "bouton_aide"));
     }
 
+    // A press made just before the click that ends the game: its action waits for the replay
+    // question, then acts on the new game, or after No only releases its button.
+    void une_pression_attend_la_question_de_fin_de_partie_data() {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<bool>("rejouer");
+        QTest::newRow("Aide, non") << QStringLiteral("Picture5(0)") << false;
+        QTest::newRow("Aide, oui") << QStringLiteral("Picture5(0)") << true;
+        QTest::newRow("Quitter, non") << QStringLiteral("Picture6(0)") << false;
+        QTest::newRow("Quitter, oui") << QStringLiteral("Picture6(0)") << true;
+    }
+
+    void une_pression_attend_la_question_de_fin_de_partie() {
+        QFETCH(QString, bouton);
+        QFETCH(bool, rejouer);
+        auto f = fenetre_montree();
+        clique_bouton(*f, "Command1", 2);
+        dimensionne(*f, 4, 5);
+        clique_bouton(*f, "Command3", 1);
+        for (QPoint c : {QPoint(3, 3), QPoint(3, 7), QPoint(4, 5)}) {
+            clique_case(*f, c.x(), c.y());
+        }
+        Repondeur r({rejouer});
+        clique_sur(*f, controle(*f, bouton));
+        QTest::qSleep(20);     // the press is due when the question opens
+        clique_case(*f, 5, 6); // the wall that leaves player 2's knight without a move
+        QTRY_VERIFY_WITH_TIMEOUT(!f->jeu().fenetre.timer1, 2000);
+        QStringList questions{QStringLiteral("Voulez-vous rejouer?")};
+        if (rejouer && bouton == QLatin1String("Picture6(0)")) {
+            questions << QStringLiteral("Etes vous sûre de vouloir abandonner cette partie?");
+        }
+        QCOMPARE(r.questions, questions);
+        QCOMPARE(controle(*f, QStringLiteral("Menu"))->isVisible(), !rejouer);
+        const bool aide = rejouer && bouton == QLatin1String("Picture5(0)");
+        QCOMPARE(controle(*f, QStringLiteral("sspanel5"))->isVisible(), aide);
+        QCOMPARE(controle(*f, QStringLiteral("sspanel3"))->isVisible(), rejouer && !aide);
+        QVERIFY(montre(*f, "Picture5", 0, "bouton_aide"));
+        QVERIFY(montre(*f, "Picture6", 0, "bouton_quitter"));
+    }
+
     void quitter_demande_confirmation() {
         auto f = fenetre_montree();
         Repondeur r({false, true});

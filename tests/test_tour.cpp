@@ -295,6 +295,25 @@ class TestTour : public QObject {
         QVERIFY(!t.jeu.fenetre.lignevert[0].visible);
     }
 
+    // Yes after a game with walls starts a game decided by its start squares: its question comes
+    // over an empty board, which counts no wall.
+    void a_game_decided_at_its_start_after_a_game_with_walls_counts_none() {
+        PartieTest t;
+        // (3, 3) and (5, 3) for the first game; the centre and (3, 3) for the second.
+        t.plateforme.tirages_imposes = {0.0f,        0.0f,        0.6f, 0.0f,
+                                        1.0f / 3.0f, 1.0f / 3.0f, 0.0f, 0.0f};
+        t.lance(3, 3, true);
+        t.clic(3, 3);
+        t.clic(5, 3);
+        t.murs({{4, 5}, {3, 4}});
+        std::vector<int> murs;
+        t.plateforme.avant_question = [&] { murs.push_back(t.jeu.nb_murs); };
+        t.plateforme.reponses = {true};
+        t.clic(5, 4);
+        t.clic(4, 3); // player 2's knight on (5, 3) is left without a move
+        QCOMPARE(murs, (std::vector<int>{3, 0}));
+    }
+
     void a_game_decided_at_its_start_still_turns_level_four_into_level_one() {
         PartieTest t;
         t.plateforme.tirages_imposes = {1.0f / 3.0f, 1.0f / 3.0f, 0.0f, 0.0f};
@@ -336,6 +355,33 @@ class TestTour : public QObject {
         QVERIFY(t.jeu.fenetre.menu.visible);
         QVERIFY(!t.jeu.fenetre.dessinpion[0].visible);
         QCOMPARE(t.jeu.fenetre.picture6[0].image, Image::bouton_quitter);
+    }
+
+    // A press just before the click that ends the game waits while the replay question is open;
+    // after No it finds the options screen and only lets go of its button.
+    void a_press_before_the_last_click_waits_for_the_answer_then_only_lets_go() {
+        for (const bool aide : {true, false}) {
+            PartieTest t;
+            t.plateforme.tirages_imposes = {0.0f, 0.0f, 0.6f, 0.0f}; // (3, 3) and (5, 3)
+            t.lance(3, 3, true);
+            aide ? t.jeu.Picture5_Click() : t.jeu.Picture6_Click();
+            bool attend = false;
+            t.plateforme.avant_question = [&] { attend = !t.jeu.Timer1_Timer(); };
+            t.clic(4, 4); // the knight's dead centre: player 1 loses at once
+            QVERIFY(attend);
+            QVERIFY(t.jeu.fenetre.menu.visible);
+            QVERIFY(t.jeu.Timer1_Timer());
+            QCOMPARE(t.plateforme.questions, std::vector<std::string>{"Voulez-vous rejouer?"});
+            QVERIFY(!t.jeu.fenetre.sspanel5.visible);
+            QVERIFY(!t.jeu.fenetre.sspanel3.visible);
+            QCOMPARE(t.jeu.fenetre.picture5[0].image, Image::bouton_aide);
+            QCOMPARE(t.jeu.fenetre.picture6[0].image, Image::bouton_quitter);
+            QVERIFY(!t.jeu.fenetre.timer1);
+            t.plateforme.tirages_imposes = {0.0f, 0.0f, 0.6f, 0.0f};
+            t.jeu.Command3_Click(1);
+            QVERIFY(t.jeu.fenetre.sspanel3.visible);
+            QVERIFY(!t.jeu.fenetre.sspanel5.visible);
+        }
     }
 };
 

@@ -186,16 +186,20 @@ void Jeu::Picture6_Click() {
     bouton_presse = 2;
 }
 
+// A press whose game has ended in the meantime (No to the replay question brings the options
+// screen back) only lets go of its button: there is no game left to help with or to abandon.
 bool Jeu::Timer1_Timer() {
     if (occupe()) {
         return false;
     }
+    const bool en_partie = !fenetre.menu.visible;
     if (bouton_presse == 1) {
-        fenetre.sspanel5.visible = true;
+        fenetre.sspanel5.visible = en_partie;
         fenetre.sspanel3.visible = false;
         fenetre.picture5[0].image = fenetre.picture5[2].image;
     } else if (bouton_presse == 2) {
-        if (plateforme.question("Etes vous sûre de vouloir abandonner cette partie?")) {
+        if (en_partie &&
+            plateforme.question("Etes vous sûre de vouloir abandonner cette partie?")) {
             efface_panneau();
             affiche_option();
         }
