@@ -4,6 +4,7 @@
 
 #include "game/jeu.h"
 #include "ui/form1.h"
+#include "ui/form2.h"
 #include "ui/picture.h"
 
 #include <QApplication>
@@ -158,6 +159,26 @@ class Repondeur {
 
     std::deque<bool> reponses_;
     QTimer minuterie_;
+};
+
+// Closes the information window as soon as it opens, noting what it showed.
+struct FermeInformation {
+    int ouvertures = 0;
+    QString titre;
+    QTimer minuterie;
+
+    FermeInformation() {
+        minuterie.setInterval(1);
+        QObject::connect(&minuterie, &QTimer::timeout, [this] {
+            auto* info = qobject_cast<Form2*>(QApplication::activeModalWidget());
+            if (info != nullptr && info->isVisible()) {
+                ++ouvertures;
+                titre = info->windowTitle();
+                info->reject();
+            }
+        });
+        minuterie.start();
+    }
 };
 
 using Cases = QSet<QPoint>;

@@ -1,7 +1,6 @@
 // The program from its splash window: the hand-over to the main window, whole games played by
 // clicks, the information window, and the end of the program however the window is left.
 #include "fenetre_test.h"
-#include "ui/form2.h"
 #include "ui/programme.h"
 
 #include <QLineEdit>
@@ -29,26 +28,6 @@ bool une_fenetre_visible() {
     }
     return false;
 }
-
-// Closes the information window as soon as it opens, noting what it showed.
-struct FermeInformation {
-    int ouvertures = 0;
-    QString titre;
-    QTimer minuterie;
-
-    FermeInformation() {
-        minuterie.setInterval(1);
-        QObject::connect(&minuterie, &QTimer::timeout, [this] {
-            auto* info = qobject_cast<Form2*>(QApplication::activeModalWidget());
-            if (info != nullptr && info->isVisible()) {
-                ++ouvertures;
-                titre = info->windowTitle();
-                info->reject();
-            }
-        });
-        minuterie.start();
-    }
-};
 
 struct Options {
     QStringList textes;
