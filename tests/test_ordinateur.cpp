@@ -25,30 +25,35 @@ class TestOrdinateur : public QObject {
 
   private slots:
     // The opponent in the corner (3, 3) has one escape (4, 3); the computer next to it at
-    // (4, 4) steps onto it, since (4, 3) keeps free squares around it.
-    void steps_onto_the_opponents_last_escape() {
-        PlateformeTest p;
-        const Regles r = regles(6, 6, false);
-        Tableau t = plateau({"O.....", "#C....", "......", "......", "......", "......"});
-        Ordinateur o(r, p, 0);
-        Case c{4, 4};
-        o.dep_ordi(c, {3, 3}, 0, 1, t);
-        QCOMPARE(c, (Case{4, 3}));
-        QCOMPARE(p.tirages, 0);
+    // (4, 4) steps onto it while (4, 3) keeps free squares around it. With (5, 3) and (5, 4)
+    // walled it would shut itself in: the table then chooses (5, 5), after one draw for the
+    // tie of the first blocked offset with the starting value 0.
+    void steps_onto_the_opponents_last_escape_when_it_leaves_room_data() {
+        QTest::addColumn<QString>("rang3");
+        QTest::addColumn<QString>("rang4");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("tirages");
+        QTest::newRow("room left") << "O....."
+                                   << "#C...." << 4 << 3 << 0;
+        QTest::newRow("dead end") << "O.#..."
+                                  << "#C#..." << 5 << 5 << 1;
     }
-
-    // The same escape with no other free square around it is left alone: the general choice
-    // takes the best square of the table, (5, 5), after one draw for the tie of the first
-    // blocked offset with the starting value 0.
-    void leaves_an_escape_that_would_shut_itself_in() {
+    void steps_onto_the_opponents_last_escape_when_it_leaves_room() {
+        QFETCH(QString, rang3);
+        QFETCH(QString, rang4);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(int, tirages);
         PlateformeTest p;
         const Regles r = regles(6, 6, false);
-        Tableau t = plateau({"O.#...", "#C#...", "......", "......", "......", "......"});
+        Tableau t = plateau(
+            {rang3.toStdString(), rang4.toStdString(), "......", "......", "......", "......"});
         Ordinateur o(r, p, 0);
         Case c{4, 4};
         o.dep_ordi(c, {3, 3}, 0, 1, t);
-        QCOMPARE(c, (Case{5, 5}));
-        QCOMPARE(p.tirages, 1);
+        QCOMPARE(c, (Case{int16(x), int16(y)}));
+        QCOMPARE(p.tirages, tirages);
     }
 
     void ranks_highest_first_and_equals_in_reverse_order() {
@@ -258,26 +263,10 @@ class TestOrdinateur : public QObject {
         QCOMPARE(t(3, 6), VRAI); // the drawn square (3, 6) is given back free
     }
 
-    // On 3 x 3 the zone is the single corner (3, 3): with the other pawn there, the computer
-    // starts from a random free square instead of drawing forever.
-    void starting_square_with_the_zone_taken_still_ends() {
-        for (bool cavalier : {false, true}) {
-            PlateformeTest p;
-            p.etat = 12345;
-            const Regles r = regles(3, 3, cavalier);
-            Tableau t = plateau_vide(3, 3);
-            t(3, 3) = FAUX;
-            Ordinateur o(r, p, 0);
-            Case c;
-            o.place_pion_ordi(c, 6, t);
-            QVERIFY(t.libre(c));
-            QVERIFY(c != (Case{3, 3}));
-            QCOMPARE(p.reensemencements, 1);
-        }
-    }
-
-    // The knight's dead centre of a 3 x 3 board has no square in reach: the pawn stays on the
-    // square drawn however the tie draws fall.
+    // On 3 x 3 the zone is the single corner (3, 3): with the other pawn there the computer
+    // starts from a random free square of the board instead of drawing forever. Drawn in the
+    // knight's dead centre, which has no square in reach, the pawn stays there however the tie
+    // draws fall.
     void starting_square_without_a_neighbour_stays_where_drawn() {
         PlateformeTest p;
         p.tirages_imposes = {1.0f / 3.0f, 1.0f / 3.0f};
