@@ -4,9 +4,9 @@
 // many games of every kind. After every event the window must still agree with the game.
 //
 // TESSOR_GRAINE_STRESS sets the seed (printed at the start) and TESSOR_EVENEMENTS_STRESS the
-// number of events. A seed replays the same stream of input; only the moments at which the
-// 10 ms button timer fires, and the events sent in the pauses of computer turns, depend on
-// the machine's speed.
+// number of events. A seed fixes the stream's random choices. Where the 10 ms button timer
+// fires, and which events come while the game is busy, depend on the machine's speed: two runs
+// of one seed part ways at the first such moment, so a failure comes back often, not always.
 #include "fenetre_test.h"
 
 #include <QElapsedTimer>
@@ -498,8 +498,8 @@ class TestStress : public QObject {
         const quint32 graine =
             reglage("TESSOR_GRAINE_STRESS", QRandomGenerator::global()->generate());
         const quint32 total = reglage("TESSOR_EVENEMENTS_STRESS", EVENEMENTS_PAR_DEFAUT);
-        std::printf("stress: seed %u, %u events (TESSOR_GRAINE_STRESS=%u replays them)\n", graine,
-                    total, graine);
+        std::printf("stress: seed %u, %u events (TESSOR_GRAINE_STRESS=%u draws them again)\n",
+                    graine, total, graine);
         std::fflush(stdout);
         QElapsedTimer chrono;
         chrono.start();
