@@ -1,5 +1,6 @@
-// Helpers for the tests of the main window: a shown window with a fixed clock, its controls by
-// name, real clicks and moves at window positions, and an answerer for the modal questions.
+// Helpers for the window tests: a shown main window with a fixed clock, its controls by name,
+// real clicks and moves at window positions, an answerer for the modal questions, and the few
+// situations several suites build.
 #pragma once
 
 #include "game/jeu.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
@@ -19,6 +21,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 namespace tessor::test {
@@ -60,6 +63,10 @@ template <typename T = QWidget> T* controle(QWidget& fenetre, const char* nom, i
     return controle<T>(fenetre, QStringLiteral("%1(%2)").arg(QLatin1String(nom)).arg(indice));
 }
 
+inline bool visible(QWidget& fenetre, const char* nom) {
+    return controle(fenetre, QString::fromLatin1(nom))->isVisible();
+}
+
 // A click of the left button at a position of the window, delivered as the system would: to
 // whatever control lies there.
 inline void clique_a(Form1& f, QPoint p) {
@@ -70,13 +77,8 @@ inline void survole(Form1& f, QPoint p) {
     QTest::mouseMove(f.windowHandle(), p);
 }
 
-// Centre of a control in window coordinates.
-inline QPoint centre(Form1& f, QWidget* w) {
-    return w->mapTo(&f, w->rect().center());
-}
-
 inline void clique_sur(Form1& f, QWidget* w) {
-    clique_a(f, centre(f, w));
+    clique_a(f, w->mapTo(&f, w->rect().center()));
 }
 
 // Centre of square (x, y) of the board, in window coordinates (the top-left square is (3, 3)).
@@ -85,8 +87,10 @@ inline QPoint centre_case(Form1& f, int x, int y) {
     return {j.origine_x + (x - 3) * j.taille_case + 16, j.origine_y + (y - 3) * j.taille_case + 16};
 }
 
-inline void clique_case(Form1& f, int x, int y) {
-    clique_a(f, centre_case(f, x, y));
+inline void clique_cases(Form1& f, std::initializer_list<QPoint> cases) {
+    for (QPoint c : cases) {
+        clique_a(f, centre_case(f, c.x(), c.y()));
+    }
 }
 
 inline void clique_bouton(Form1& f, const char* nom, int indice, int fois = 1) {
@@ -95,23 +99,59 @@ inline void clique_bouton(Form1& f, const char* nom, int indice, int fois = 1) {
     }
 }
 
-// Sets the board size from the default 6 x 6 with the steppers.
-inline void dimensionne(Form1& f, int largeur, int hauteur) {
+// Sets the board size with the steppers, then, if asked, starts the game with "Jouer".
+inline void dimensionne(Form1& f, int largeur, int hauteur, bool jouer = false) {
     const auto pas = [&f](int plus, int moins, int ecart) {
         clique_bouton(f, "Command2", ecart > 0 ? plus : moins, ecart > 0 ? ecart : -ecart);
     };
     pas(4, 5, largeur - f.jeu().largeur);
     pas(6, 7, hauteur - f.jeu().hauteur);
+    if (jouer) {
+        clique_bouton(f, "Command3", 1);
+    }
 }
 
-inline bool montre(const QImage& image, const char* nom) {
-    return image == QImage(QStringLiteral(":/images/%1.png").arg(QLatin1String(nom)))
-                        .convertToFormat(image.format());
+// Puts a name in name box k over its current text, as a paste would.
+inline void tape_nom(Form1& f, int k, const QString& nom) {
+    auto* boite = controle<QLineEdit>(f, "text1", k);
+    boite->selectAll();
+    boite->insert(nom);
 }
 
 // True when a picture box shows the built-in picture `nom`.
 inline bool montre(Form1& f, const char* controle_nom, int indice, const char* nom) {
-    return montre(controle<Picture>(f, controle_nom, indice)->pixmap().toImage(), nom);
+    const QImage vu = controle<Picture>(f, controle_nom, indice)->pixmap().toImage();
+    return vu == QImage(QStringLiteral(":/images/%1.png").arg(QLatin1String(nom)))
+                     .convertToFormat(vu.format());
+}
+
+// True when the opaque pixels of picture `nom` (or of its part `partie`) show in `capture` with
+// their corner at `coin`, in window coordinates; `echelle` 2 reads the @2x picture.
+inline bool dessine(const QImage& capture, QPoint coin, const char* nom, int echelle = 1,
+                    const QRect& partie = {}) {
+    QImage image =
+        QImage(
+            QStringLiteral(":/images/%1%2.png").arg(QLatin1String(nom), echelle == 2 ? "@2x" : ""))
+            .convertToFormat(QImage::Format_ARGB32);
+    image = partie.isNull() ? image : image.copy(partie);
+    const QImage vu = capture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qAlpha(p) == 255 && vu.pixel(coin * echelle + QPoint(x, y)) != p) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// With TESSOR_CAPTURES naming a folder, the capture is saved there for the documentation.
+inline void enregistre(const QImage& capture, const QString& nom) {
+    const QString dossier = qEnvironmentVariable("TESSOR_CAPTURES");
+    if (!dossier.isEmpty() && !capture.save(QStringLiteral("%1/%2.png").arg(dossier, nom))) {
+        qFatal("cannot write the capture %s", qPrintable(nom));
+    }
 }
 
 // Answers the modal questions as they open, from a list of answers (No once it is empty),
@@ -127,8 +167,6 @@ class Repondeur {
     void ajoute(bool reponse) { reponses_.push_back(reponse); }
 
     QStringList questions;
-    QStringList titres;
-    bool sans_icone = true;
     // Runs as each question opens, before it is answered.
     std::function<void()> a_l_ouverture;
 
@@ -142,8 +180,6 @@ class Repondeur {
             a_l_ouverture();
         }
         questions << boite->text();
-        titres << boite->windowTitle();
-        sans_icone = sans_icone && boite->icon() == QMessageBox::NoIcon;
         const bool oui = !reponses_.empty() && reponses_.front();
         if (!reponses_.empty()) {
             reponses_.pop_front();
@@ -192,44 +228,34 @@ inline Cases cases_libres_autour(const Jeu& j, Case depuis) {
     Cases cases;
     for (QPoint d : j.cavalier ? cavalier : roi) {
         const Case c{static_cast<int16>(depuis.x + d.x()), static_cast<int16>(depuis.y + d.y())};
-        const bool sur_le_plateau =
-            c.x >= 3 && c.y >= 3 && c.x < 3 + j.largeur && c.y < 3 + j.hauteur;
-        if (sur_le_plateau && j.tableau.libre(c)) {
+        if (c.x >= 3 && c.y >= 3 && c.x < 3 + j.largeur && c.y < 3 + j.hauteur &&
+            j.tableau.libre(c)) {
             cases << QPoint(c.x, c.y);
         }
     }
     return cases;
 }
 
-// A first free square in reach of the pawn on turn, to move there.
-inline QPoint un_deplacement(Form1& f) {
+// A human turn by clicks: a move to the first free square in reach (top row first), then a
+// wall on the last free square of the board.
+inline void joue_tour(Form1& f) {
     const Jeu& j = f.jeu();
     const Cases cases = cases_libres_autour(j, j.joueurs[j.joueur_courant].position);
     if (cases.isEmpty()) {
         qFatal("the pawn on turn cannot move");
     }
-    return *std::min_element(cases.begin(), cases.end(), [](QPoint a, QPoint b) {
+    const QPoint depl = *std::min_element(cases.begin(), cases.end(), [](QPoint a, QPoint b) {
         return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
     });
-}
-
-inline QPoint une_case_libre_loin(Form1& f) {
-    const Jeu& j = f.jeu();
-    for (int y = j.hauteur + 2; y >= 3; --y) {
-        for (int x = j.largeur + 2; x >= 3; --x) {
-            if (j.tableau.libre(Case{static_cast<int16>(x), static_cast<int16>(y)})) {
-                return {x, y};
-            }
+    clique_cases(f, {depl});
+    for (int n = j.largeur * j.hauteur - 1; n >= 0; --n) {
+        const QPoint c(3 + n % j.largeur, 3 + n / j.largeur);
+        if (j.tableau.libre(Case{static_cast<int16>(c.x()), static_cast<int16>(c.y())})) {
+            clique_cases(f, {c});
+            return;
         }
     }
     qFatal("the board is full");
-}
-
-inline void joue_tour(Form1& f) {
-    const QPoint depl = un_deplacement(f);
-    clique_case(f, depl.x(), depl.y());
-    const QPoint mur = une_case_libre_loin(f);
-    clique_case(f, mur.x(), mur.y());
 }
 
 // Presses a picture button of the game panel and waits for its delayed action.
@@ -242,9 +268,41 @@ inline void presse_image(Form1& f, const char* nom) {
 }
 
 // Abandons the game in progress with the game panel's "Quitter", answering `oui`.
-inline void abandonne(Form1& f, bool oui) {
+inline QStringList abandonne(Form1& f, bool oui) {
     Repondeur r({oui});
     presse_image(f, "Picture6");
+    return r.questions;
 }
+
+// A 6 x 6 game with the dolphin for player 2, five turns played and both hints on, back on
+// the game panel.
+inline void partie_avec_les_aides(Form1& f) {
+    clique_bouton(f, "Command2", 3, 5);
+    clique_bouton(f, "Command3", 1);
+    clique_cases(f,
+                 {{4, 4}, {6, 6}, {5, 4}, {7, 7}, {7, 6}, {3, 3}, {5, 5}, {8, 4}, {7, 5}, {4, 8}});
+    presse_image(f, "Picture5");
+    clique_sur(f, controle(f, "BoutonAide", 0));
+    clique_sur(f, controle(f, "BoutonAide", 1));
+    clique_sur(f, controle(f, QStringLiteral("Command4")));
+}
+
+// What the options screen shows, to tell whether anything changed.
+struct Options {
+    QStringList textes;
+    QList<QImage> images;
+
+    explicit Options(Form1& f) {
+        for (int k = 0; k < 2; ++k) {
+            textes << controle<QLineEdit>(f, "text1", k)->text()
+                   << controle<QLabel>(f, "Label2", k)->text();
+        }
+        for (int k = 0; k < 3; ++k) {
+            textes << controle<QPushButton>(f, "Command1", k)->text();
+            images << controle<Picture>(f, "Image1", k)->pixmap().toImage();
+        }
+    }
+    bool operator==(const Options& o) const { return textes == o.textes && images == o.images; }
+};
 
 } // namespace tessor::test
