@@ -263,7 +263,6 @@ inline void presse_image(Form1& f, const char* nom) {
     QWidget* bouton = controle(f, nom, 0);
     QVERIFY(bouton->isVisible());
     clique_sur(f, bouton);
-    QVERIFY(f.jeu().fenetre.timer1);
     QTRY_VERIFY_WITH_TIMEOUT(!f.jeu().fenetre.timer1, 2000);
 }
 

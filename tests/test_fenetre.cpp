@@ -84,16 +84,8 @@ class TestFenetre : public QObject {
   private slots:
     void initTestCase() { filtre_messages(); }
 
-    void only_the_options_screen_shows_at_start() {
-        auto f = fenetre_montree();
-        QVERIFY(visible(*f, "Menu"));
-        QCOMPARE(elements_du_plateau_visibles(*f), 0);
-        QVERIFY(!visible(*f, "sspanel3") && !visible(*f, "sspanel5"));
-        enregistre(f->grab().toImage(), QStringLiteral("options"));
-    }
-
-    // Each row plays games in turn on boards of the given sizes (x, y: origin), each abandoned
-    // before the next.
+    // At start only the options screen shows. Each row then plays games in turn on boards of
+    // the given sizes (x, y: origin), each abandoned before the next.
     void the_grid_numbers_and_origin_follow_the_board_size_data() {
         QTest::addColumn<QList<QRect>>("parties");
         QTest::newRow("3 x 3") << QList<QRect>{{176, 177, 3, 3}};
@@ -106,6 +98,9 @@ class TestFenetre : public QObject {
     void the_grid_numbers_and_origin_follow_the_board_size() {
         QFETCH(QList<QRect>, parties);
         auto f = fenetre_montree();
+        QVERIFY(visible(*f, "Menu") && !visible(*f, "sspanel3") && !visible(*f, "sspanel5"));
+        QCOMPARE(elements_du_plateau_visibles(*f), 0);
+        enregistre(f->grab().toImage(), QStringLiteral("options"));
         for (const QRect& p : parties) {
             dimensionne(*f, p.width(), p.height(), true);
             verifie_grille(*f, p.size(), p.topLeft());

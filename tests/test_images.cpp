@@ -1,10 +1,8 @@
-// The built-in pictures and fonts: every picture the game names is compiled in at the size the
+// The built-in pictures: every picture the game names is compiled in at the size the
 // window lays it out, with a twice-as-large version of the same drawing; the small pictures
-// have transparent corners; the bundled fonts load.
+// have transparent corners.
 #include "game/images.h"
-#include "polices.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTest>
@@ -103,20 +101,6 @@ class TestImages : public QObject {
                 }
             }
             QVERIFY2(opaques >= (i == Image::cible ? 40 : 170), tessor::nom_image(i));
-        }
-    }
-
-    void the_bundled_fonts_load() {
-        const std::pair<const char*, const char*> polices[] = {
-            {"LiberationSans-Regular.ttf", tessor::FAMILLE_SANS},
-            {"LiberationSans-Bold.ttf", tessor::FAMILLE_SANS},
-            {"LiberationSerif-Regular.ttf", tessor::FAMILLE_SERIF},
-            {"LiberationSerif-Bold.ttf", tessor::FAMILLE_SERIF},
-            {"terminus-normal.otb", tessor::FAMILLE_TERMINAL},
-            {"terminus-bold.otb", tessor::FAMILLE_TERMINAL}};
-        for (const auto& [fichier, famille] : polices) {
-            const int id = QFontDatabase::addApplicationFont(QLatin1String(":/fonts/") + fichier);
-            QVERIFY2(QFontDatabase::applicationFontFamilies(id).contains(famille), fichier);
         }
     }
 };

@@ -13,14 +13,6 @@ QString texte(Form1& f, const char* nom, int indice) {
 
 const QString ABANDON = QStringLiteral("Etes vous sûre de vouloir abandonner cette partie?");
 
-// A 6 x 6 game between two humans after both placements, a move and a wall.
-std::unique_ptr<Form1> partie_en_cours() {
-    auto f = fenetre_montree();
-    clique_bouton(*f, "Command3", 1);
-    clique_cases(*f, {{3, 3}, {6, 6}, {4, 4}, {8, 8}});
-    return f;
-}
-
 } // namespace
 
 class TestOptions : public QObject {
@@ -108,16 +100,32 @@ class TestOptions : public QObject {
         QCOMPARE(label7->textFormat(), Qt::PlainText);
     }
 
-    // The board, the turn and every pixel of the window stay as they were.
-    void abandoning_with_no_keeps_the_game_as_it_was() {
-        auto f = partie_en_cours();
+    // The picture button stays pressed while it asks, and acts once: clicks during the press's
+    // delay and during the question add nothing. After No the board, the turn and every pixel of
+    // the window stay as they were, and the game goes on.
+    void abandoning_with_no_asks_once_and_keeps_the_game() {
+        auto f = fenetre_montree();
+        clique_bouton(*f, "Command3", 1);
+        clique_cases(*f, {{3, 3}, {6, 6}, {4, 4}, {8, 8}});
         const Jeu& j = f->jeu();
         const Tableau tableau = j.tableau;
         const QImage avant = f->grab().toImage();
-        QCOMPARE(abandonne(*f, false), QStringList{ABANDON});
+        Repondeur r({false});
+        QWidget* quitter = controle(*f, "Picture6", 0);
+        bool enfonce = false;
+        r.a_l_ouverture = [&] {
+            enfonce = montre(*f, "Picture6", 0, "bouton_quitter_enfonce");
+            clique_sur(*f, quitter);
+        };
+        clique_sur(*f, quitter);
+        clique_sur(*f, quitter);
+        QTRY_VERIFY_WITH_TIMEOUT(!j.fenetre.timer1, 2000);
+        QTest::qWait(30);
+        QCOMPARE(r.questions, QStringList{ABANDON});
+        QVERIFY(enfonce);
         QVERIFY(j.tableau == tableau && j.joueur_courant == 1 && j.phase == 1);
         QCOMPARE(f->grab().toImage(), avant);
-        clique_cases(*f, {{5, 5}}); // the game goes on: player 2 moves
+        clique_cases(*f, {{5, 5}}); // player 2 moves
         QCOMPARE(j.joueurs[1].position, (Case{5, 5}));
     }
 
@@ -133,25 +141,10 @@ class TestOptions : public QObject {
         const Options avant(*f);
         clique_bouton(*f, "Command3", 1); // the computer places its pawn, player 2 is on turn
         QVERIFY(!visible(*f, "Menu") && controle(*f, "dessinpion", 0)->isVisible());
-        abandonne(*f, true);
+        QCOMPARE(abandonne(*f, true), QStringList{ABANDON});
         QVERIFY(visible(*f, "Menu"));
         QVERIFY(!visible(*f, "sspanel3") && !controle(*f, "dessinpion", 0)->isVisible());
         QVERIFY(Options(*f) == avant);
-        QVERIFY(montre(*f, "Picture6", 0, "bouton_quitter"));
-    }
-
-    // Clicks during the press's delay and during the question add nothing.
-    void a_picture_button_shows_its_press_then_acts_once() {
-        auto f = partie_en_cours();
-        Repondeur r({false});
-        QWidget* quitter = controle(*f, "Picture6", 0);
-        clique_sur(*f, quitter);
-        QVERIFY(montre(*f, "Picture6", 0, "bouton_quitter_enfonce"));
-        clique_sur(*f, quitter);
-        r.a_l_ouverture = [&] { clique_sur(*f, quitter); };
-        QTRY_VERIFY_WITH_TIMEOUT(!f->jeu().fenetre.timer1, 2000);
-        QTest::qWait(30);
-        QCOMPARE(r.questions, QStringList{ABANDON});
         QVERIFY(montre(*f, "Picture6", 0, "bouton_quitter"));
     }
 

@@ -82,6 +82,7 @@ class TestProgramme : public QObject {
             splash.arrete_minuterie();
         }
         QCOMPARE(passages, 0); // not before the event loop runs
+        QTRY_COMPARE(passages, arretee ? 0 : 1);
         QTest::qWait(30);
         QCOMPARE(passages, arretee ? 0 : 1);
     }
@@ -223,8 +224,8 @@ class TestProgramme : public QObject {
         for (int i = 1; i <= 4; ++i) {
             neuve.findChild<QPushButton*>(QStringLiteral("Command%1").arg(i))->click();
             const QImage image = neuve.grab().toImage();
-            captures << QByteArray::fromRawData(reinterpret_cast<const char*>(image.constBits()),
-                                                image.sizeInBytes());
+            captures << QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                                   image.sizeInBytes());
             enregistre(image, QLatin1String("information_") + noms[i - 1]);
         }
         QCOMPARE(captures.size(), 4);
