@@ -251,22 +251,6 @@ class TestParties : public QObject {
         QVERIFY(!t.jeu.fenetre.dessinpion[0].visible);
         QVERIFY(!t.jeu.fenetre.dessinpion[1].visible);
     }
-
-    // The computer placed first moves and walls before the human's first move.
-    void a_computer_first_player_places_then_moves_after_the_human_placement() {
-        PartieTest t;
-        std::string actions;
-        t.jeu.journal = [&](char a, int16 j, Case) { actions += a + std::to_string(j); };
-        t.lance(6, 6, false, 2, 0);
-        QCOMPARE(actions, std::string("P0"));
-        QCOMPARE(t.jeu.joueur_courant, int16(1));
-        const Case p0 = t.jeu.joueurs[0].position;
-        t.clic(p0.x == 3 ? 8 : 3, 3);
-        QCOMPARE(actions, std::string("P0P1D0M0"));
-        QCOMPARE(t.jeu.joueur_courant, int16(1));
-        QCOMPARE(t.jeu.phase, int16(1));
-        QCOMPARE(t.signe(), Image::panneau_deplacez_pion);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestParties)

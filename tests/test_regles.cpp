@@ -63,35 +63,25 @@ class TestRegles : public QObject {
         }
     }
 
-    void king_counts_its_own_square_only_when_free() {
-        const Regles r = regles(6, 6, false);
+    // A king counts its own square when it is free; a knight in the centre of a 3 x 3 board
+    // has no square in reach; walls, the margin and the other pawn all block.
+    void counts_and_blocking_in_both_modes() {
+        const Regles roi = regles(6, 6, false);
         Tableau t = plateau_vide(6, 6);
-        QCOMPARE(r.compte_case_dep(5, 5, t), int16(9));
+        QCOMPARE(roi.compte_case_dep(5, 5, t), int16(9));
         t(5, 5) = FAUX;
-        QCOMPARE(r.compte_case_dep(5, 5, t), int16(8));
-        QCOMPARE(r.compte_case_dep(3, 3, t), int16(4)); // corner: itself and three neighbours
-    }
-
-    void knight_in_the_centre_of_a_3x3_board_is_blocked() {
-        const Regles r = regles(3, 3, true);
-        Tableau t = plateau_vide(3, 3);
-        t(4, 4) = FAUX;
-        QCOMPARE(r.compte_case_dep(4, 4, t), int16(0));
-        QVERIFY(r.est_bloque({4, 4}, t));
-        QCOMPARE(r.compte_case_dep(3, 3, t), int16(2));
-        QVERIFY(!r.est_bloque({3, 3}, t));
-    }
-
-    void king_is_blocked_by_walls_margin_and_the_other_pawn() {
-        const Regles r = regles(4, 4, false);
-        Tableau t = plateau({"#P..", // P: the other pawn
-                             "#...", "....", "...."});
-        t(3, 4) = FAUX;
-        t(4, 4) = FAUX;
-        // Pawn on (3, 3): neighbours (4, 3) other pawn, (3, 4) and (4, 4) walls, rest margin.
-        QVERIFY(r.est_bloque({3, 3}, t));
-        t(4, 4) = VRAI;
-        QVERIFY(!r.est_bloque({3, 3}, t));
+        QCOMPARE(roi.compte_case_dep(5, 5, t), int16(8));
+        QCOMPARE(roi.compte_case_dep(3, 3, t), int16(4)); // corner: itself and three neighbours
+        Tableau coin = plateau({"#P..", "##..", "....", "...."}); // P: the other pawn
+        QVERIFY(roi.est_bloque({3, 3}, coin));
+        coin(4, 4) = VRAI;
+        QVERIFY(!roi.est_bloque({3, 3}, coin));
+        const Regles cavalier = regles(3, 3, true);
+        Tableau petit = plateau_vide(3, 3);
+        petit(4, 4) = FAUX;
+        QCOMPARE(cavalier.compte_case_dep(4, 4, petit), int16(0));
+        QVERIFY(cavalier.est_bloque({4, 4}, petit));
+        QCOMPARE(cavalier.compte_case_dep(3, 3, petit), int16(2));
     }
 
     void reach_of_one_and_two_moves() {
@@ -242,25 +232,22 @@ class TestRegles : public QObject {
         QCOMPARE(p.tirages, 4 + 2);
     }
 
-    void random_square_draws_again_on_a_square_that_is_not_free() {
+    // Only the centre is free: every call lands there; with no free square at all the
+    // position is left as it was, without a draw.
+    void random_square_finds_the_last_free_square_and_ends_on_a_full_board() {
         PlateformeTest p;
         const Regles r = regles(3, 3, false);
-        const Tableau t = plateau({"###", "#.#", "###"});
+        Tableau t = plateau({"###", "#.#", "###"});
         Case c;
         for (int k = 0; k < 50; ++k) {
             tirage_case_libre(r, p, c, t);
             QCOMPARE(c, (Case{4, 4}));
         }
-    }
-
-    void random_square_on_a_full_board_leaves_the_position_and_returns() {
-        PlateformeTest p;
-        const Regles r = regles(3, 3, false);
-        const Tableau t = plateau({"###", "###", "###"});
-        Case c{5, 5};
+        t(4, 4) = FAUX;
+        const int tirages = p.tirages;
         tirage_case_libre(r, p, c, t);
-        QCOMPARE(c, (Case{5, 5}));
-        QCOMPARE(p.tirages, 0);
+        QCOMPARE(c, (Case{4, 4}));
+        QCOMPARE(p.tirages, tirages);
     }
 };
 
