@@ -109,6 +109,8 @@ class Jeu : public Regles {
     // Starts the games that a Yes to the replay question asked for, once the turn that ended
     // the previous game has run to its end.
     void termine_relances();
+    // First half of the press cycle of a panel picture button (`code` 1 help, 2 abandon).
+    void presse(std::array<Element, 3>& bouton, int16 code);
     void demande_rejouer();
     void joue_ordinateurs_placement();
     void tour_ordinateur();

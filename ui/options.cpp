@@ -168,22 +168,21 @@ bool Jeu::Command3_Click(int index) {
 
 // A press shows the pressed look and arms the timer; a press while one is waiting, or while
 // the button is disabled, is ignored, so one press always gives exactly one action.
-void Jeu::Picture5_Click() {
-    if (!fenetre.picture5[0].actif || fenetre.timer1) {
+void Jeu::presse(std::array<Element, 3>& bouton, int16 code) {
+    if (!bouton[0].actif || fenetre.timer1) {
         return;
     }
     fenetre.timer1 = true;
-    fenetre.picture5[0].image = fenetre.picture5[1].image;
-    bouton_presse = 1;
+    bouton[0].image = bouton[1].image;
+    bouton_presse = code;
+}
+
+void Jeu::Picture5_Click() {
+    presse(fenetre.picture5, 1);
 }
 
 void Jeu::Picture6_Click() {
-    if (!fenetre.picture6[0].actif || fenetre.timer1) {
-        return;
-    }
-    fenetre.timer1 = true;
-    fenetre.picture6[0].image = fenetre.picture6[1].image;
-    bouton_presse = 2;
+    presse(fenetre.picture6, 2);
 }
 
 // A press whose game has ended in the meantime (No to the replay question brings the options
