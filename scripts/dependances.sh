@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing and testing Tessor need, when missing.
+# Installs the Debian packages Tessor needs, when missing: with "jeu", only what building, playing
+# and testing the game needs; otherwise also the tools of CI (format check, sanitizers and
+# fuzzers, benchmarks, packaging).
 set -euo pipefail
 
-paquets=(cmake g++ make qt6-base-dev qt6-translations-l10n libbenchmark-dev clang-format clang
-         libclang-rt-14-dev dpkg-dev desktop-file-utils appstream)
+paquets=(cmake g++ make qt6-base-dev)
+if [ "${1:-tout}" != jeu ]; then
+    paquets+=(clang-format clang libclang-rt-14-dev libbenchmark-dev dpkg-dev desktop-file-utils
+              appstream)
+fi
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || manquants+=("$p")
