@@ -316,7 +316,7 @@ class TestStress : public QObject {
   private slots:
     void initTestCase() { filtre_messages(); }
 
-    void la_fenetre_tient_sous_un_flot_d_evenements_au_hasard() {
+    void the_window_holds_under_a_stream_of_random_events() {
         const quint32 graine =
             reglage("TESSOR_GRAINE_STRESS", QRandomGenerator::global()->generate());
         const quint32 total = reglage("TESSOR_EVENEMENTS_STRESS", EVENEMENTS_PAR_DEFAUT);
