@@ -7,16 +7,15 @@ duree=${FUZZ_SECONDES:-60}
 bash "$racine/scripts/dependances.sh"
 
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1"
-export LSAN_OPTIONS="suppressions=$racine/tests/fuzz/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 
 cmake -S "$racine" -B "$racine/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTESSOR_SANITISEURS=ON -DTESSOR_GENERATEUR_IMAGES=OFF >/dev/null
+    -DTESSOR_SANITISEURS=ON >/dev/null
 cmake --build "$racine/build-asan" -j"$(nproc)"
 ctest --test-dir "$racine/build-asan" --output-on-failure -j"$(nproc)"
 
 CC=clang CXX=clang++ cmake -S "$racine" -B "$racine/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTESSOR_FUZZ=ON -DTESSOR_SANITISEURS=ON -DTESSOR_TESTS=OFF -DTESSOR_GENERATEUR_IMAGES=OFF \
+    -DTESSOR_FUZZ=ON -DTESSOR_SANITISEURS=ON -DTESSOR_TESTS=OFF \
     >/dev/null
 cibles=$(cd "$racine/tests/fuzz" && ls fuzz_*.cpp | sed 's/\.cpp$//')
 for cible in $cibles; do

@@ -9,7 +9,7 @@ id=org.example.Tessor
 bash "$racine/scripts/dependances.sh"
 
 cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=Release -DTESSOR_TESTS=OFF \
-    -DTESSOR_GENERATEUR_IMAGES=OFF >/dev/null
+    >/dev/null
 cmake --build "$construction" -j"$(nproc)" --target tessor
 
 racine_temp=$(mktemp -d)
