@@ -1,0 +1,178 @@
+// Scripted sessions of the window model for the reference record: actions named as a player
+// would say them, and after each one the elements of the screen that changed, named for what
+// they show.
+#pragma once
+
+#include "partie_test.h"
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tessor {
+
+class Scenario {
+  public:
+    // Plays one action and tells what it changed, one line an element or question.
+    std::vector<std::string> joue(const std::string& action) {
+        std::istringstream mots(action);
+        std::string verbe;
+        mots >> verbe;
+        if (verbe == "partie") {
+            return joue_partie();
+        }
+        const std::map<std::string, std::string> avant = ecran();
+        t_.plateforme.questions.clear();
+        agit(verbe, mots);
+        std::vector<std::string> changes;
+        for (const auto& [nom, etat] : ecran()) {
+            if (avant.at(nom) != etat) {
+                changes.push_back("  " + nom + " " + etat);
+            }
+        }
+        for (const std::string& q : t_.plateforme.questions) {
+            changes.push_back("  ? " + q);
+        }
+        return changes;
+    }
+
+  private:
+    void agit(const std::string& verbe, std::istringstream& mots) {
+        Jeu& j = t_.jeu;
+        int a = 0;
+        int b = 0;
+        mots >> a >> b;
+        if (verbe == "jouer") {
+            j.Command3_Click(1);
+        } else if (verbe == "quitter") {
+            j.Command3_Click(0);
+        } else if (verbe == "niveau") {
+            j.Command1_Click(a);
+        } else if (verbe == "deplacement") {
+            j.Command1_Click(2);
+        } else if (verbe == "pion") { // pion <joueur> <sens>
+            j.Command2_Click(a == 0 ? (b > 0 ? 0 : 1) : (b > 0 ? 3 : 2));
+        } else if (verbe == "largeur" || verbe == "hauteur" || verbe == "mur") {
+            const int base = verbe == "largeur" ? 4 : verbe == "hauteur" ? 6 : 8;
+            j.Command2_Click(base + (a > 0 ? 0 : 1));
+        } else if (verbe == "clic") { // clic <x> <y>: a square of the board
+            t_.clic(a, b);
+        } else if (verbe == "aide") { // aide <k>: hint switch k
+            j.BoutonAide_MouseDown(a);
+        } else if (verbe == "presse_aide") {
+            j.Picture5_Click();
+        } else if (verbe == "presse_abandon") {
+            j.Picture6_Click();
+        } else if (verbe == "minuterie") {
+            j.Timer1_Timer();
+        } else if (verbe == "retour") {
+            j.Command4_Click();
+        } else if (verbe == "oui" || verbe == "non") { // the answer to the next question
+            t_.plateforme.reponses.push_back(verbe == "oui");
+        }
+    }
+
+    // Clicks the first square the phase accepts until a question ends the game (or a bound that
+    // no game on a 12 x 12 board reaches), telling each click and what it changed.
+    std::vector<std::string> joue_partie() {
+        std::vector<std::string> changes;
+        t_.plateforme.questions.clear();
+        for (int n = 0; n < 300 && t_.plateforme.questions.empty() && !t_.jeu.fenetre.menu.visible;
+             ++n) {
+            const Case c = case_acceptee();
+            const std::string clic = "clic " + std::to_string(c.x) + " " + std::to_string(c.y);
+            changes.push_back("» " + clic);
+            for (const std::string& l : joue(clic)) {
+                changes.push_back(l);
+            }
+        }
+        return changes;
+    }
+
+    Case case_acceptee() const {
+        const Jeu& j = t_.jeu;
+        const Case pion = j.joueurs[j.joueur_courant].position;
+        for (int x = 3; x <= j.largeur + 2; ++x) {
+            for (int y = 3; y <= j.hauteur + 2; ++y) {
+                const Case c{static_cast<int16>(x), static_cast<int16>(y)};
+                if (j.phase == 1 ? j.dep_valide(c, pion, j.tableau) : j.tableau.libre(c)) {
+                    return c;
+                }
+            }
+        }
+        return {};
+    }
+
+    // A hidden element shows nothing: its place and picture only count once it shows.
+    static std::string etat(const Element& e) {
+        if (!e.visible) {
+            return "cache";
+        }
+        std::string s =
+            std::to_string(e.left) + "," + std::to_string(e.top) + " " + nom_image(e.image);
+        if (!e.texte.empty()) {
+            s += " \"" + e.texte + "\"";
+        }
+        return e.actif ? s : s + " inactif";
+    }
+
+    static std::string etat(const Ligne& l) {
+        if (!l.visible) {
+            return "cache";
+        }
+        return std::to_string(l.x1) + "," + std::to_string(l.y1) + "-" + std::to_string(l.x2) +
+               "," + std::to_string(l.y2);
+    }
+
+    template <typename T, std::size_t N>
+    static void serie(std::map<std::string, std::string>& e, const std::string& nom,
+                      const std::array<T, N>& elements, std::size_t debut = 0) {
+        const std::size_t chiffres = std::to_string(N - 1).size();
+        for (std::size_t k = debut; k < N; ++k) {
+            const std::string indice = std::to_string(k);
+            e[nom + "[" + std::string(chiffres - indice.size(), '0') + indice + "]"] =
+                etat(elements[k]);
+        }
+    }
+
+    // Every element a player can see, by what it shows.
+    std::map<std::string, std::string> ecran() const {
+        const Fenetre& f = t_.jeu.fenetre;
+        std::map<std::string, std::string> e{{"ecran_options", etat(f.menu)},
+                                             {"panneau_jeu", etat(f.sspanel3)},
+                                             {"panneau_aide", etat(f.sspanel5)},
+                                             {"case_conseillee", etat(f.aidepion)},
+                                             {"plaque_joueur", etat(f.aff_joueur[0])},
+                                             {"nom_au_trait", etat(f.label7)},
+                                             {"signe", etat(f.picture2[0])},
+                                             {"plaque_deplacement", etat(f.picture4[0])},
+                                             {"bouton_aide", etat(f.picture5[0])},
+                                             {"bouton_abandon", etat(f.picture6[0])},
+                                             {"minuterie", f.timer1 ? "armee" : "arretee"},
+                                             {"choix_mur", etat(f.image1[2])},
+                                             {"image_signe", etat(f.image1[3])},
+                                             {"deplacement", etat(f.command1[2])},
+                                             {"largeur", etat(f.label2[0])},
+                                             {"hauteur", etat(f.label2[1])}};
+        serie(e, "ligne_verticale", f.lignevert);
+        serie(e, "ligne_horizontale", f.lignehori);
+        serie(e, "numero_colonne", f.lettrehaut);
+        serie(e, "numero_ligne", f.lettregauche);
+        serie(e, "mur", f.mur, 1);
+        serie(e, "pion", f.dessinpion);
+        serie(e, "case_accessible", f.cible2);
+        serie(e, "interrupteur_aide", f.bouton_aide);
+        for (int k = 0; k <= 1; ++k) {
+            const std::string n = "[" + std::to_string(k) + "]";
+            e["choix_pion" + n] = etat(f.image1[k]);
+            e["nom" + n] = etat(f.text1[k]);
+            e["niveau" + n] = etat(f.command1[k]);
+        }
+        return e;
+    }
+
+    PartieTest t_;
+};
+
+} // namespace tessor
