@@ -101,6 +101,42 @@ class TestAnalyse : public QObject {
         QTest::newRow("move: no safe escape")
             << sur_3x3("dep_ordi", "'#.#','###','...'", "'position':[4,4]," + DEP)
             << "{'position':[4,5],'tirages':1,'reensemencements':0}";
+        // The opponent (3, 5) next to the pawn has two escapes: no victory move, which needs it
+        // two steps away; the level-3 table takes (4, 4), not the escape (3, 4).
+        QTest::newRow("move: two escapes, opponent adjacent")
+            << sur_3x3("dep_ordi", "'...','...','###'",
+                       "'position':[4,5],'position_adverse':[3,5],'maxtaille':0,'niveau':3,"
+                       "'profondeur_courant':0")
+            << "{'position':[4,4],'tirages':0,'reensemencements':0}";
+        // Rows 3 and 5 free: both pawns reach (4, 3) and (4, 5), worth the same. Level 2 takes
+        // the contested square first in both rankings (equals rank in reverse enumeration
+        // order): (4, 5), with no draw; the table alone would draw between the two.
+        QTest::newRow("move: level 2 contested square")
+            << sur_3x3("dep_ordi", "'...','###','...'",
+                       "'position':[3,4],'position_adverse':[5,4],'maxtaille':1,'niveau':2,"
+                       "'profondeur_courant':2,'graine':28")
+            << "{'position':[4,5],'tirages':0,'reensemencements':0}";
+        // From (3, 3): (4, 4) is worth 4, (3, 4) 2, a ratio of exactly 2: no contested square,
+        // the table choice draws for its six ties at 0 before (3, 4) and (4, 4).
+        QTest::newRow("move: best values in a ratio of exactly 2")
+            << sur_3x3("dep_ordi", "'###','...','##.'",
+                       "'position':[3,3],'position_adverse':[4,5],'maxtaille':0,'niveau':2,"
+                       "'profondeur_courant':1,'graine':400")
+            << "{'position':[4,4],'tirages':6,'reensemencements':0}";
+        // Depth 1 from (4, 4): (5, 4) 12, (5, 5) and (4, 5) 10. The opponent (3, 4) also reaches
+        // (4, 5), its best; 12 / 10 is exactly 1.2, not below it: the best square (5, 4) wins.
+        QTest::newRow("move: contested square at exactly 1.2")
+            << sur_3x3("dep_ordi", "'.#.','##.','#..'",
+                       "'position':[4,4],'position_adverse':[3,4],'maxtaille':1,'niveau':2,"
+                       "'profondeur_courant':0,'graine':416")
+            << "{'position':[5,4],'tirages':0,'reensemencements':0}";
+        // Level 3 from (4, 3): (5, 4) 3, (5, 3) 2; 3 / 2 is exactly 1.5, so (5, 3) is not
+        // examined. The walled-in opponent gets a random wall: one reseed, two draws.
+        QTest::newRow("move: anticipation stops at exactly 1.5")
+            << sur_3x3("dep_ordi", "'##.','##.','..#'",
+                       "'position':[4,3],'position_adverse':[3,3],'maxtaille':0,'niveau':3,"
+                       "'profondeur_courant':2,'graine':906")
+            << "{'position':[5,4],'tirages':2,'reensemencements':1}";
         // 3 columns: the zone is the square (3, 3) whatever the seed (a reseed, two draws). There
         // (4, 3) and (3, 4) are worth 6, (4, 4) 9; the table choice draws for the four zeros
         // before (4, 3) and the tie of (3, 4) with it: 7 draws, then (4, 4).
