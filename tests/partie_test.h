@@ -31,6 +31,21 @@ struct PartieTest {
 
     Image signe() const { return jeu.fenetre.picture2[0].image; }
 
+    // The first square, column by column, that the phase accepts from the player on turn: a
+    // free square to place or wall, a square in reach to move to.
+    Case case_acceptee() const {
+        const Case pion = jeu.joueurs[jeu.joueur_courant].position;
+        for (int x = 3; x <= jeu.largeur + 2; ++x) {
+            for (int y = 3; y <= jeu.hauteur + 2; ++y) {
+                const Case c{static_cast<int16>(x), static_cast<int16>(y)};
+                if (jeu.phase == 1 ? jeu.dep_valide(c, pion, jeu.tableau) : jeu.tableau.libre(c)) {
+                    return c;
+                }
+            }
+        }
+        return {};
+    }
+
     // Puts walls on the board and their markers on screen, as a game would have.
     void murs(std::initializer_list<Case> cases) {
         for (Case c : cases) {

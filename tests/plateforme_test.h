@@ -1,10 +1,10 @@
-// A platform for tests: scripted Yes/No answers, a fixed clock, and a random stream that is
-// either a given list of numbers or the analysis tool's linear congruential generator.
+// A platform for tests: scripted Yes/No answers, the links opened, hooks in the pauses of a
+// computer turn and before each question, and the analysis tool's random stream, whose first
+// numbers a test may impose.
 #pragma once
 
-#include "game/plateforme.h"
+#include "plateforme_analyse.h"
 
-#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -12,51 +12,48 @@
 
 namespace tessor {
 
-class PlateformeTest : public Plateforme {
+class PlateformeTest : public analyse::PlateformeAnalyse {
   public:
+    explicit PlateformeTest(std::uint32_t graine = 0) : PlateformeAnalyse(graine) {
+        repondeur = [this](const std::string& texte) { return repond(texte); };
+    }
+
     std::deque<bool> reponses; // answers to the next questions; No when empty
     std::vector<std::string> questions;
-    std::vector<std::string> liens;
-    std::deque<float> tirages_imposes; // used first, then the generator
-    std::uint32_t etat = 0;
+    std::vector<std::string> liens;    // the links handed to the desktop
+    std::deque<float> tirages_imposes; // drawn first, then the stream
     int tirages = 0;
-    int reensemencements = 0;
-    int pauses = 0;
-    std::int32_t horloge = 43200;
     std::function<void()> pendant_pause;  // run inside each pause of a computer turn
-    std::function<void()> avant_question; // run when a question is asked, before its answer
+    std::function<void()> avant_question; // run when a question opens, before its answer
 
-    bool question(const std::string& texte) override {
-        questions.push_back(texte);
-        if (avant_question) {
-            avant_question();
-        }
-        if (reponses.empty()) {
-            return false;
-        }
-        const bool r = reponses.front();
-        reponses.pop_front();
-        return r;
-    }
     void traite_evenements() override {
-        ++pauses;
         if (pendant_pause) {
             pendant_pause();
         }
     }
     void ouvre_lien(const std::string& lien) override { liens.push_back(lien); }
-    std::int32_t secondes_depuis_minuit() override { return horloge; }
     float aleatoire() override {
         ++tirages;
-        if (!tirages_imposes.empty()) {
-            const float r = tirages_imposes.front();
-            tirages_imposes.pop_front();
-            return r;
+        if (tirages_imposes.empty()) {
+            return PlateformeAnalyse::aleatoire();
         }
-        etat = etat * 1664525u + 1013904223u;
-        return static_cast<float>(etat >> 8) / 16777216.0f;
+        const float r = tirages_imposes.front();
+        tirages_imposes.pop_front();
+        return r;
     }
-    void reensemence(std::int32_t) override { ++reensemencements; }
+
+  private:
+    bool repond(const std::string& texte) {
+        questions.push_back(texte);
+        if (avant_question) {
+            avant_question();
+        }
+        const bool oui = !reponses.empty() && reponses.front();
+        if (!reponses.empty()) {
+            reponses.pop_front();
+        }
+        return oui;
+    }
 };
 
 } // namespace tessor

@@ -80,7 +80,7 @@ class Scenario {
         t_.plateforme.questions.clear();
         for (int n = 0; n < 300 && t_.plateforme.questions.empty() && !t_.jeu.fenetre.menu.visible;
              ++n) {
-            const Case c = case_acceptee();
+            const Case c = t_.case_acceptee();
             const std::string clic = "clic " + std::to_string(c.x) + " " + std::to_string(c.y);
             changes.push_back("» " + clic);
             for (const std::string& l : joue(clic)) {
@@ -88,20 +88,6 @@ class Scenario {
             }
         }
         return changes;
-    }
-
-    Case case_acceptee() const {
-        const Jeu& j = t_.jeu;
-        const Case pion = j.joueurs[j.joueur_courant].position;
-        for (int x = 3; x <= j.largeur + 2; ++x) {
-            for (int y = 3; y <= j.hauteur + 2; ++y) {
-                const Case c{static_cast<int16>(x), static_cast<int16>(y)};
-                if (j.phase == 1 ? j.dep_valide(c, pion, j.tableau) : j.tableau.libre(c)) {
-                    return c;
-                }
-            }
-        }
-        return {};
     }
 
     // A hidden element shows nothing: its place and picture only count once it shows.

@@ -35,36 +35,6 @@ class TestTour : public QObject {
     Q_OBJECT
 
   private slots:
-    void placements_then_moves_and_walls_pass_the_turn() {
-        PartieTest t;
-        t.lance(6, 6, false);
-        QCOMPARE(t.signe(), Image::panneau_placez_pion);
-        QCOMPARE(t.jeu.fenetre.picture2[0].top, int16(2115));
-        t.clic(4, 4);
-        QCOMPARE(t.jeu.fenetre.label7.texte, std::string("Joueur 2"));
-        QCOMPARE(t.jeu.fenetre.aff_joueur[0].image, Image::plaque_joueur2);
-        const auto avant = instantane(t.jeu);
-        t.clic(4, 4); // player 0's square
-        QVERIFY(instantane(t.jeu) == avant);
-        t.clic(7, 7);
-        QCOMPARE(t.jeu.joueur_courant, int16(0));
-        QCOMPARE(t.signe(), Image::panneau_deplacez_pion);
-        QCOMPARE(t.jeu.fenetre.picture2[0].top, int16(2100));
-        QCOMPARE(t.jeu.fenetre.dessinpion[1].left, int16(4 * 33 + 128 + 1)); // origin (128, 129)
-        QCOMPARE(t.jeu.fenetre.dessinpion[1].top, int16(4 * 33 + 129 + 1));
-        t.clic(5, 5);
-        QCOMPARE(t.jeu.phase, int16(2));
-        QCOMPARE(t.signe(), Image::panneau_placez_mur);
-        QCOMPARE(t.jeu.fenetre.image1[3].image, image_mur(0));
-        QCOMPARE(t.jeu.tableau(4, 4), VRAI);
-        t.clic(8, 3); // a wall anywhere on the board
-        QVERIFY(t.jeu.fenetre.mur[1].visible);
-        QCOMPARE(t.jeu.fenetre.mur[1].left, int16(5 * 33 + 128 + 1));
-        QCOMPARE(t.jeu.tableau(8, 3), FAUX);
-        QCOMPARE(t.jeu.joueur_courant, int16(1));
-        QCOMPARE(t.signe(), Image::panneau_deplacez_pion);
-    }
-
     void clicks_the_phase_does_not_accept_change_nothing_data() {
         QTest::addColumn<int>("phase");
         QTest::addColumn<int>("x");
@@ -153,23 +123,6 @@ class TestTour : public QObject {
         QCOMPARE(t.jeu.fenetre.picture2[0].top, int16(2100));
         QCOMPARE(t.jeu.fenetre.label7.texte, std::string());
         QCOMPARE(t.jeu.fenetre.image1[3].image, image_mur(0));
-    }
-
-    void yes_to_the_replay_question_starts_a_fresh_game() {
-        PartieTest t;
-        prepare_match_nul(t);
-        t.plateforme.reponses = {true};
-        t.clic(4, 3);
-        QVERIFY(!t.jeu.fin_partie);
-        QCOMPARE(t.jeu.phase, int16(0));
-        QCOMPARE(t.jeu.joueur_courant, int16(0));
-        QCOMPARE(t.jeu.nb_murs, int16(0));
-        QCOMPARE(t.signe(), Image::panneau_placez_pion);
-        QVERIFY(!t.jeu.fenetre.dessinpion[0].visible);
-        QVERIFY(std::none_of(t.jeu.fenetre.mur.begin(), t.jeu.fenetre.mur.end(),
-                             [](const Element& m) { return m.visible; }));
-        t.clic(4, 4);
-        QCOMPARE(t.jeu.joueur_courant, int16(1));
     }
 
     // A click on the board first closes the help panel, then acts; outside the board it does
@@ -288,6 +241,33 @@ class TestTour : public QObject {
         t.jeu.Timer1_Timer();
         QVERIFY(t.jeu.fenetre.menu.visible);
         QVERIFY(!t.jeu.fenetre.dessinpion[0].visible);
+    }
+
+    // Hints shown when a game is abandoned go with it, and the next game shows none until a
+    // switch is ticked there.
+    void no_hint_outlives_its_game() {
+        PartieTest t;
+        t.lance(6, 6, false);
+        t.clic(4, 4);
+        t.clic(7, 7);
+        t.jeu.BoutonAide_MouseDown(0);
+        t.jeu.BoutonAide_MouseDown(1);
+        const auto aucune_aide = [&t] {
+            const Fenetre& f = t.jeu.fenetre;
+            return !f.aidepion.visible && std::none_of(f.cible2.begin(), f.cible2.end(),
+                                                       [](const Element& c) { return c.visible; });
+        };
+        QVERIFY(!aucune_aide());
+        t.plateforme.reponses = {true};
+        t.jeu.Picture6_Click();
+        t.jeu.Timer1_Timer();
+        QVERIFY(aucune_aide());
+        t.jeu.Command3_Click(1);
+        t.clic(4, 4);
+        t.clic(7, 7);
+        t.clic(5, 5);
+        t.clic(3, 3);
+        QVERIFY(aucune_aide());
     }
 };
 

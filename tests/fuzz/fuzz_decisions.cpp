@@ -3,6 +3,7 @@
 // it found it, and land on a free square: a legal move, a free wall square (or the random
 // fallback's -1e31 when the opponent cannot move), a free starting square.
 #include "ai/ordinateur.h"
+#include "plateforme_analyse.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,24 +20,6 @@ struct Lecteur {
     std::size_t pos = 0;
     int octet() { return pos < taille ? donnees[pos++] : 0; }
     int entre(int min, int max) { return min + octet() % (max - min + 1); }
-};
-
-// Random numbers from the input, then from a fixed sequence; the clock changes nothing.
-class PlateformeFuzz : public Plateforme {
-  public:
-    explicit PlateformeFuzz(std::uint32_t graine) : etat_(graine) {}
-    bool question(const std::string&) override { return false; }
-    void traite_evenements() override {}
-    void ouvre_lien(const std::string&) override {}
-    std::int32_t secondes_depuis_minuit() override { return 0; }
-    float aleatoire() override {
-        etat_ = etat_ * 1664525u + 1013904223u;
-        return static_cast<float>(etat_ >> 8) / 16777216.0f;
-    }
-    void reensemence(std::int32_t) override {}
-
-  private:
-    std::uint32_t etat_;
 };
 
 #define verifie(condition) verifie_(condition, __LINE__)
@@ -76,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     r.cavalier = l.octet() % 2 == 1;
     const int16 maxtaille = static_cast<int16>(l.entre(0, 24));
     const int16 niveau = static_cast<int16>(l.entre(1, 3));
-    PlateformeFuzz p(static_cast<std::uint32_t>(l.octet() << 8 | l.octet()));
+    analyse::PlateformeAnalyse p(static_cast<std::uint32_t>(l.octet() << 8 | l.octet()));
     Tableau t = plateau_au_hasard(r, l);
     Case moi = case_au_hasard(r, l);
     Case lui = case_au_hasard(r, l);
