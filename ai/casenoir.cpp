@@ -1,7 +1,7 @@
 // The wall choice: block the square the opponent would most like to reach next.
 #include "ordinateur.h"
 
-#include "game/jeu.h"
+#include "game/tirage.h"
 
 #include <cmath>
 

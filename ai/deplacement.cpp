@@ -2,6 +2,8 @@
 // choice from its own evaluation table (with, at level 3, the value of the wall that follows).
 #include "ordinateur.h"
 
+#include "game/arrondi.h"
+
 #include <cmath>
 
 namespace tessor {
@@ -16,10 +18,6 @@ float rapport(float a, float b) {
     return a / b;
 }
 
-// Rounds to the nearest integer, halves to the even neighbour.
-int arrondi_pair(float v) {
-    return static_cast<int>(std::nearbyint(v));
-}
 } // namespace
 
 void Ordinateur::dep_ordi(Case& position, Case position_adverse, int16 maxtaille, int16 niveau,
@@ -27,26 +25,24 @@ void Ordinateur::dep_ordi(Case& position, Case position_adverse, int16 maxtaille
     const int16 n = regles_.compte_case_dep(position_adverse.x, position_adverse.y, tableau);
     const bool proche = regles_.portee(position.x, position.y, position_adverse, 1);
     const bool voisin = regles_.portee(position.x, position.y, position_adverse, 2);
-    if ((proche && n == 1) || (voisin && !proche && n == 2)) {
-        if (!test1_dep_ordi(position, position_adverse, tableau)) {
-            return;
-        }
+    if (((proche && n == 1) || (voisin && !proche && n == 2)) &&
+        coup_gagnant(position, position_adverse, tableau)) {
+        return;
     }
     choix_dep_niveau(position, position_adverse, maxtaille, niveau, tableau);
 }
 
 // Steps onto one of the opponent's last escape squares, provided it leaves the computer room.
-bool Ordinateur::test1_dep_ordi(Case& position, Case position_adverse,
-                                const Tableau& tableau) const {
+bool Ordinateur::coup_gagnant(Case& position, Case position_adverse, const Tableau& tableau) const {
     for (Decalage d : regles_.decalages()) {
         const Case cible = decale(position, d);
         if (tableau.libre(cible) && regles_.portee(cible.x, cible.y, position_adverse, 1) &&
             regles_.compte_case_dep(cible.x, cible.y, tableau) >= 2) {
             position = cible;
-            return false;
+            return true;
         }
     }
-    return true;
+    return false;
 }
 
 void Ordinateur::choix_dep_niveau(Case& position, Case position_adverse, int16 maxtaille,

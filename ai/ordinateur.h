@@ -33,8 +33,9 @@ class Ordinateur {
     // Moves `position` to the chosen destination.
     void dep_ordi(Case& position, Case position_adverse, int16 maxtaille, int16 niveau,
                   Tableau& tableau);
-    // Victory move: false when it moved the pawn, true when it found nothing.
-    bool test1_dep_ordi(Case& position, Case position_adverse, const Tableau& tableau) const;
+    // Steps onto one of the opponent's last escape squares, provided the computer keeps room
+    // there; true when it moved the pawn.
+    bool coup_gagnant(Case& position, Case position_adverse, const Tableau& tableau) const;
     void choix_dep_niveau(Case& position, Case position_adverse, int16 maxtaille, int16 niveau,
                           Tableau& tableau);
     void test2_dep_ordi(Case& position, Case position_adverse, const Classement& classement,

@@ -2,7 +2,7 @@
 // best square one move away from it.
 #include "ordinateur.h"
 
-#include "game/jeu.h"
+#include "game/tirage.h"
 
 #include <cmath>
 

@@ -15,9 +15,9 @@ void partie_niveau_3_contre_3_12x12(benchmark::State& state) {
     std::int64_t coups = 0;
     for (auto _ : state) {
         analyse::PlateformeAnalyse plateforme(graine++ % 16);
-        Jeu jeu(plateforme);
-        jeu.journal = [&coups](char, int16, Case) { ++coups; };
-        analyse::lance_parties(jeu, regles, {3, 3});
+        Controleur controleur(plateforme);
+        controleur.ecoute([&coups](Action, int16, Case) { ++coups; });
+        analyse::lance_parties(controleur, regles, {3, 3});
     }
     state.counters["coups_par_partie"] =
         benchmark::Counter(static_cast<double>(coups), benchmark::Counter::kAvgIterations);

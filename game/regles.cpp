@@ -35,6 +35,36 @@ bool Regles::portee(int x, int y, Case position, int n) const {
     return false;
 }
 
+void Regles::init_tableau(Tableau& t) const {
+    for (int x = 3; x <= largeur + 2; ++x) {
+        for (int y = 3; y <= hauteur + 2; ++y) {
+            t(x, y) = VRAI;
+        }
+    }
+    for (int x = 1; x <= largeur + 4; ++x) {
+        for (int y : {1, 2, hauteur + 3, hauteur + 4}) {
+            t(x, y) = FAUX;
+        }
+    }
+    for (int x = 1; x <= 2; ++x) {
+        for (int y = 1; y <= hauteur + 4; ++y) {
+            t(x, y) = FAUX;
+            t(largeur + 2 + x, y) = FAUX;
+        }
+    }
+}
+
+bool Regles::a_case_libre(const Tableau& t) const {
+    for (int x = 3; x <= largeur + 2; ++x) {
+        for (int y = 3; y <= hauteur + 2; ++y) {
+            if (t.libre(x, y)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool Regles::dep_valide(Case cible, Case position, const Tableau& tableau) const {
     return portee(cible.x, cible.y, position, 1) && tableau.libre(cible);
 }

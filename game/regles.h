@@ -41,6 +41,14 @@ struct Regles {
     bool cavalier = false;
 
     Decalages decalages() const;
+    // Frees the playing area and walls the two-square margin around it, so that no step from a
+    // playable square leaves the array.
+    void init_tableau(Tableau& tableau) const;
+    bool a_case_libre(const Tableau& tableau) const;
+    // The computer's deepest search on this board: twice its larger side.
+    int16 maxtaille() const {
+        return static_cast<int16>(2 * (largeur > hauteur ? largeur : hauteur));
+    }
 
     bool portee(int x, int y, Case position, int n) const;
     bool dep_valide(Case cible, Case position, const Tableau& tableau) const;

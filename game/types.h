@@ -57,14 +57,4 @@ struct TableauDep {
     float operator()(int i, int j) const { return valeurs[i + 2][j + 2]; }
 };
 
-// One player's record. Record 2 only carries the wall picture in `pion`; record 3 is the scratch
-// record of the decision hint.
-struct fiche_joueur {
-    int16 pion = 0;
-    int16 niveau = 0;
-    Case position;
-    int16 aide_dep = FAUX;
-    int16 aide_choix = FAUX;
-};
-
 } // namespace tessor

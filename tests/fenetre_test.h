@@ -3,7 +3,7 @@
 // situations several suites build.
 #pragma once
 
-#include "game/jeu.h"
+#include "ecran/controleur.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/picture.h"
@@ -83,8 +83,9 @@ inline void clique_sur(Form1& f, QWidget* w) {
 
 // Centre of square (x, y) of the board, in window coordinates (the top-left square is (3, 3)).
 inline QPoint centre_case(Form1& f, int x, int y) {
-    const Jeu& j = f.jeu();
-    return {j.origine_x + (x - 3) * j.taille_case + 16, j.origine_y + (y - 3) * j.taille_case + 16};
+    const Controleur& j = f.controleur();
+    return {j.geometrie().origine_x() + (x - 3) * Geometrie::TAILLE_CASE + 16,
+            j.geometrie().origine_y() + (y - 3) * Geometrie::TAILLE_CASE + 16};
 }
 
 inline void clique_cases(Form1& f, std::initializer_list<QPoint> cases) {
@@ -104,8 +105,8 @@ inline void dimensionne(Form1& f, int largeur, int hauteur, bool jouer = false) 
     const auto pas = [&f](int plus, int moins, int ecart) {
         clique_bouton(f, "Command2", ecart > 0 ? plus : moins, ecart > 0 ? ecart : -ecart);
     };
-    pas(4, 5, largeur - f.jeu().largeur);
-    pas(6, 7, hauteur - f.jeu().hauteur);
+    pas(4, 5, largeur - f.controleur().partie().regles().largeur);
+    pas(6, 7, hauteur - f.controleur().partie().regles().hauteur);
     if (jouer) {
         clique_bouton(f, "Command3", 1);
     }
@@ -220,16 +221,16 @@ struct FermeInformation {
 using Cases = QSet<QPoint>;
 
 // The free squares one king step or one knight jump from `depuis`, read from the board.
-inline Cases cases_libres_autour(const Jeu& j, Case depuis) {
+inline Cases cases_libres_autour(const Controleur& j, Case depuis) {
     static const QPoint roi[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
                                  {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
     static const QPoint cavalier[] = {{1, -2}, {2, -1}, {2, 1},   {1, 2},
                                       {-1, 2}, {-2, 1}, {-2, -1}, {-1, -2}};
     Cases cases;
-    for (QPoint d : j.cavalier ? cavalier : roi) {
+    for (QPoint d : j.partie().regles().cavalier ? cavalier : roi) {
         const Case c{static_cast<int16>(depuis.x + d.x()), static_cast<int16>(depuis.y + d.y())};
-        if (c.x >= 3 && c.y >= 3 && c.x < 3 + j.largeur && c.y < 3 + j.hauteur &&
-            j.tableau.libre(c)) {
+        if (c.x >= 3 && c.y >= 3 && c.x < 3 + j.partie().regles().largeur &&
+            c.y < 3 + j.partie().regles().hauteur && j.partie().tableau().libre(c)) {
             cases << QPoint(c.x, c.y);
         }
     }
@@ -239,8 +240,9 @@ inline Cases cases_libres_autour(const Jeu& j, Case depuis) {
 // A human turn by clicks: a move to the first free square in reach (top row first), then a
 // wall on the last free square of the board.
 inline void joue_tour(Form1& f) {
-    const Jeu& j = f.jeu();
-    const Cases cases = cases_libres_autour(j, j.joueurs[j.joueur_courant].position);
+    const Controleur& j = f.controleur();
+    const Cases cases =
+        cases_libres_autour(j, j.partie().joueur(j.partie().joueur_courant()).position);
     if (cases.isEmpty()) {
         qFatal("the pawn on turn cannot move");
     }
@@ -248,9 +250,10 @@ inline void joue_tour(Form1& f) {
         return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
     });
     clique_cases(f, {depl});
-    for (int n = j.largeur * j.hauteur - 1; n >= 0; --n) {
-        const QPoint c(3 + n % j.largeur, 3 + n / j.largeur);
-        if (j.tableau.libre(Case{static_cast<int16>(c.x()), static_cast<int16>(c.y())})) {
+    for (int n = j.partie().regles().largeur * j.partie().regles().hauteur - 1; n >= 0; --n) {
+        const QPoint c(3 + n % j.partie().regles().largeur, 3 + n / j.partie().regles().largeur);
+        if (j.partie().tableau().libre(
+                Case{static_cast<int16>(c.x()), static_cast<int16>(c.y())})) {
             clique_cases(f, {c});
             return;
         }
@@ -263,7 +266,7 @@ inline void presse_image(Form1& f, const char* nom) {
     QWidget* bouton = controle(f, nom, 0);
     QVERIFY(bouton->isVisible());
     clique_sur(f, bouton);
-    QTRY_VERIFY_WITH_TIMEOUT(!f.jeu().fenetre.timer1, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.controleur().ecran().minuterie, 2000);
 }
 
 // Abandons the game in progress with the game panel's "Quitter", answering `oui`.

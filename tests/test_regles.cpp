@@ -1,5 +1,5 @@
 // The move rules and the mobility tables, in both movement modes, on small and large boards.
-#include "game/jeu.h"
+#include "game/tirage.h"
 #include "plateau_test.h"
 #include "plateforme_test.h"
 
@@ -41,17 +41,11 @@ class TestRegles : public QObject {
     void init_tableau_frees_the_playing_area_and_walls_the_margin() {
         QFETCH(int, largeur);
         QFETCH(int, hauteur);
-        PlateformeTest p;
-        Jeu jeu(p);
-        jeu.largeur = static_cast<int16>(largeur);
-        jeu.hauteur = static_cast<int16>(hauteur);
         Tableau t;
         for (auto& c : t.cellules) {
             c = 7; // whatever a previous game left, including values never stored
         }
-        jeu.fin_partie = true;
-        jeu.init_tableau(t);
-        QVERIFY(!jeu.fin_partie);
+        regles(largeur, hauteur, false).init_tableau(t);
         for (int x = 0; x < TAILLE_TABLEAU; ++x) {
             for (int y = 0; y < TAILLE_TABLEAU; ++y) {
                 const bool jouable = x >= 3 && x <= largeur + 2 && y >= 3 && y <= hauteur + 2;

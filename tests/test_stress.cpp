@@ -38,11 +38,11 @@ const QStringList NOMS = QStringLiteral("<b>x</b>|<img src=\"a\">|&amp;&lt;|Zoé
                                         "\U0001F600\U0001F47B|a\tb\nc\rd\x01\x1B\x7F")
                              .split(QLatin1Char('|'));
 
-Cases prises(const Jeu& j) {
+Cases prises(const Controleur& j) {
     Cases c;
-    for (int x = 3; x < 3 + j.largeur; ++x) {
-        for (int y = 3; y < 3 + j.hauteur; ++y) {
-            if (!j.tableau.libre(x, y)) {
+    for (int x = 3; x < 3 + j.partie().regles().largeur; ++x) {
+        for (int y = 3; y < 3 + j.partie().regles().hauteur; ++y) {
+            if (!j.partie().tableau().libre(x, y)) {
                 c << QPoint(x, y);
             }
         }
@@ -53,13 +53,15 @@ Cases prises(const Jeu& j) {
 struct Stress {
     Stress(quint32 g, quint32 n) : hasard_flot(g), hasard_pauses(~g), total(n), graine(g) {
         repondeur.a_l_ouverture = [this] { repond(); };
-        f->jeu().journal = [this](char action, int16 joueur, Case) {
-            compte_libres(action == 'P' && joueur == 0 ? 1 : 2, prises(f->jeu()));
-        };
+        f->controleur().ecoute([this](Action action, int16 joueur, Case) {
+            compte_libres(action == Action::placement && joueur == 0 ? 1 : 2,
+                          prises(f->controleur()));
+        });
         QObject::connect(controle<QPushButton>(*f, "Command3", 1), &QPushButton::pressed, [this] {
-            const Jeu& j = f->jeu(); // level 4 turns into level 1 once the game starts
-            niveaux |= (1 << j.joueurs[0].niveau) | (1 << j.joueurs[1].niveau);
-            tailles.insert({j.largeur, j.hauteur});
+            const Controleur& j =
+                f->controleur(); // level 4 turns into level 1 once the game starts
+            niveaux |= (1 << j.partie().joueur(0).niveau) | (1 << j.partie().joueur(1).niveau);
+            tailles.insert({j.partie().regles().largeur, j.partie().regles().hauteur});
         });
         QObject::connect(&pause, &QTimer::timeout, [this] { en_pause(); });
         pause.start(1);
@@ -115,8 +117,10 @@ struct Stress {
     // that games between humans come about; steppers take runs of clicks to reach the limits.
     void clique_option() {
         const auto humain = [this](QWidget* b) {
-            return (b == controle(*f, "Command1", 0) && f->jeu().joueurs[0].niveau == 0) ||
-                   (b == controle(*f, "Command1", 1) && f->jeu().joueurs[1].niveau == 0);
+            return (b == controle(*f, "Command1", 0) &&
+                    f->controleur().partie().joueur(0).niveau == 0) ||
+                   (b == controle(*f, "Command1", 1) &&
+                    f->controleur().partie().joueur(1).niveau == 0);
         };
         QWidget* bouton = un_de(boutons);
         while (humain(bouton) && de(4) != 0) {
@@ -131,16 +135,22 @@ struct Stress {
     // Half the clicks play as a player would, so that games between humans end: a placement on a
     // free square, a move next to one's own pawn, a wall next to the other pawn.
     void clique_plateau() {
-        const Jeu& j = f->jeu();
-        const auto au_hasard = [&] { return QPoint(3 + de(j.largeur), 3 + de(j.hauteur)); };
+        const Controleur& j = f->controleur();
+        const auto au_hasard = [&] {
+            return QPoint(3 + de(j.partie().regles().largeur), 3 + de(j.partie().regles().hauteur));
+        };
         QPoint c = au_hasard();
-        if (de(2) == 0 && j.phase == 0) {
-            for (int essai = 0; essai < 20 && !j.tableau.libre(c.x(), c.y()); ++essai) {
+        if (de(2) == 0 && j.partie().phase() == Phase::placement) {
+            for (int essai = 0; essai < 20 && !j.partie().tableau().libre(c.x(), c.y()); ++essai) {
                 c = au_hasard();
             }
         } else if (de(2) == 0) {
-            const Decalages d = j.decalages();
-            const Case e = decale(j.joueurs[(j.joueur_courant + (j.phase != 1)) % 2].position,
+            const Decalages d = j.partie().regles().decalages();
+            const Case e = decale(j.partie()
+                                      .joueur((j.partie().joueur_courant() +
+                                               (j.partie().phase() != Phase::deplacement)) %
+                                              2)
+                                      .position,
                                   d.debut[de(int(d.fin - d.debut))]);
             c = {e.x, e.y};
         }
@@ -152,8 +162,8 @@ struct Stress {
     // it, otherwise the next events come first. In a computer turn it waits for the turn's end.
     void presse_panneau() {
         clique_sur(*f, un_de(panneaux));
-        exige(de(2) != 0 || f->jeu().occupe() ||
-                  QTest::qWaitFor([this] { return !f->jeu().fenetre.timer1; }, 1000),
+        exige(de(2) != 0 || f->controleur().occupe() ||
+                  QTest::qWaitFor([this] { return !f->controleur().ecran().minuterie; }, 1000),
               "a button press still waits after 1 s");
     }
 
@@ -177,7 +187,7 @@ struct Stress {
     // events: some go there, drawn from their own generator as they depend on the machine.
     void en_pause() {
         immobile = 0;
-        if (!f->jeu().occupe() || QApplication::activeModalWidget() != nullptr ||
+        if (!f->controleur().occupe() || QApplication::activeModalWidget() != nullptr ||
             evenements >= total || hasard_pauses.bounded(4) != 0) {
             return;
         }
@@ -201,9 +211,9 @@ struct Stress {
             ouvertes += qobject_cast<QMessageBox*>(w) != nullptr && w->isVisible();
         }
         exige(ouvertes == 1, "\"%1\" asked over another question", question);
-        const Jeu& j = f->jeu();
-        const int genre =
-            4 * (j.joueurs[0].niveau > 0) + 2 * (j.joueurs[1].niveau > 0) + j.cavalier;
+        const Controleur& j = f->controleur();
+        const int genre = 4 * (j.partie().joueur(0).niveau > 0) +
+                          2 * (j.partie().joueur(1).niveau > 0) + j.partie().regles().cavalier;
         const bool finie = question == QStringLiteral("Voulez-vous rejouer?");
         parties[genre][0] += finie;
         parties[genre][1] += abandon && oui;
@@ -212,7 +222,8 @@ struct Stress {
     // A game starts with player 1's placement on an empty board (`quand` 1); then no placement,
     // move or wall frees a square (2). Between events (0) a new game may have emptied the board.
     void compte_libres(int quand, const Cases& p) {
-        const int toutes = f->jeu().largeur * f->jeu().hauteur;
+        const int toutes =
+            f->controleur().partie().regles().largeur * f->controleur().partie().regles().hauteur;
         const int n = toutes - int(p.size());
         exige(quand == 1 ? n == toutes - 1 : n <= libres || (quand == 0 && n == toutes),
               "free squares from %1 to %2 (%3)", libres, n, quand);
@@ -222,8 +233,8 @@ struct Stress {
     // On the options screen no board element; in a game one side panel, and the visible markers
     // and pawns each alone, by the placement rule, on a taken square; one marker for each wall.
     void verifie() {
-        const Jeu& j = f->jeu();
-        exige(j.nb_murs <= NB_MARQUEURS - 1, "%1 walls", j.nb_murs);
+        const Controleur& j = f->controleur();
+        exige(j.jeu().nb_murs() <= NB_MARQUEURS - 1, "%1 walls", j.jeu().nb_murs());
         exige(au_tour->textFormat() == Qt::PlainText, "the name on turn is shown as rich text");
         if (menu->isVisible()) {
             for (QWidget* w : hors_options) {
@@ -238,17 +249,18 @@ struct Stress {
         int vus = 0;
         int murs = 0;
         for (QWidget* w : marqueurs) {
-            const QPoint d = w->pos() - QPoint(j.origine_x + 1, j.origine_y + 1);
-            const QPoint c(d.x() / j.taille_case, d.y() / j.taille_case);
+            const QPoint d =
+                w->pos() - QPoint(j.geometrie().origine_x() + 1, j.geometrie().origine_y() + 1);
+            const QPoint c(d.x() / Geometrie::TAILLE_CASE, d.y() / Geometrie::TAILLE_CASE);
             if (w->isVisible()) {
-                montrees << (c * j.taille_case == d ? c + QPoint(3, 3) : QPoint());
+                montrees << (c * Geometrie::TAILLE_CASE == d ? c + QPoint(3, 3) : QPoint());
                 vus += 1;
                 murs += w->objectName().startsWith(QLatin1String("mur"));
             }
         }
-        exige(vus == montrees.size() && murs == j.nb_murs && montrees == p,
+        exige(vus == montrees.size() && murs == j.jeu().nb_murs() && montrees == p,
               "%1 markers and pawns on %2 squares of %3 taken, %4 walls shown of %5", vus,
-              montrees.size(), p.size(), murs, j.nb_murs);
+              montrees.size(), p.size(), murs, j.jeu().nb_murs());
     }
 
     // Prints what the stream did; returns the number of games played to their end.

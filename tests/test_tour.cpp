@@ -8,11 +8,11 @@ using namespace tessor;
 
 namespace {
 // Everything a click could change, to check that an ignored click changed nothing.
-auto instantane(const Jeu& j) {
-    return std::make_tuple(j.tableau.cellules, j.joueurs[0].position.x, j.joueurs[0].position.y,
-                           j.joueurs[1].position.x, j.joueurs[1].position.y, j.joueur_courant,
-                           j.phase, j.nb_murs, j.fenetre.dessinpion[0].visible,
-                           j.fenetre.dessinpion[1].visible);
+auto instantane(const PartieTest& t) {
+    const Partie& p = t.partie();
+    return std::make_tuple(p.tableau().cellules, p.joueur(0).position, p.joueur(1).position,
+                           p.joueur_courant(), p.phase(), t.jeu.jeu().nb_murs(),
+                           t.ecran().dessinpion[0].visible, t.ecran().dessinpion[1].visible);
 }
 
 // 6 x 6 king board, player 0 on (4, 3), player 1 on (5, 3), walled so that player 0's step into
@@ -59,9 +59,9 @@ class TestTour : public QObject {
         if (phase == 2) {
             t.clic(4, 5);
         }
-        const auto avant = instantane(t.jeu);
+        const auto avant = instantane(t);
         t.clic(x, y);
-        QVERIFY(instantane(t.jeu) == avant);
+        QVERIFY(instantane(t) == avant);
     }
 
     // 3 x 3 king board: after four turns player 1 on (5, 3) is walled in by player 0's wall.
@@ -85,16 +85,16 @@ class TestTour : public QObject {
         t.clic(4, 4);
         QCOMPARE(t.plateforme.questions, std::vector<std::string>{"Voulez-vous rejouer?"});
         QCOMPARE(t.signe(), Image::panneau_gagne);
-        QCOMPARE(t.jeu.fenetre.picture2[0].left, int16(505));
-        QCOMPARE(t.jeu.fenetre.label7.texte, std::string("Joueur 1"));
-        QVERIFY(t.jeu.fenetre.menu.visible);
-        QVERIFY(!t.jeu.fenetre.sspanel3.visible);
-        QVERIFY(!t.jeu.fenetre.dessinpion[0].visible);
-        QVERIFY(!t.jeu.fenetre.mur[1].visible);
-        QVERIFY(!t.jeu.fenetre.lignevert[0].visible);
-        const auto apres = instantane(t.jeu);
+        QCOMPARE(t.ecran().signe.left, int16(505));
+        QCOMPARE(t.ecran().nom_au_trait.texte, std::string("Joueur 1"));
+        QVERIFY(t.ecran().options.visible);
+        QVERIFY(!t.ecran().panneau_jeu.visible);
+        QVERIFY(!t.ecran().dessinpion[0].visible);
+        QVERIFY(!t.ecran().mur[1].visible);
+        QVERIFY(!t.ecran().lignevert[0].visible);
+        const auto apres = instantane(t);
         t.clic(4, 5); // clicks after the game are ignored
-        QVERIFY(instantane(t.jeu) == apres);
+        QVERIFY(instantane(t) == apres);
     }
 
     // The mover leaves (4, 4) for a pocket; the opponent's next wall on (4, 4) shuts it in.
@@ -107,10 +107,10 @@ class TestTour : public QObject {
         for (Case c : {Case{4, 4}, {3, 3}, {8, 7}, {3, 4}, {4, 3}, {6, 6}, {8, 8}}) {
             t.clic(c.x, c.y);
         }
-        QVERIFY(!t.jeu.fin_partie);
+        QVERIFY(!t.partie().finie());
         t.clic(4, 4);
-        QVERIFY(t.jeu.fin_partie);
-        QCOMPARE(t.jeu.fenetre.label7.texte, std::string("Joueur 2"));
+        QVERIFY(t.partie().finie());
+        QCOMPARE(t.ecran().nom_au_trait.texte, std::string("Joueur 2"));
     }
 
     void one_wall_that_blocks_both_pawns_is_a_draw() {
@@ -119,10 +119,10 @@ class TestTour : public QObject {
         t.clic(4, 3);
         QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
         QCOMPARE(t.signe(), Image::panneau_match_nul);
-        QCOMPARE(t.jeu.fenetre.picture2[0].left, int16(505));
-        QCOMPARE(t.jeu.fenetre.picture2[0].top, int16(2100));
-        QCOMPARE(t.jeu.fenetre.label7.texte, std::string());
-        QCOMPARE(t.jeu.fenetre.image1[3].image, image_mur(0));
+        QCOMPARE(t.ecran().signe.left, int16(505));
+        QCOMPARE(t.ecran().signe.top, int16(2100));
+        QCOMPARE(t.ecran().nom_au_trait.texte, std::string());
+        QCOMPARE(t.ecran().image_signe.image, image_mur(0));
     }
 
     // A click on the board first closes the help panel, then acts; outside the board it does
@@ -136,13 +136,13 @@ class TestTour : public QObject {
         QFETCH(int, x);
         PartieTest t;
         t.lance(6, 6, false);
-        t.jeu.Picture5_Click();
-        QVERIFY(t.jeu.Timer1_Timer());
-        QVERIFY(t.jeu.fenetre.sspanel5.visible && !t.jeu.fenetre.sspanel3.visible);
+        t.jeu.presse_aide();
+        QVERIFY(t.jeu.relache_bouton());
+        QVERIFY(t.ecran().panneau_aide.visible && !t.ecran().panneau_jeu.visible);
         t.clic(x, x);
-        QCOMPARE(t.jeu.fenetre.sspanel5.visible, x < 0);
-        QCOMPARE(t.jeu.fenetre.sspanel3.visible, x > 0);
-        QCOMPARE(t.jeu.joueurs[0].position == (Case{5, 5}), x > 0);
+        QCOMPARE(t.ecran().panneau_aide.visible, x < 0);
+        QCOMPARE(t.ecran().panneau_jeu.visible, x > 0);
+        QCOMPARE(t.partie().joueur(0).position == (Case{5, 5}), x > 0);
     }
 
     void levels_give_depths_and_level_four_plays_as_level_one_data() {
@@ -161,12 +161,13 @@ class TestTour : public QObject {
         QFETCH(int, niveau_apres);
         PartieTest t;
         t.lance(9, 4, false, 0, niveau);
-        QCOMPARE(int(t.jeu.profondeur[1]), profondeur);
-        QCOMPARE(int(t.jeu.joueurs[1].niveau), niveau_apres);
-        t.jeu.efface_panneau();
-        t.jeu.affiche_option();
-        t.jeu.Command3_Click(1); // the next game: level 4 is now level 1 at depth 0
-        QCOMPARE(int(t.jeu.profondeur[1]), niveau == 4 ? 0 : profondeur);
+        QCOMPARE(int(t.partie().joueur(1).profondeur), profondeur);
+        QCOMPARE(int(t.partie().joueur(1).niveau), niveau_apres);
+        t.plateforme.reponses = {true};
+        t.jeu.presse_abandon();
+        t.jeu.relache_bouton();
+        t.jeu.jouer(); // the next game: level 4 is now level 1 at depth 0
+        QCOMPARE(int(t.partie().joueur(1).profondeur), niveau == 4 ? 0 : profondeur);
     }
 
     // Knight moves on 3 x 3: a start square drawn in the centre has no move, so the game is
@@ -181,25 +182,25 @@ class TestTour : public QObject {
         }
         t.murs({{4, 5}, {3, 4}});
         std::vector<int> murs;
-        t.plateforme.avant_question = [&] { murs.push_back(t.jeu.nb_murs); };
+        t.plateforme.avant_question = [&] { murs.push_back(t.jeu.jeu().nb_murs()); };
         t.plateforme.reponses = {true};
         t.plateforme.tirages_imposes = DEPART_AU_CENTRE;
         t.clic(5, 4);
         t.clic(4, 3); // player 2's knight on (5, 3) is left without a move
         QCOMPARE(murs, (std::vector<int>{3, 0}));
-        QVERIFY(t.jeu.fin_partie);
-        QCOMPARE(t.jeu.joueurs[0].position, (Case{4, 4}));
-        QVERIFY(t.jeu.fenetre.menu.visible);
-        QVERIFY(!t.jeu.fenetre.sspanel3.visible);
-        QVERIFY(!t.jeu.fenetre.lignevert[0].visible);
+        QVERIFY(t.partie().finie());
+        QCOMPARE(t.partie().joueur(0).position, (Case{4, 4}));
+        QVERIFY(t.ecran().options.visible);
+        QVERIFY(!t.ecran().panneau_jeu.visible);
+        QVERIFY(!t.ecran().lignevert[0].visible);
     }
 
     void a_game_decided_at_its_start_still_turns_level_four_into_level_one() {
         PartieTest t;
         t.plateforme.tirages_imposes = DEPART_AU_CENTRE;
         t.lance(3, 3, true, 4, 0);
-        QVERIFY(t.jeu.fin_partie);
-        QCOMPARE(t.jeu.joueurs[0].niveau, int16(1));
+        QVERIFY(t.partie().finie());
+        QCOMPARE(t.partie().joueur(0).niveau, int16(1));
     }
 
     // A press just before the click that ends the game waits while the replay question is open;
@@ -209,17 +210,17 @@ class TestTour : public QObject {
             PartieTest t;
             t.plateforme.tirages_imposes = DEPART_NORMAL;
             t.lance(3, 3, true);
-            aide ? t.jeu.Picture5_Click() : t.jeu.Picture6_Click();
+            aide ? t.jeu.presse_aide() : t.jeu.presse_abandon();
             bool attend = false;
-            t.plateforme.avant_question = [&] { attend = !t.jeu.Timer1_Timer(); };
+            t.plateforme.avant_question = [&] { attend = !t.jeu.relache_bouton(); };
             t.clic(4, 4); // the knight's dead centre: player 1 loses at once
             QVERIFY(attend);
-            QCOMPARE(t.jeu.fenetre.label7.texte, std::string("Joueur 2"));
-            QVERIFY(t.jeu.Timer1_Timer());
+            QCOMPARE(t.ecran().nom_au_trait.texte, std::string("Joueur 2"));
+            QVERIFY(t.jeu.relache_bouton());
             QCOMPARE(t.plateforme.questions, std::vector<std::string>{"Voulez-vous rejouer?"});
-            QVERIFY(!t.jeu.fenetre.sspanel5.visible && !t.jeu.fenetre.sspanel3.visible);
-            QCOMPARE(t.jeu.fenetre.picture5[0].image, Image::bouton_aide);
-            QCOMPARE(t.jeu.fenetre.picture6[0].image, Image::bouton_quitter);
+            QVERIFY(!t.ecran().panneau_aide.visible && !t.ecran().panneau_jeu.visible);
+            QCOMPARE(t.ecran().bouton_aide.image, Image::bouton_aide);
+            QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter);
         }
     }
 
@@ -228,19 +229,19 @@ class TestTour : public QObject {
         t.lance(6, 6, false);
         t.clic(4, 4);
         t.clic(7, 7);
-        const auto avant = instantane(t.jeu);
-        t.jeu.Picture6_Click();
-        QCOMPARE(t.jeu.fenetre.picture6[0].image, Image::bouton_quitter_enfonce);
-        t.jeu.Picture6_Click(); // a second press while the first waits is the same press
-        QVERIFY(t.jeu.Timer1_Timer());
+        const auto avant = instantane(t);
+        t.jeu.presse_abandon();
+        QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter_enfonce);
+        t.jeu.presse_abandon(); // a second press while the first waits is the same press
+        QVERIFY(t.jeu.relache_bouton());
         QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
-        QVERIFY(instantane(t.jeu) == avant);
-        QCOMPARE(t.jeu.fenetre.picture6[0].image, Image::bouton_quitter);
+        QVERIFY(instantane(t) == avant);
+        QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter);
         t.plateforme.reponses = {true};
-        t.jeu.Picture6_Click();
-        t.jeu.Timer1_Timer();
-        QVERIFY(t.jeu.fenetre.menu.visible);
-        QVERIFY(!t.jeu.fenetre.dessinpion[0].visible);
+        t.jeu.presse_abandon();
+        t.jeu.relache_bouton();
+        QVERIFY(t.ecran().options.visible);
+        QVERIFY(!t.ecran().dessinpion[0].visible);
     }
 
     // Hints shown when a game is abandoned go with it, and the next game shows none until a
@@ -250,19 +251,19 @@ class TestTour : public QObject {
         t.lance(6, 6, false);
         t.clic(4, 4);
         t.clic(7, 7);
-        t.jeu.BoutonAide_MouseDown(0);
-        t.jeu.BoutonAide_MouseDown(1);
+        t.jeu.bascule_aide(Aide::deplacements);
+        t.jeu.bascule_aide(Aide::conseil);
         const auto aucune_aide = [&t] {
-            const Fenetre& f = t.jeu.fenetre;
+            const Ecran& f = t.ecran();
             return !f.aidepion.visible && std::none_of(f.cible2.begin(), f.cible2.end(),
                                                        [](const Element& c) { return c.visible; });
         };
         QVERIFY(!aucune_aide());
         t.plateforme.reponses = {true};
-        t.jeu.Picture6_Click();
-        t.jeu.Timer1_Timer();
+        t.jeu.presse_abandon();
+        t.jeu.relache_bouton();
         QVERIFY(aucune_aide());
-        t.jeu.Command3_Click(1);
+        t.jeu.jouer();
         t.clic(4, 4);
         t.clic(7, 7);
         t.clic(5, 5);

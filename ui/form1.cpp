@@ -16,8 +16,6 @@
 namespace tessor {
 
 namespace {
-constexpr int LARGEUR_FENETRE = 640;
-constexpr int HAUTEUR_FENETRE = 460;
 constexpr int DELAI_BOUTON_MS = 10;
 } // namespace
 
@@ -26,7 +24,7 @@ constexpr int DELAI_BOUTON_MS = 10;
 Form1::Form1(Horloge horloge)
     : plateforme_(
           *this, [this] { synchronise(); }, std::move(horloge)),
-      jeu_(plateforme_), plateau_(construit_plateau(this)),
+      controleur_(plateforme_), plateau_(construit_plateau(this)),
       panneau_aide_(construit_panneau_aide(this, pixmaps_)),
       panneau_jeu_(construit_panneau_jeu(this, pixmaps_)), menu_(construit_menu(this, pixmaps_)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -36,59 +34,78 @@ Form1::Form1(Horloge horloge)
     setWindowTitle(QStringLiteral("Tessor"));
     setWindowIcon(QIcon(pixmaps_[Image::icone]));
     setMouseTracking(true);
-    timer1_.setSingleShot(true);
-    timer1_.setInterval(DELAI_BOUTON_MS);
-    connect(&timer1_, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    minuterie_.setSingleShot(true);
+    minuterie_.setInterval(DELAI_BOUTON_MS);
+    connect(&minuterie_, &QTimer::timeout, this, [this] { relache_bouton(); });
     connecte_menu();
     connecte_panneaux();
-    jeu_.Form_Load();
     synchronise();
 }
 
+namespace {
+// The options screen's ten steppers, in the order of their object names: each player's pawn
+// picture, then the width, the height and the wall picture, "+" before "-" but for player 2.
+void pas(Controleur& c, int i) {
+    const int sens = i % 2 == 0 ? 1 : -1;
+    switch (i / 2) {
+    case 0:
+        return c.pion_suivant(0, sens);
+    case 1:
+        return c.pion_suivant(1, -sens);
+    case 2:
+        return c.change_largeur(sens);
+    case 3:
+        return c.change_hauteur(sens);
+    default:
+        return c.mur_suivant(sens);
+    }
+}
+} // namespace
+
 void Form1::connecte_menu() {
-    for (int i = 0; i < 3; ++i) {
-        connect(menu_.command1[i], &QPushButton::clicked, this,
-                [this, i] { agit([this, i] { jeu_.Command1_Click(i); }); });
-    }
-    for (int i = 0; i < 10; ++i) {
-        connect(menu_.command2[i], &QPushButton::clicked, this,
-                [this, i] { agit([this, i] { jeu_.Command2_Click(i); }); });
-    }
     for (int i = 0; i < 2; ++i) {
-        connect(menu_.command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
-        connect(menu_.text1[i], &QLineEdit::textChanged, this, [this, i](const QString& texte) {
-            jeu_.fenetre.text1[i].texte = texte.toStdString();
-        });
+        connect(menu_.choix[i], &QPushButton::clicked, this,
+                [this, i] { agit([this, i] { controleur_.change_niveau(i); }); });
+        connect(menu_.noms[i], &QLineEdit::textChanged, this,
+                [this, i](const QString& texte) { controleur_.renomme(i, texte.toStdString()); });
     }
-    connect(menu_.aide, &QPushButton::clicked, this, [this] { Aide_Click(); });
+    connect(menu_.choix[2], &QPushButton::clicked, this,
+            [this] { agit([this] { controleur_.change_deplacement(); }); });
+    for (int i = 0; i < 10; ++i) {
+        connect(menu_.pas[i], &QPushButton::clicked, this,
+                [this, i] { agit([this, i] { pas(controleur_, i); }); });
+    }
+    connect(menu_.boutons[0], &QPushButton::clicked, this, [this] { quitter(); });
+    connect(menu_.boutons[1], &QPushButton::clicked, this,
+            [this] { agit([this] { controleur_.jouer(); }); });
+    connect(menu_.aide, &QPushButton::clicked, this, [this] { ouvre_information(); });
 }
 
 void Form1::connecte_panneaux() {
-    connect(panneau_jeu_.clic_picture5, &Pointeur::clique, this,
-            [this] { presse_bouton_image(&Jeu::Picture5_Click); });
-    connect(panneau_jeu_.clic_picture6, &Pointeur::clique, this,
-            [this] { presse_bouton_image(&Jeu::Picture6_Click); });
+    connect(panneau_jeu_.clic_aide, &Pointeur::clique, this,
+            [this] { presse_bouton_image(&Controleur::presse_aide); });
+    connect(panneau_jeu_.clic_abandon, &Pointeur::clique, this,
+            [this] { presse_bouton_image(&Controleur::presse_abandon); });
     for (int k = 0; k < 2; ++k) {
-        connect(panneau_aide_.clic_bouton_aide[k], &Pointeur::presse, this,
-                [this, k] { agit([this, k] { jeu_.BoutonAide_MouseDown(k); }); });
-        connect(panneau_aide_.clic_label5[k], &Pointeur::clique, this,
-                [this, k] { agit([this, k] { jeu_.Label5_Click(k); }); });
+        const auto bascule = [this, k] {
+            agit([this, k] { controleur_.bascule_aide(static_cast<Aide>(k)); });
+        };
+        connect(panneau_aide_.clic_interrupteurs[k], &Pointeur::presse, this, bascule);
+        connect(panneau_aide_.clic_legendes[k], &Pointeur::clique, this, bascule);
     }
-    connect(panneau_aide_.info, &QPushButton::clicked, this, [this] { Aide_Click(); });
-    connect(panneau_aide_.clic_command4, &Pointeur::clique, this,
-            [this] { agit([this] { jeu_.Command4_Click(); }); });
+    connect(panneau_aide_.info, &QPushButton::clicked, this, [this] { ouvre_information(); });
+    connect(panneau_aide_.clic_retour, &Pointeur::clique, this,
+            [this] { agit([this] { controleur_.retour_au_jeu(); }); });
 }
 
 // "Quitter" confirmed closes the window, which ends the program.
-void Form1::Command3_Click(int index) {
-    const bool quitter = jeu_.Command3_Click(index);
-    synchronise();
-    if (quitter) {
+void Form1::quitter() {
+    if (controleur_.quitter()) {
         close();
     }
 }
 
-void Form1::Aide_Click() {
+void Form1::ouvre_information() {
     if (form2_ == nullptr) {
         form2_ = new Form2(plateforme_, this);
     }
@@ -96,17 +113,17 @@ void Form1::Aide_Click() {
 }
 
 // A picture button shows its pressed look at once and acts 10 ms later.
-void Form1::presse_bouton_image(void (Jeu::*click)()) {
-    agit([this, click] { (jeu_.*click)(); });
-    if (jeu_.fenetre.timer1 && !timer1_.isActive()) {
-        timer1_.start();
+void Form1::presse_bouton_image(void (Controleur::*presse)()) {
+    agit([this, presse] { (controleur_.*presse)(); });
+    if (controleur_.ecran().minuterie && !minuterie_.isActive()) {
+        minuterie_.start();
     }
 }
 
 // While a computer turn runs the press waits: the timer fires again later.
-void Form1::Timer1_Timer() {
-    if (!jeu_.Timer1_Timer()) {
-        timer1_.start();
+void Form1::relache_bouton() {
+    if (!controleur_.relache_bouton()) {
+        minuterie_.start();
     }
     synchronise();
 }
@@ -121,7 +138,7 @@ void Form1::paintEvent(QPaintEvent*) {
 // grid lines and hint squares let it through.
 void Form1::mouseMoveEvent(QMouseEvent* event) {
     const QPointF p = event->position();
-    jeu_.Form_MouseMove(static_cast<float>(p.x()), static_cast<float>(p.y()));
+    controleur_.survol(static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent* event) {
@@ -129,14 +146,14 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     mouseMoveEvent(event);
-    agit([this] { jeu_.Form_Click(); });
+    agit([this] { controleur_.clic(); });
 }
 
 // Closing the window ends the program, also in the pauses of a game between two computers: the
 // game stops playing and asks nothing more.
 void Form1::closeEvent(QCloseEvent* event) {
-    jeu_.arrete();
-    timer1_.stop();
+    controleur_.arrete();
+    minuterie_.stop();
     event->accept();
     QCoreApplication::quit();
 }

@@ -1,9 +1,9 @@
-// The main window: the options screen, the board and the two side panels, drawn from the game's
-// window model. Every click calls a procedure of the game, then the window copies the model onto
+// The main window: the options screen, the board and the two side panels, drawn from the screen
+// model. Every click calls an action of the controller, then the window copies the model onto
 // its widgets; the widgets never decide anything.
 #pragma once
 
-#include "game/jeu.h"
+#include "ecran/controleur.h"
 #include "menu.h"
 #include "panneaux.h"
 #include "pixmaps.h"
@@ -19,11 +19,11 @@ class Form2;
 
 class Form1 : public QWidget {
   public:
-    // Builds every element, runs the game's start-up (`Form_Load`) and draws the options screen.
-    // `horloge` is the clock of the game's random draws.
+    // Builds every element and draws the options screen. `horloge` is the clock of the game's
+    // random draws.
     explicit Form1(Horloge horloge = horloge_systeme);
 
-    Jeu& jeu() { return jeu_; }
+    Controleur& controleur() { return controleur_; }
     // Copies the window model onto the widgets: visibility, position, picture, text, enabled.
     void synchronise();
 
@@ -36,16 +36,16 @@ class Form1 : public QWidget {
   private:
     void connecte_menu();
     void connecte_panneaux();
-    // Runs a procedure of the game, then redraws.
-    template <typename Procedure> void agit(Procedure procedure) {
-        procedure();
+    // Runs an action of the controller, then redraws.
+    template <typename Action> void agit(Action action) {
+        action();
         synchronise();
     }
-    void Command3_Click(int index);
+    void quitter();
     // "Aide" of the options screen and "Info" of the help panel: the information window.
-    void Aide_Click();
-    void presse_bouton_image(void (Jeu::*click)());
-    void Timer1_Timer();
+    void ouvre_information();
+    void presse_bouton_image(void (Controleur::*presse)());
+    void relache_bouton();
 
     void synchronise_menu();
     void synchronise_plateau();
@@ -54,12 +54,12 @@ class Form1 : public QWidget {
 
     Pixmaps pixmaps_;
     PlateformeQt plateforme_;
-    Jeu jeu_;
+    Controleur controleur_;
     Plateau plateau_;
     PanneauAide panneau_aide_;
     PanneauJeu panneau_jeu_;
     Menu menu_;
-    QTimer timer1_;
+    QTimer minuterie_;
     Form2* form2_ = nullptr; // created on its first opening, then kept with its last page
 };
 

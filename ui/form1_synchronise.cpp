@@ -1,4 +1,4 @@
-// Copying the window model onto the widgets of the main window.
+// Copying the screen model onto the widgets of the main window.
 #include "form1.h"
 
 #include "picture.h"
@@ -50,67 +50,70 @@ void Form1::synchronise() {
 }
 
 void Form1::synchronise_plateau() {
-    const Fenetre& f = jeu_.fenetre;
-    for (std::size_t k = 0; k < f.cible2.size(); ++k) {
-        place(plateau_.cible2[k], f.cible2[k]);
+    const Ecran& e = controleur_.ecran();
+    for (std::size_t k = 0; k < e.cible2.size(); ++k) {
+        place(plateau_.cible2[k], e.cible2[k]);
     }
-    place(plateau_.aidepion, f.aidepion);
+    place(plateau_.aidepion, e.aidepion);
     for (int k = 0; k < NB_LIGNES; ++k) {
-        trace(plateau_.lignevert[k], f.lignevert[k]);
-        trace(plateau_.lignehori[k], f.lignehori[k]);
+        trace(plateau_.lignevert[k], e.lignevert[k]);
+        trace(plateau_.lignehori[k], e.lignehori[k]);
     }
     for (int k = 0; k < NB_LETTRES; ++k) {
-        copie_texte(plateau_.lettrehaut[k], f.lettrehaut[k]);
-        place(plateau_.lettrehaut[k], f.lettrehaut[k]);
-        copie_texte(plateau_.lettregauche[k], f.lettregauche[k]);
-        place(plateau_.lettregauche[k], f.lettregauche[k]);
+        copie_texte(plateau_.lettrehaut[k], e.lettrehaut[k]);
+        place(plateau_.lettrehaut[k], e.lettrehaut[k]);
+        copie_texte(plateau_.lettregauche[k], e.lettregauche[k]);
+        place(plateau_.lettregauche[k], e.lettregauche[k]);
     }
     for (int k = 1; k < NB_MARQUEURS; ++k) {
-        plateau_.mur[k]->setPixmap(pixmaps_[f.mur[k].image]);
-        place(plateau_.mur[k], f.mur[k]);
+        plateau_.mur[k]->setPixmap(pixmaps_[e.mur[k].image]);
+        place(plateau_.mur[k], e.mur[k]);
     }
     for (int k = 0; k < 2; ++k) {
-        plateau_.dessinpion[k]->setPixmap(pixmaps_[f.dessinpion[k].image]);
-        place(plateau_.dessinpion[k], f.dessinpion[k]);
+        plateau_.dessinpion[k]->setPixmap(pixmaps_[e.dessinpion[k].image]);
+        place(plateau_.dessinpion[k], e.dessinpion[k]);
     }
 }
 
 void Form1::synchronise_panneau_jeu() {
-    const Fenetre& f = jeu_.fenetre;
+    const Ecran& e = controleur_.ecran();
     PanneauJeu& p = panneau_jeu_;
-    place(p.sspanel3, f.sspanel3);
-    p.aff_joueur->setPixmap(pixmaps_[f.aff_joueur[0].image]);
-    copie_texte(p.label7, f.label7);
-    p.picture2->setPixmap(pixmaps_[f.picture2[0].image]);
-    p.picture2->move(pixels(f.picture2[0].left), pixels(f.picture2[0].top));
-    p.image1_3->setPixmap(pixmaps_[f.image1[3].image]);
-    p.picture4->setPixmap(pixmaps_[f.picture4[0].image]);
-    p.picture5->setPixmap(pixmaps_[f.picture5[0].image]);
-    p.picture5->setEnabled(f.picture5[0].actif);
-    p.picture6->setPixmap(pixmaps_[f.picture6[0].image]);
-    p.picture6->setEnabled(f.picture6[0].actif);
+    place(p.planche_jeu, e.panneau_jeu);
+    p.plaque_joueur->setPixmap(pixmaps_[e.plaque_joueur.image]);
+    copie_texte(p.nom_au_trait, e.nom_au_trait);
+    p.signe->setPixmap(pixmaps_[e.signe.image]);
+    p.signe->move(pixels(e.signe.left), pixels(e.signe.top));
+    p.image_signe->setPixmap(pixmaps_[e.image_signe.image]);
+    p.plaque_deplacement->setPixmap(pixmaps_[e.plaque_deplacement.image]);
+    p.bouton_aide->setPixmap(pixmaps_[e.bouton_aide.image]);
+    p.bouton_aide->setEnabled(e.bouton_aide.actif);
+    p.bouton_abandon->setPixmap(pixmaps_[e.bouton_abandon.image]);
+    p.bouton_abandon->setEnabled(e.bouton_abandon.actif);
 }
 
 void Form1::synchronise_panneau_aide() {
-    const Fenetre& f = jeu_.fenetre;
-    place(panneau_aide_.sspanel5, f.sspanel5);
+    const Ecran& e = controleur_.ecran();
+    place(panneau_aide_.planche_aide, e.panneau_aide);
     for (int k = 0; k < 2; ++k) {
-        panneau_aide_.bouton_aide[k]->setPixmap(pixmaps_[f.bouton_aide[k].image]);
+        panneau_aide_.interrupteurs[k]->setPixmap(pixmaps_[e.interrupteurs_aide[k].image]);
     }
 }
 
 void Form1::synchronise_menu() {
-    const Fenetre& f = jeu_.fenetre;
-    menu_.menu->setVisible(f.menu.visible);
-    for (int k = 0; k < 3; ++k) {
-        menu_.image1[k]->setPixmap(pixmaps_[f.image1[k].image]);
-        menu_.command1[k]->setText(texte(f.command1[k]));
+    const Ecran& e = controleur_.ecran();
+    menu_.ecran->setVisible(e.options.visible);
+    const std::array<const Element*, 3> images{&e.choix_pion[0], &e.choix_pion[1], &e.choix_mur};
+    const std::array<const Element*, 3> choix{&e.niveaux[0], &e.niveaux[1], &e.deplacement};
+    for (std::size_t k = 0; k < 3; ++k) {
+        menu_.images[k]->setPixmap(pixmaps_[images[k]->image]);
+        menu_.choix[k]->setText(texte(*choix[k]));
     }
+    copie_texte(menu_.dimensions[0], e.texte_largeur);
+    copie_texte(menu_.dimensions[1], e.texte_hauteur);
     for (int k = 0; k < 2; ++k) {
-        copie_texte(menu_.label2[k], f.label2[k]);
         // Rewriting the box while the player types would move the cursor.
-        if (menu_.text1[k]->text() != texte(f.text1[k])) {
-            menu_.text1[k]->setText(texte(f.text1[k]));
+        if (menu_.noms[k]->text() != texte(e.noms[k])) {
+            menu_.noms[k]->setText(texte(e.noms[k]));
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "menu.h"
 
 #include "controles.h"
+#include "ecran/ecran.h"
 #include "form2_textes.h"
 #include "picture.h"
 #include "pixmaps.h"
@@ -69,10 +70,8 @@ struct Pas {
 };
 
 void steppers(Menu& m, QWidget* parent, Pas pas, QPoint moins, QPoint plus) {
-    m.command2[pas.moins] =
-        bouton_menu(parent, QRect(moins, QSize(25, 25)), "-", "Command2", pas.moins);
-    m.command2[pas.plus] =
-        bouton_menu(parent, QRect(plus, QSize(25, 25)), "+", "Command2", pas.plus);
+    m.pas[pas.moins] = bouton_menu(parent, QRect(moins, QSize(25, 25)), "-", "Command2", pas.moins);
+    m.pas[pas.plus] = bouton_menu(parent, QRect(plus, QSize(25, 25)), "+", "Command2", pas.plus);
 }
 
 void panneau_joueur(Menu& m, QWidget* menu, int joueur) {
@@ -85,14 +84,13 @@ void panneau_joueur(Menu& m, QWidget* menu, int joueur) {
     nom->setFont(police_sans(12, true));
     nom->setMaxLength(10);
     nom->setObjectName(nom_indice("text1", joueur));
-    m.text1[joueur] = nom;
+    m.noms[joueur] = nom;
     etiquette_panneau(panneau, QRect(24, 128, 129, 33), "Intelligence :", MAUVE_ETIQUETTE);
-    m.command1[joueur] =
-        bouton_menu(panneau, QRect(24, 160, 129, 33), "Humain", "Command1", joueur);
+    m.choix[joueur] = bouton_menu(panneau, QRect(24, 160, 129, 33), "Humain", "Command1", joueur);
     SSPanel* pion = petit_panneau(panneau, QRect(24, 216, 129, 113), joueur);
     etiquette_panneau(pion, QRect(8, 16, 113, 33), "Pion :", Qt::black);
     steppers(m, pion, joueur == 0 ? Pas{1, 0} : Pas{2, 3}, {13, 60}, {91, 60});
-    m.image1[joueur] = image_choisie(pion, {47, 56}, joueur);
+    m.images[joueur] = image_choisie(pion, {47, 56}, joueur);
 }
 
 QLabel* dimension(QWidget* parent, int y, int indice) {
@@ -110,18 +108,18 @@ QLabel* dimension(QWidget* parent, int y, int indice) {
 void panneau_options(Menu& m, QWidget* menu) {
     SSPanel* panneau = grand_panneau(menu, QRect(232, 40, 177, 377), "Options", 1);
     etiquette_panneau(panneau, QRect(16, 40, 145, 33), "Déplacement :", MAUVE_ETIQUETTE);
-    m.command1[2] = bouton_menu(panneau, QRect(24, 72, 129, 33), "Roi", "Command1", 2);
+    m.choix[2] = bouton_menu(panneau, QRect(24, 72, 129, 33), "Roi", "Command1", 2);
     SSPanel* mur = petit_panneau(panneau, QRect(24, 112, 129, 97), 3);
     etiquette_panneau(mur, QRect(8, 16, 113, 33), "Mur :", Qt::black);
     steppers(m, mur, {9, 8}, {13, 56}, {91, 56});
-    m.image1[2] = image_choisie(mur, {47, 48}, 2);
+    m.images[2] = image_choisie(mur, {47, 48}, 2);
     SSPanel* taille = petit_panneau(panneau, QRect(24, 216, 129, 145), 2);
     etiquette_panneau(taille, QRect(8, 8, 113, 33), "Largeur :", Qt::black);
     steppers(m, taille, {5, 4}, {13, 41}, {88, 41});
-    m.label2[0] = dimension(taille, 37, 0);
+    m.dimensions[0] = dimension(taille, 37, 0);
     etiquette_panneau(taille, QRect(8, 72, 113, 33), "Hauteur :", Qt::black);
     steppers(m, taille, {7, 6}, {13, 105}, {89, 105});
-    m.label2[1] = dimension(taille, 100, 1);
+    m.dimensions[1] = dimension(taille, 100, 1);
 }
 
 void logo(QWidget* menu, Pixmaps& pixmaps, QPoint coin, Image image) {
@@ -160,18 +158,18 @@ void titre(QWidget* menu, Pixmaps& pixmaps) {
 
 Menu construit_menu(QWidget* fenetre, Pixmaps& pixmaps) {
     Menu m;
-    m.menu = new Picture(fenetre);
-    m.menu->setObjectName(QStringLiteral("Menu"));
-    m.menu->setGeometry(0, 0, 640, 460);
-    m.menu->setPixmap(pixmaps[Image::texture]);
-    prend_pointeur(m.menu);
-    titre(m.menu, pixmaps);
-    panneau_joueur(m, m.menu, 0);
-    panneau_options(m, m.menu);
-    panneau_joueur(m, m.menu, 1);
-    m.command3[0] = bouton_menu(m.menu, QRect(40, 400, 129, 33), "Quitter", "Command3", 0);
-    m.command3[1] = bouton_menu(m.menu, QRect(232, 424, 177, 33), "Jouer", "Command3", 1);
-    m.aide = bouton_menu(m.menu, QRect(472, 400, 129, 33), "Aide", "Aide", 0);
+    m.ecran = new Picture(fenetre);
+    m.ecran->setObjectName(QStringLiteral("Menu"));
+    m.ecran->setGeometry(0, 0, LARGEUR_FENETRE, HAUTEUR_FENETRE);
+    m.ecran->setPixmap(pixmaps[Image::texture]);
+    prend_pointeur(m.ecran);
+    titre(m.ecran, pixmaps);
+    panneau_joueur(m, m.ecran, 0);
+    panneau_options(m, m.ecran);
+    panneau_joueur(m, m.ecran, 1);
+    m.boutons[0] = bouton_menu(m.ecran, QRect(40, 400, 129, 33), "Quitter", "Command3", 0);
+    m.boutons[1] = bouton_menu(m.ecran, QRect(232, 424, 177, 33), "Jouer", "Command3", 1);
+    m.aide = bouton_menu(m.ecran, QRect(472, 400, 129, 33), "Aide", "Aide", 0);
     return m;
 }
 

@@ -16,14 +16,14 @@ class Picture;
 class Pixmaps;
 
 struct Menu {
-    Picture* menu = nullptr;
-    std::array<QLineEdit*, 2> text1{};       // name boxes
-    std::array<QPushButton*, 3> command1{};  // level of each player, movement rule
-    std::array<QPushButton*, 10> command2{}; // the "+" and "-" steppers
-    std::array<QPushButton*, 2> command3{};  // "Quitter", "Jouer"
-    QPushButton* aide = nullptr;             // "Aide": the information window
-    std::array<Picture*, 3> image1{};        // pawn pictures of both players, wall picture
-    std::array<QLabel*, 2> label2{};         // board width and height
+    Picture* ecran = nullptr;
+    std::array<QLineEdit*, 2> noms{};      // name boxes
+    std::array<QPushButton*, 3> choix{};   // level of each player, movement rule
+    std::array<QPushButton*, 10> pas{};    // the "+" and "-" steppers
+    std::array<QPushButton*, 2> boutons{}; // "Quitter", "Jouer"
+    QPushButton* aide = nullptr;           // "Aide": the information window
+    std::array<Picture*, 3> images{};      // pawn pictures of both players, wall picture
+    std::array<QLabel*, 2> dimensions{};   // board width and height
 };
 
 // Builds the options screen over the whole client area of `fenetre`.

@@ -59,59 +59,60 @@ void regles(QWidget* panneau) {
 void interrupteur(PanneauAide& a, int k, const char* caption) {
     const int y = 288 + 32 * k;
     constexpr int HAUT_CADRE[2] = {289, 320};
-    rectangle_vide(a.sspanel5, QRect(32, HAUT_CADRE[k], 129, 32));
-    a.bouton_aide[k] = new Picture(a.sspanel5);
-    a.bouton_aide[k]->setGeometry(40, y + 8, 16, 16);
-    a.bouton_aide[k]->setObjectName(nom_indice("BoutonAide", k));
-    a.clic_bouton_aide[k] = prend_pointeur(a.bouton_aide[k]);
-    QLabel* label = etiquette(a.sspanel5, QRect(64, y, 97, 33), QString::fromUtf8(caption),
+    rectangle_vide(a.planche_aide, QRect(32, HAUT_CADRE[k], 129, 32));
+    a.interrupteurs[k] = new Picture(a.planche_aide);
+    a.interrupteurs[k]->setGeometry(40, y + 8, 16, 16);
+    a.interrupteurs[k]->setObjectName(nom_indice("BoutonAide", k));
+    a.clic_interrupteurs[k] = prend_pointeur(a.interrupteurs[k]);
+    QLabel* label = etiquette(a.planche_aide, QRect(64, y, 97, 33), QString::fromUtf8(caption),
                               police_sans(9.75, true), BRUN_CAPTION, Qt::AlignLeft | Qt::AlignTop);
     label->setObjectName(nom_indice("Label5", k));
-    a.clic_label5[k] = prend_pointeur(label);
+    a.clic_legendes[k] = prend_pointeur(label);
 }
 
 } // namespace
 
 PanneauJeu construit_panneau_jeu(QWidget* fenetre, Pixmaps& pixmaps) {
     PanneauJeu j;
-    j.sspanel3 = planche(fenetre, pixmaps, Image::planche_jeu, "sspanel3");
-    j.aff_joueur =
-        picture(j.sspanel3, {30, 37}, pixmaps[Image::plaque_joueur1], nom_indice("aff_joueur", 0));
+    j.planche_jeu = planche(fenetre, pixmaps, Image::planche_jeu, "sspanel3");
+    j.plaque_joueur = picture(j.planche_jeu, {30, 37}, pixmaps[Image::plaque_joueur1],
+                              nom_indice("aff_joueur", 0));
     Picture* nom =
-        picture(j.sspanel3, {30, 75}, pixmaps[Image::plaque_nom], QStringLiteral("Picture1"));
-    j.label7 = etiquette(nom, QRect(2, 31, 129, 25), QString(), police_serif(13.5, true), Qt::black,
-                         Qt::AlignCenter);
-    j.label7->setWordWrap(false);
-    j.label7->setObjectName(QStringLiteral("Label7"));
-    j.picture2 = picture(j.sspanel3, {46, 140}, pixmaps[Image::panneau_placez_pion],
-                         nom_indice("Picture2", 0));
-    j.image1_3 = picture(j.picture2, {48, 64}, QPixmap(), nom_indice("Image1", 3));
-    j.image1_3->resize(32, 32);
-    picture(j.sspanel3, {25, 259}, pixmaps[Image::plaque_deplacement], QStringLiteral("Picture3"));
-    j.picture4 =
-        picture(j.sspanel3, {31, 292}, pixmaps[Image::plaque_roi], nom_indice("Picture4", 0));
-    j.picture5 =
-        picture(j.sspanel3, {24, 325}, pixmaps[Image::bouton_aide], nom_indice("Picture5", 0));
-    j.clic_picture5 = prend_pointeur(j.picture5);
-    j.picture6 =
-        picture(j.sspanel3, {25, 359}, pixmaps[Image::bouton_quitter], nom_indice("Picture6", 0));
-    j.clic_picture6 = prend_pointeur(j.picture6);
+        picture(j.planche_jeu, {30, 75}, pixmaps[Image::plaque_nom], QStringLiteral("Picture1"));
+    j.nom_au_trait = etiquette(nom, QRect(2, 31, 129, 25), QString(), police_serif(13.5, true),
+                               Qt::black, Qt::AlignCenter);
+    j.nom_au_trait->setWordWrap(false);
+    j.nom_au_trait->setObjectName(QStringLiteral("Label7"));
+    j.signe = picture(j.planche_jeu, {46, 140}, pixmaps[Image::panneau_placez_pion],
+                      nom_indice("Picture2", 0));
+    j.image_signe = picture(j.signe, {48, 64}, QPixmap(), nom_indice("Image1", 3));
+    j.image_signe->resize(32, 32);
+    picture(j.planche_jeu, {25, 259}, pixmaps[Image::plaque_deplacement],
+            QStringLiteral("Picture3"));
+    j.plaque_deplacement =
+        picture(j.planche_jeu, {31, 292}, pixmaps[Image::plaque_roi], nom_indice("Picture4", 0));
+    j.bouton_aide =
+        picture(j.planche_jeu, {24, 325}, pixmaps[Image::bouton_aide], nom_indice("Picture5", 0));
+    j.clic_aide = prend_pointeur(j.bouton_aide);
+    j.bouton_abandon = picture(j.planche_jeu, {25, 359}, pixmaps[Image::bouton_quitter],
+                               nom_indice("Picture6", 0));
+    j.clic_abandon = prend_pointeur(j.bouton_abandon);
     return j;
 }
 
 PanneauAide construit_panneau_aide(QWidget* fenetre, Pixmaps& pixmaps) {
     PanneauAide a;
-    a.sspanel5 = planche(fenetre, pixmaps, Image::planche_aide, "sspanel5");
-    regles(a.sspanel5);
+    a.planche_aide = planche(fenetre, pixmaps, Image::planche_aide, "sspanel5");
+    regles(a.planche_aide);
     interrupteur(a, 0, "Aide au déplacement");
     interrupteur(a, 1, "Aide a la décision");
-    a.info = bouton(a.sspanel5, QRect(32, 351, 129, 13), QStringLiteral("Info"),
+    a.info = bouton(a.planche_aide, QRect(32, 351, 129, 13), QStringLiteral("Info"),
                     police_sans(8.25, false));
     a.info->setObjectName(nom_indice("Aide", 1));
-    auto* retour = new Picture(a.sspanel5);
+    auto* retour = new Picture(a.planche_aide);
     retour->setGeometry(32, 360, 129, 33);
     retour->setObjectName(QStringLiteral("Command4"));
-    a.clic_command4 = prend_pointeur(retour);
+    a.clic_retour = prend_pointeur(retour);
     return a;
 }
 

@@ -1,6 +1,6 @@
 // The two wooden side panels that take turns at the right of the board during a game: the game
-// panel `sspanel3` (whose turn it is, the phase sign, the "Aide" and "Quitter" buttons) and the
-// help panel `sspanel5` (the rules, the two hint switches, "Info" and "Retour").
+// panel `planche_jeu` (whose turn it is, the phase sign, the "Aide" and "Quitter" buttons) and the
+// help panel `planche_aide` (the rules, the two hint switches, "Info" and "Retour").
 #pragma once
 
 #include <array>
@@ -16,25 +16,25 @@ class Pixmaps;
 class Pointeur;
 
 struct PanneauJeu {
-    Picture* sspanel3 = nullptr;
-    Picture* aff_joueur = nullptr; // plaque of the player on turn
-    QLabel* label7 = nullptr;      // name of the player on turn
-    Picture* picture2 = nullptr;   // the phase sign
-    Picture* image1_3 = nullptr;   // the small picture on the sign
-    Picture* picture4 = nullptr;   // the movement plaque
-    Picture* picture5 = nullptr;   // "Aide" button
-    Picture* picture6 = nullptr;   // "Quitter" button
-    Pointeur* clic_picture5 = nullptr;
-    Pointeur* clic_picture6 = nullptr;
+    Picture* planche_jeu = nullptr;
+    Picture* plaque_joueur = nullptr;      // plaque of the player on turn
+    QLabel* nom_au_trait = nullptr;        // name of the player on turn
+    Picture* signe = nullptr;              // the phase sign
+    Picture* image_signe = nullptr;        // the small picture on the sign
+    Picture* plaque_deplacement = nullptr; // the movement plaque
+    Picture* bouton_aide = nullptr;        // "Aide" button
+    Picture* bouton_abandon = nullptr;     // "Quitter" button
+    Pointeur* clic_aide = nullptr;
+    Pointeur* clic_abandon = nullptr;
 };
 
 struct PanneauAide {
-    Picture* sspanel5 = nullptr;
-    std::array<Picture*, 2> bouton_aide{}; // the two hint switches
-    std::array<Pointeur*, 2> clic_bouton_aide{};
-    std::array<Pointeur*, 2> clic_label5{}; // their captions
-    QPushButton* info = nullptr;            // "Info": the information window
-    Pointeur* clic_command4 = nullptr;      // "Retour", over the plaque painted on the board
+    Picture* planche_aide = nullptr;
+    std::array<Picture*, 2> interrupteurs{}; // the two hint switches
+    std::array<Pointeur*, 2> clic_interrupteurs{};
+    std::array<Pointeur*, 2> clic_legendes{}; // their captions
+    QPushButton* info = nullptr;              // "Info": the information window
+    Pointeur* clic_retour = nullptr;          // "Retour", over the plaque painted on the board
 };
 
 PanneauJeu construit_panneau_jeu(QWidget* fenetre, Pixmaps& pixmaps);

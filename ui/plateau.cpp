@@ -1,6 +1,7 @@
 #include "plateau.h"
 
 #include "controles.h"
+#include "ecran/geometrie.h"
 #include "picture.h"
 #include "pointeur.h"
 #include "polices.h"
@@ -11,7 +12,7 @@ namespace tessor {
 
 namespace {
 
-constexpr int COTE_CASE = 33;
+constexpr int COTE_CASE = Geometrie::TAILLE_CASE;
 const QColor GRIS_AIDE(0xE0, 0xE0, 0xE0);
 const QColor ROUGE_AIDE(0xC0, 0x00, 0x00);
 

@@ -3,7 +3,7 @@
 // hint squares and the pawns over everything.
 #pragma once
 
-#include "game/fenetre.h"
+#include "ecran/ecran.h"
 
 #include <array>
 

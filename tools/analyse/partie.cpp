@@ -12,9 +12,9 @@ constexpr int PARTIES_MAX = 1000;
 
 // A game ends exactly when the replay question is asked: both pawns blocked is a draw, otherwise
 // the winner is the player whose pawn can still move.
-QJsonObject fin_de_partie(const Jeu& jeu, const QJsonArray& coups) {
-    const bool bloque0 = jeu.est_bloque(jeu.joueurs[0].position, jeu.tableau);
-    const bool bloque1 = jeu.est_bloque(jeu.joueurs[1].position, jeu.tableau);
+QJsonObject fin_de_partie(const Partie& partie, const QJsonArray& coups) {
+    const bool bloque0 = partie.bloque(0);
+    const bool bloque1 = partie.bloque(1);
     const bool nul = bloque0 && bloque1;
     return {{QStringLiteral("coups"), coups},
             {QStringLiteral("resultat"), nul ? QStringLiteral("nul") : QStringLiteral("gagne")},
@@ -23,14 +23,10 @@ QJsonObject fin_de_partie(const Jeu& jeu, const QJsonArray& coups) {
 }
 } // namespace
 
-void lance_parties(Jeu& jeu, const Regles& regles, const std::array<int, 2>& niveaux) {
-    jeu.Form_Load();
-    jeu.largeur = regles.largeur;
-    jeu.hauteur = regles.hauteur;
-    jeu.cavalier = regles.cavalier;
-    jeu.joueurs[0].niveau = static_cast<int16>(niveaux[0]);
-    jeu.joueurs[1].niveau = static_cast<int16>(niveaux[1]);
-    jeu.Command3_Click(1);
+void lance_parties(Controleur& controleur, const Regles& regles,
+                   const std::array<int, 2>& niveaux) {
+    controleur.prepare(regles, static_cast<int16>(niveaux[0]), static_cast<int16>(niveaux[1]));
+    controleur.jouer();
 }
 
 // The journal records every action; the replay question
@@ -42,17 +38,17 @@ QJsonObject requete_partie(Lecteur& lecteur) {
     PlateformeAnalyse plateforme(lecteur.graine());
     lecteur.termine();
 
-    Jeu jeu(plateforme);
+    Controleur controleur(plateforme);
     QJsonArray coups;
     QJsonArray resultats;
-    jeu.journal = [&coups](char action, int16 joueur, Case c) {
-        coups.append(QJsonArray{QString(QLatin1Char(action)), joueur, c.x, c.y});
-    };
+    controleur.ecoute([&coups](Action action, int16 joueur, Case c) {
+        coups.append(QJsonArray{QString(QLatin1Char(static_cast<char>(action))), joueur, c.x, c.y});
+    });
     plateforme.repondeur = [&](const std::string&) {
-        resultats.append(fin_de_partie(jeu, std::exchange(coups, QJsonArray{})));
+        resultats.append(fin_de_partie(controleur.partie(), std::exchange(coups, QJsonArray{})));
         return resultats.size() < parties;
     };
-    lance_parties(jeu, regles, niveaux);
+    lance_parties(controleur, regles, niveaux);
 
     QJsonObject reponse{{QStringLiteral("parties"), resultats}};
     ajoute_hasard(reponse, plateforme);

@@ -1,15 +1,15 @@
-// Starting games on a game object as the options screen starts them, for the "partie" request
-// and for the benchmarks.
+// Starting games as the options screen starts them, for the "partie" request and for the
+// benchmarks.
 #pragma once
 
-#include "game/jeu.h"
+#include "ecran/controleur.h"
 
 #include <array>
 
 namespace tessor::analyse {
 
-// Loads the options, sets the board and the two computer levels (1 .. 4) as the options screen
-// sets them, then presses "Jouer": the games run until the replay question is answered No.
-void lance_parties(Jeu& jeu, const Regles& regles, const std::array<int, 2>& niveaux);
+// Sets the board and the two computer levels (1 .. 4) as the options screen sets them, then
+// presses "Jouer": the games run until the replay question is answered No.
+void lance_parties(Controleur& controleur, const Regles& regles, const std::array<int, 2>& niveaux);
 
 } // namespace tessor::analyse

@@ -17,7 +17,8 @@ QJsonObject requete_place_casenoir(Lecteur& lecteur) {
     const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
     PlateformeAnalyse plateforme(lecteur.graine());
     lecteur.termine();
-    if (s.regles.compte_case_dep(adverse.x, adverse.y, s.tableau) == 0 && !a_case_libre(s)) {
+    if (s.regles.compte_case_dep(adverse.x, adverse.y, s.tableau) == 0 &&
+        !s.regles.a_case_libre(s.tableau)) {
         throw RequeteInvalide{
             QStringLiteral("aucune case libre : le mur ne peut aller nulle part")};
     }

@@ -11,7 +11,7 @@ QJsonObject requete_place_pion_ordi(Lecteur& lecteur) {
     const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
     PlateformeAnalyse plateforme(lecteur.graine());
     lecteur.termine();
-    if (!a_case_libre(s)) {
+    if (!s.regles.a_case_libre(s.tableau)) {
         throw erreur_champ(QStringLiteral("lignes"),
                            QStringLiteral("aucune case libre pour placer le pion"));
     }

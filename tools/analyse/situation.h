@@ -10,7 +10,4 @@ struct Situation {
     Tableau tableau;
 };
 
-// True when some square of the playing area is free.
-bool a_case_libre(const Situation& situation);
-
 } // namespace tessor::analyse

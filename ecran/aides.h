@@ -1,0 +1,42 @@
+// The two hints of the player on turn: the squares its pawn can reach (light grey) and the move
+// the computer would make in its place (dark red), with their switches on the help panel. Each
+// player keeps its own switches from one turn to the next.
+#pragma once
+
+#include "ecran.h"
+#include "game/partie.h"
+#include "geometrie.h"
+
+namespace tessor {
+
+enum class Aide : std::uint8_t { deplacements, conseil };
+
+class Aides {
+  public:
+    Aides(Ecran& ecran, const Geometrie& geometrie, Plateforme& plateforme)
+        : ecran_(ecran), geometrie_(geometrie), plateforme_(plateforme) {}
+
+    // Switching a hint on needs both pawns on the board; switching it off always works.
+    void bascule(Aide aide, const Partie& partie);
+    // Shows the hints whose switch is on, for the player on turn.
+    void montre(const Partie& partie);
+    // Draws both switches as they stand.
+    void coche();
+    // The switches of the player whose turn ends are kept; those of the next player come back.
+    void garde(int joueur) { gardees_[joueur] = actives_; }
+    void reprend(int joueur) { actives_ = gardees_[joueur]; }
+    // Back on the options screen every switch is off and no hint shows.
+    void oublie();
+
+  private:
+    void montre_deplacements(const Partie& partie);
+    void montre_conseil(const Partie& partie);
+
+    Ecran& ecran_;
+    const Geometrie& geometrie_;
+    Plateforme& plateforme_;
+    std::array<bool, 2> actives_{};
+    std::array<std::array<bool, 2>, 2> gardees_{};
+};
+
+} // namespace tessor

@@ -1,0 +1,139 @@
+#include "controleur.h"
+
+#include <string>
+
+namespace tessor {
+
+namespace {
+int16 boucle(int valeur, int nombre) {
+    return static_cast<int16>((valeur + nombre) % nombre);
+}
+
+// The level is written with the blank that stands for the sign of a positive number.
+std::string texte_niveau(int16 niveau) {
+    return niveau == 0 ? "Humain" : "Ordi  " + std::to_string(niveau);
+}
+} // namespace
+
+Controleur::Controleur(Plateforme& plateforme)
+    : plateforme_(plateforme), partie_(plateforme), jeu_(partie_, ecran_, geometrie_, plateforme) {
+    for (Element* panneau : {&ecran_.panneau_jeu, &ecran_.panneau_aide}) {
+        panneau->left = LEFT_PANNEAUX;
+        panneau->top = TOP_PANNEAUX;
+    }
+}
+
+void Controleur::change_niveau(int joueur) {
+    const int16 niveau = partie_.joueur(joueur).niveau;
+    partie_.change_niveau(joueur, static_cast<int16>(niveau >= 4 ? 0 : niveau + 1));
+    ecran_.niveaux[joueur].texte = texte_niveau(partie_.joueur(joueur).niveau);
+}
+
+void Controleur::change_deplacement() {
+    Regles r = partie_.regles();
+    r.cavalier = !r.cavalier;
+    partie_.regle(r);
+    affiche_regles();
+}
+
+// Steps through the pawn pictures, wrapping round and skipping the other player's picture.
+void Controleur::pion_suivant(int joueur, int sens) {
+    int16& pion = pions_[joueur];
+    do {
+        pion = boucle(pion + sens, NB_PIONS);
+    } while (pion == pions_[1 - joueur]);
+    ecran_.choix_pion[joueur].image = image_pion(pion);
+}
+
+// One step of a board dimension within 3 .. 12; at a limit nothing changes.
+void Controleur::change_dimension(int16 Regles::*cote, int sens) {
+    Regles r = partie_.regles();
+    const int nouvelle = r.*cote + sens;
+    if (nouvelle >= 3 && nouvelle <= 12) {
+        r.*cote = static_cast<int16>(nouvelle);
+        partie_.regle(r);
+        affiche_regles();
+    }
+}
+
+void Controleur::mur_suivant(int sens) {
+    mur_ = boucle(mur_ + sens, NB_MURS_DESSINS);
+    ecran_.choix_mur.image = image_mur(mur_);
+}
+
+void Controleur::prepare(const Regles& regles, int16 niveau0, int16 niveau1) {
+    partie_.regle(regles);
+    affiche_regles();
+    for (int k = 0; k < 2; ++k) {
+        partie_.change_niveau(k, k == 0 ? niveau0 : niveau1);
+        ecran_.niveaux[k].texte = texte_niveau(partie_.joueur(k).niveau);
+    }
+}
+
+void Controleur::affiche_regles() {
+    const Regles& r = partie_.regles();
+    ecran_.deplacement.texte = r.cavalier ? "Cavalier" : "Roi";
+    ecran_.texte_largeur.texte = std::to_string(r.largeur);
+    ecran_.texte_hauteur.texte = std::to_string(r.hauteur);
+}
+
+void Controleur::jouer() {
+    geometrie_.centre(partie_.regles());
+    ecran_.dessinpion[0].image = ecran_.choix_pion[0].image;
+    ecran_.dessinpion[1].image = ecran_.choix_pion[1].image;
+    jeu_.debut_jeu();
+    jeu_.termine_relances();
+}
+
+bool Controleur::quitter() {
+    return plateforme_.question("Etes vous sûre de vouloir quitter?");
+}
+
+// A press while another one waits, or while the button is disabled, is ignored, so one press
+// always gives exactly one action.
+void Controleur::presse(Element& bouton, Image enfonce, Bouton quel) {
+    if (!bouton.actif || ecran_.minuterie) {
+        return;
+    }
+    ecran_.minuterie = true;
+    bouton.image = enfonce;
+    bouton_presse_ = quel;
+}
+
+void Controleur::presse_aide() {
+    presse(ecran_.bouton_aide, Image::bouton_aide_enfonce, Bouton::aide);
+}
+
+void Controleur::presse_abandon() {
+    presse(ecran_.bouton_abandon, Image::bouton_quitter_enfonce, Bouton::abandon);
+}
+
+// A press whose game has ended in the meantime (No to the replay question brings the options
+// screen back) only lets go of its button: there is no game left to help with or to abandon.
+bool Controleur::relache_bouton() {
+    if (jeu_.occupe()) {
+        return false;
+    }
+    const bool en_partie = !ecran_.options.visible;
+    if (bouton_presse_ == Bouton::aide) {
+        ecran_.panneau_aide.visible = en_partie;
+        ecran_.panneau_jeu.visible = false;
+        ecran_.bouton_aide.image = Image::bouton_aide;
+    } else if (bouton_presse_ == Bouton::abandon) {
+        if (en_partie &&
+            plateforme_.question("Etes vous sûre de vouloir abandonner cette partie?")) {
+            jeu_.retour_aux_options();
+        }
+        ecran_.bouton_abandon.image = Image::bouton_quitter;
+    }
+    bouton_presse_ = Bouton::aucun;
+    ecran_.minuterie = false;
+    return true;
+}
+
+void Controleur::retour_au_jeu() {
+    ecran_.panneau_jeu.visible = true;
+    ecran_.panneau_aide.visible = false;
+}
+
+} // namespace tessor

@@ -1,0 +1,81 @@
+// What the main window asks of the game: the options screen's choosers and buttons, the game
+// panel's picture buttons, the help panel's switches, and the pointer over the board. It owns
+// the game and the screen model; the window draws the model after every action.
+#pragma once
+
+#include "aides.h"
+#include "ecran.h"
+#include "game/partie.h"
+#include "geometrie.h"
+#include "jeu.h"
+
+namespace tessor {
+
+class Controleur {
+  public:
+    // Sets the option defaults and shows the options screen.
+    explicit Controleur(Plateforme& plateforme);
+    Controleur(const Controleur&) = delete;
+    Controleur& operator=(const Controleur&) = delete;
+
+    const Ecran& ecran() const { return ecran_; }
+    const Partie& partie() const { return partie_; }
+    const Geometrie& geometrie() const { return geometrie_; }
+    const Jeu& jeu() const { return jeu_; }
+    Case case_survolee() const { return case_survolee_; }
+    void ecoute(Partie::Journal journal) { partie_.ecoute(std::move(journal)); }
+
+    // The options screen.
+    void change_niveau(int joueur);
+    void change_deplacement();
+    void pion_suivant(int joueur, int sens);
+    void change_largeur(int sens) { change_dimension(&Regles::largeur, sens); }
+    void change_hauteur(int sens) { change_dimension(&Regles::hauteur, sens); }
+    void mur_suivant(int sens);
+    void renomme(int joueur, const std::string& nom) { ecran_.noms[joueur].texte = nom; }
+    // Sets the rules and both levels at once, as the options screen would.
+    void prepare(const Regles& regles, int16 niveau0, int16 niveau1);
+    void jouer();
+    // True when the player confirms that the program must end.
+    bool quitter();
+
+    // The game panel's picture buttons: a press shows the pressed look and arms the timer,
+    // whose tick lets go of the button and acts. The tick returns false when a computer turn
+    // is running: the timer must fire again.
+    void presse_aide();
+    void presse_abandon();
+    bool relache_bouton();
+
+    // The help panel.
+    void bascule_aide(Aide aide) { jeu_.aides().bascule(aide, partie_); }
+    void retour_au_jeu();
+
+    // The pointer over the main window, at pixel (x, y), and a click where it stands.
+    void survol(float x, float y) { case_survolee_ = geometrie_.case_sous(x, y, partie_.regles()); }
+    void clic() { jeu_.clic(case_survolee_); }
+
+    // A position set up in the middle of a game, for tests and tools.
+    void dispose(int joueur, Case c) { jeu_.dispose(joueur, c); }
+    void ajoute_mur(Case c) { jeu_.ajoute_mur(c); }
+
+    bool occupe() const { return jeu_.occupe(); }
+    void arrete() { jeu_.arrete(); }
+
+  private:
+    enum class Bouton : std::uint8_t { aucun, aide, abandon };
+    void presse(Element& bouton, Image enfonce, Bouton quel);
+    void change_dimension(int16 Regles::*cote, int sens);
+    void affiche_regles();
+
+    Plateforme& plateforme_;
+    Ecran ecran_;
+    Geometrie geometrie_;
+    Partie partie_;
+    Jeu jeu_;
+    std::array<int16, 2> pions_{0, 1}; // each player's pawn picture
+    int16 mur_ = 0;                    // the wall picture
+    Case case_survolee_;
+    Bouton bouton_presse_ = Bouton::aucun;
+};
+
+} // namespace tessor

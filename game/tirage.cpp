@@ -1,0 +1,26 @@
+#include "tirage.h"
+
+#include "arrondi.h"
+
+namespace tessor {
+
+void tirage_case_libre(const Regles& regles, Plateforme& plateforme, Case& position,
+                       const Tableau& tableau) {
+    reensemence_horloge(plateforme);
+    if (!regles.a_case_libre(tableau)) {
+        return;
+    }
+    for (;;) {
+        const float r1 = plateforme.aleatoire();
+        const float r2 = plateforme.aleatoire();
+        const Case c{
+            static_cast<int16>(arrondi_pair(3.0f + r1 * static_cast<float>(regles.largeur))),
+            static_cast<int16>(arrondi_pair(3.0f + r2 * static_cast<float>(regles.hauteur)))};
+        if (tableau.libre(c)) {
+            position = c;
+            return;
+        }
+    }
+}
+
+} // namespace tessor
