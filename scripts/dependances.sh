@@ -8,7 +8,7 @@ set -euo pipefail
 paquets=(cmake g++ make qt6-base-dev)
 if [ "${1:-tout}" != jeu ]; then
     paquets+=(clang-format clang libclang-rt-14-dev libbenchmark-dev dpkg-dev file
-              desktop-file-utils appstream)
+              desktop-file-utils appstream lintian)
 fi
 manquants=()
 for p in "${paquets[@]}"; do
