@@ -20,6 +20,10 @@ desktop-file-validate "$racine_temp/installe/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$racine_temp/installe/usr/share/metainfo/$id.metainfo.xml"
 
 rm -f "$construction"/tessor_*.deb
+# The files of the package take the time of the last commit, so that rebuilding the same sources
+# gives the same package.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$racine" log -1 --format=%ct 2>/dev/null ||
+    date +%s)}
 (cd "$construction" && cpack -G DEB >/dev/null)
 paquet=$(ls "$construction"/tessor_*.deb)
 extrait="$racine_temp/extrait"
