@@ -21,7 +21,7 @@ cibles=$(cd "$racine/tests/fuzz" && ls fuzz_*.cpp | sed 's/\.cpp$//')
 for cible in $cibles; do
     cmake --build "$racine/build-fuzz" -j"$(nproc)" --target "$cible"
     corpus=$(mktemp -d)
-    echo "Fuzzing $cible for ${duree} s"
+    echo "Fuzzing de $cible pendant ${duree} s"
     graines=()
     [ -d "$racine/tests/fuzz/corpus_$cible" ] && graines=("$racine/tests/fuzz/corpus_$cible")
     (cd "$corpus" && "$racine/build-fuzz/tests/fuzz/$cible" -max_total_time="$duree" \
