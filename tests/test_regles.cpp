@@ -179,38 +179,46 @@ class TestRegles : public QObject {
     }
 
     // Deep tables exceed 2^24 and are rounded at every addition: the values must be summed in
-    // single precision, square by square, in enumeration order.
+    // single precision, square by square, in enumeration order, up to the board's far edges.
     void deep_tables_are_summed_in_single_precision_in_enumeration_order() {
-        const Regles r = regles(12, 12, false);
-        Tableau t = plateau_vide(12, 12);
-        t(8, 8) = FAUX;
-        TableReelle reference;
-        for (int x = 3; x <= 14; ++x) {
-            for (int y = 3; y <= 14; ++y) {
-                reference(x, y) = t.libre(x, y) ? float(r.compte_case_dep(x, y, t)) : 0.0f;
+        for (bool cavalier : {false, true}) {
+            const Regles r = regles(12, 12, cavalier);
+            Tableau t = plateau_vide(12, 12);
+            for (int k : {3, 6, 12, 14}) {
+                t(k, 17 - k) = FAUX;
             }
-        }
-        for (int passe = 0; passe < 24; ++passe) {
-            TableReelle suivante;
+            Tableau modele = t; // the knight's own square takes part
+            t(8, 8) = FAUX;
+            modele(8, 8) = cavalier ? VRAI : FAUX;
+            TableReelle reference;
             for (int x = 3; x <= 14; ++x) {
                 for (int y = 3; y <= 14; ++y) {
-                    float s = 0.0f;
-                    for (Decalage d : DEP_ROI) {
-                        if (t.libre(x + d.i, y + d.j)) {
-                            s = s + reference(x + d.i, y + d.j);
-                        }
-                    }
-                    suivante(x, y) = t.libre(x, y) ? s : 0.0f;
+                    reference(x, y) =
+                        modele.libre(x, y) ? float(r.compte_case_dep(x, y, modele)) : 0.0f;
                 }
             }
-            reference = suivante;
-        }
-        TableauDep dep;
-        r.calcul_tab_dep(8, 8, dep, 24, t);
-        for (Decalage d : DEP_ROI) {
-            if (d.i != 0 || d.j != 0) {
-                QCOMPARE(dep(d.i, d.j), reference(8 + d.i, 8 + d.j));
-                QVERIFY(dep(d.i, d.j) > 16777216.0f);
+            for (int passe = 0; passe < 24; ++passe) {
+                TableReelle suivante;
+                for (int x = 3; x <= 14; ++x) {
+                    for (int y = 3; y <= 14; ++y) {
+                        float s = 0.0f;
+                        for (Decalage d : r.decalages()) {
+                            if (modele.libre(x + d.i, y + d.j)) {
+                                s = s + reference(x + d.i, y + d.j);
+                            }
+                        }
+                        suivante(x, y) = modele.libre(x, y) ? s : 0.0f;
+                    }
+                }
+                reference = suivante;
+            }
+            TableauDep dep;
+            r.calcul_tab_dep(8, 8, dep, 24, t);
+            for (Decalage d : r.decalages()) {
+                if (d.i != 0 || d.j != 0) {
+                    QCOMPARE(dep(d.i, d.j), reference(8 + d.i, 8 + d.j));
+                    QVERIFY(dep(d.i, d.j) > 16777216.0f);
+                }
             }
         }
     }
