@@ -71,7 +71,7 @@ TableMobilite::TableMobilite(const Regles& regles, const Tableau& tableau, int p
             }
         }
     }
-    calcule(regles.cavalier, libre, plafond, regles.hauteur, passes, valeurs_);
+    calcule(regles.cavalier, libre, plafond, regles.hauteur, std::max(passes, 0), valeurs_);
 }
 
 } // namespace tessor

@@ -17,15 +17,16 @@ class TableMobilite {
     static constexpr int LIGNES = 18;
     using Plan = std::array<float, COLONNES * LIGNES>;
 
-    // The table after `passes` passes over `tableau`, read with the rules' board and offsets.
+    // The table after `passes` passes over `tableau` (none when negative), read with the rules'
+    // board and offsets.
     TableMobilite(const Regles& regles, const Tableau& tableau, int passes);
 
     // The value of square (x, y), for x in 1 .. 16 and y in 1 .. 16.
     float operator()(int x, int y) const { return valeurs_[indice(x, y)]; }
 
+  private:
     static constexpr int indice(int x, int y) { return y * COLONNES + x - 1; }
 
-  private:
     Plan valeurs_{};
 };
 
