@@ -1,5 +1,7 @@
 #include "regles.h"
 
+#include "mobilite.h"
+
 #include <cstdlib>
 
 namespace tessor {
@@ -89,50 +91,13 @@ int16 Regles::compte_case_dep(int x, int y, const Tableau& tableau) const {
     return n;
 }
 
-float Regles::compte_case_dep2(int x, int y, const TableReelle& tableau_dep,
-                               const Tableau& tableau) const {
-    float somme = 0.0f;
-    for (Decalage d : decalages()) {
-        if (tableau.libre(x + d.i, y + d.j)) {
-            somme += tableau_dep(x + d.i, y + d.j);
-        }
-    }
-    return somme;
-}
-
-// One propagation pass over the playing area, columns outer and rows inner.
-void Regles::rempli_tableau(TableReelle& tableau_dep1, const TableReelle& tableau_dep2,
-                            const Tableau& tableau) const {
-    for (int x = 3; x <= largeur + 2; ++x) {
-        for (int y = 3; y <= hauteur + 2; ++y) {
-            tableau_dep1(x, y) =
-                tableau.libre(x, y) ? compte_case_dep2(x, y, tableau_dep2, tableau) : 0.0f;
-        }
-    }
-}
-
-void Regles::gere_tableau(TableReelle& tableau_avant, int maxtaille, const Tableau& tableau) const {
-    TableReelle local;
-    for (int passe = 0; passe < maxtaille; ++passe) {
-        rempli_tableau(local, tableau_avant, tableau);
-        tableau_avant = local;
-    }
-}
-
 void Regles::calcul_tab_dep(int x, int y, TableauDep& tableau_dep, int maxtaille,
                             Tableau& tableau) const {
     // A knight may come back to the square it leaves, so that square takes part meanwhile.
     if (cavalier) {
         tableau(x, y) = VRAI;
     }
-    TableReelle t;
-    for (int sx = 3; sx <= largeur + 2; ++sx) {
-        for (int sy = 3; sy <= hauteur + 2; ++sy) {
-            t(sx, sy) =
-                tableau.libre(sx, sy) ? static_cast<float>(compte_case_dep(sx, sy, tableau)) : 0.0f;
-        }
-    }
-    gere_tableau(t, maxtaille, tableau);
+    const TableMobilite t(*this, tableau, maxtaille);
     tableau_dep = TableauDep{};
     for (Decalage d : decalages()) {
         const int cx = x + d.i;

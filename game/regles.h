@@ -54,11 +54,6 @@ struct Regles {
     bool dep_valide(Case cible, Case position, const Tableau& tableau) const;
     bool est_bloque(Case position, const Tableau& tableau) const;
     int16 compte_case_dep(int x, int y, const Tableau& tableau) const;
-    float compte_case_dep2(int x, int y, const TableReelle& tableau_dep,
-                           const Tableau& tableau) const;
-    void rempli_tableau(TableReelle& tableau_dep1, const TableReelle& tableau_dep2,
-                        const Tableau& tableau) const;
-    void gere_tableau(TableReelle& tableau_avant, int maxtaille, const Tableau& tableau) const;
     void calcul_tab_dep(int x, int y, TableauDep& tableau_dep, int maxtaille,
                         Tableau& tableau) const;
 };

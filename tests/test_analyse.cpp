@@ -157,6 +157,44 @@ class TestAnalyse : public QObject {
         QCOMPARE(repond(requete), attendu);
     }
 
+    // Every ordered pairing of levels 1 .. 4 on each board and movement, from player 0's side:
+    // its games add up, the first player's results are the pairings' sums, and a clean sweep of
+    // 3 games has the Wilson interval [n / (n + z^2), 1] = [0.4385, 1].
+    void tournament_counts_add_up_and_replay_from_its_seed() {
+        const QString tournoi = "{'requete':'tournoi','parties':3,'plateaux':[[4,3],[5,5]],"
+                                "'cavalier':[false,true],'graine':";
+        const QJsonObject reponse = repond(tournoi + "9}");
+        const QJsonArray configurations = reponse["configurations"].toArray();
+        QCOMPARE(configurations.size(), 4);
+        int balayages = 0;
+        for (const QJsonValue& c : configurations) {
+            const QJsonArray rencontres = c["rencontres"].toArray();
+            QCOMPARE(rencontres.size(), 16);
+            int totaux[3] = {0, 0, 0};
+            for (int k = 0; k < 16; ++k) {
+                const QJsonObject r = rencontres[k].toObject();
+                const int v = r["victoires"].toInt(), d = r["defaites"].toInt(),
+                          n = r["nuls"].toInt();
+                const QJsonArray i = r["intervalle"].toArray();
+                QCOMPARE(r["niveaux"], (QJsonValue(QJsonArray{k / 4 + 1, k % 4 + 1})));
+                QCOMPARE(v + d + n, 3);
+                QCOMPARE(r["score"].toDouble(), (v + n / 2.0) / 3);
+                if (v == 3) {
+                    ++balayages;
+                    QCOMPARE(i[0].toDouble(), 3 / (3 + 1.959963984540054 * 1.959963984540054));
+                    QCOMPARE(i[1].toDouble(), 1.0);
+                }
+                totaux[0] += v, totaux[1] += d, totaux[2] += n;
+            }
+            const QJsonObject p = c["premier_joueur"].toObject();
+            QCOMPARE((QList<int>{p["victoires"].toInt(), p["defaites"].toInt(), p["nuls"].toInt()}),
+                     (QList<int>{totaux[0], totaux[1], totaux[2]}));
+        }
+        QVERIFY(balayages > 0);
+        QCOMPARE(repond(tournoi + "9}"), reponse);
+        QVERIFY(repond(tournoi + "10}") != reponse);
+    }
+
     // One third, 2^24 + 2, between 2^53 and 2^63 (written as digits), -1e31, largest, denormal.
     void single_precision_values_read_back_exactly() {
         using limites = std::numeric_limits<float>;
@@ -200,6 +238,12 @@ class TestAnalyse : public QObject {
             << sur_3x3("place_pion_ordi", plein, "'maxtaille':0");
         QTest::newRow("one level") << partie + "'niveaux':[1]}";
         QTest::newRow("human level") << partie + "'niveaux':[0,1]}";
+        const QString tournoi = "{'requete':'tournoi','parties':1,'cavalier':[true],";
+        QTest::newRow("tournament, no board") << tournoi + "'plateaux':[]}";
+        QTest::newRow("tournament, board not a pair") << tournoi + "'plateaux':[[4]]}";
+        QTest::newRow("tournament, board too wide") << tournoi + "'plateaux':[[13,4]]}";
+        QTest::newRow("tournament, too many games")
+            << QString(tournoi).replace("1,", "5001,") + "'plateaux':[[4,4]]}";
         QTest::newRow("huge line") << QString(TABLE).replace("}", QString(200000, ' ') + "}");
     }
     void faulty_requests_get_an_error() {

@@ -19,6 +19,7 @@ const std::pair<const char*, Traitement> TRAITEMENTS[] = {
     {"dep_ordi", requete_dep_ordi},
     {"place_pion_ordi", requete_place_pion_ordi},
     {"partie", requete_partie},
+    {"tournoi", requete_tournoi},
 };
 
 QJsonObject objet_de(const std::string& ligne) {

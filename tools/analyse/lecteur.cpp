@@ -147,6 +147,16 @@ Case Lecteur::case_de_pion(const QString& nom, const Situation& situation) {
     return c;
 }
 
+QJsonArray Lecteur::liste(const QString& nom, int min, int max) {
+    const QJsonValue v = champ(nom);
+    const QJsonArray l = v.toArray();
+    if (!v.isArray() || l.size() < min || l.size() > max) {
+        throw erreur_champ(nom,
+                           QStringLiteral("liste de %1 à %2 éléments attendue").arg(min).arg(max));
+    }
+    return l;
+}
+
 std::array<int, 2> Lecteur::niveaux(const QString& nom, int min, int max) {
     const QJsonValue v = champ(nom);
     const QJsonArray liste = v.toArray();

@@ -5,6 +5,7 @@
 
 #include "situation.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QSet>
 #include <QString>
@@ -37,6 +38,8 @@ class Lecteur {
     Case case_du_plateau(const QString& nom, const Regles& regles);
     // A square of the playing area where a pawn stands, so not free on the board.
     Case case_de_pion(const QString& nom, const Situation& situation);
+    // A list of min .. max values, checked one by one by the caller.
+    QJsonArray liste(const QString& nom, int min, int max);
     // Two levels [n0, n1], each within min .. max.
     std::array<int, 2> niveaux(const QString& nom, int min, int max);
     // Rejects any field that was not read.

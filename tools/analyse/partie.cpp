@@ -10,18 +10,23 @@ namespace {
 // The most games one request may ask for.
 constexpr int PARTIES_MAX = 1000;
 
-// A game ends exactly when the replay question is asked: both pawns blocked is a draw, otherwise
-// the winner is the player whose pawn can still move.
 QJsonObject fin_de_partie(const Partie& partie, const QJsonArray& coups) {
-    const bool bloque0 = partie.bloque(0);
-    const bool bloque1 = partie.bloque(1);
-    const bool nul = bloque0 && bloque1;
+    const int g = gagnant(partie);
     return {{QStringLiteral("coups"), coups},
-            {QStringLiteral("resultat"), nul ? QStringLiteral("nul") : QStringLiteral("gagne")},
-            {QStringLiteral("gagnant"),
-             nul ? QJsonValue(QJsonValue::Null) : QJsonValue(bloque0 ? 1 : 0)}};
+            {QStringLiteral("resultat"), g < 0 ? QStringLiteral("nul") : QStringLiteral("gagne")},
+            {QStringLiteral("gagnant"), g < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(g)}};
 }
 } // namespace
+
+// A game ends exactly when the replay question is asked: both pawns blocked is a draw, otherwise
+// the winner is the player whose pawn can still move.
+int gagnant(const Partie& partie) {
+    const bool bloque0 = partie.bloque(0);
+    if (bloque0 && partie.bloque(1)) {
+        return -1;
+    }
+    return bloque0 ? 1 : 0;
+}
 
 void lance_parties(Controleur& controleur, const Regles& regles,
                    const std::array<int, 2>& niveaux) {

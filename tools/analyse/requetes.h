@@ -18,5 +18,7 @@ QJsonObject requete_dep_ordi(Lecteur& lecteur);
 QJsonObject requete_place_pion_ordi(Lecteur& lecteur);
 // Whole games between two computers, started as "Jouer" starts them.
 QJsonObject requete_partie(Lecteur& lecteur);
+// Games between computers for every ordered pairing of levels, with their scores.
+QJsonObject requete_tournoi(Lecteur& lecteur);
 
 } // namespace tessor::analyse

@@ -1,0 +1,135 @@
+// The "tournoi" request: seeded games between computers for every ordered pairing of levels
+// 1 to 4 on every requested board and movement, with each pairing's results and the first
+// player's, scored with the 95 % Wilson interval.
+#include "partie.h"
+#include "plateforme_analyse.h"
+#include "requetes.h"
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace tessor::analyse {
+
+namespace {
+// Bounds that keep one request within minutes: at most 5,000 x 16 x 4 x 2 = 640,000 games.
+constexpr int PARTIES_MAX = 5000;
+constexpr int PLATEAUX_MAX = 4;
+constexpr int NIVEAU_MAX = 4;
+
+// The results of player 0, who places and moves first.
+struct Bilan {
+    int victoires = 0;
+    int defaites = 0;
+    int nuls = 0;
+
+    void ajoute(int gagnant) { ++(gagnant == 0 ? victoires : gagnant == 1 ? defaites : nuls); }
+    void ajoute(const Bilan& b) {
+        victoires += b.victoires;
+        defaites += b.defaites;
+        nuls += b.nuls;
+    }
+};
+
+// The score s = (victoires + nuls / 2) / n and the 95 % Wilson score interval of s taken as a
+// proportion of n trials: (s + z²/2n ± z sqrt(s(1 - s)/n + z²/4n²)) / (1 + z²/n), z the 97.5 %
+// quantile of the normal law. A draw weighs half a win, so the interval errs on the wide side.
+QJsonObject json_bilan(const Bilan& b) {
+    constexpr double z = 1.959963984540054;
+    const double n = b.victoires + b.defaites + b.nuls;
+    const double s = (b.victoires + b.nuls / 2.0) / n;
+    const double z2n = z * z / n;
+    const double centre = (s + z2n / 2.0) / (1.0 + z2n);
+    const double demi = z / (1.0 + z2n) * std::sqrt(s * (1.0 - s) / n + z2n / (4.0 * n));
+    return {{QStringLiteral("victoires"), b.victoires},
+            {QStringLiteral("defaites"), b.defaites},
+            {QStringLiteral("nuls"), b.nuls},
+            {QStringLiteral("score"), s},
+            {QStringLiteral("intervalle"), QJsonArray{centre - demi, centre + demi}}};
+}
+
+// One board [largeur, hauteur] with one movement, checked as the other requests check them.
+Regles regles_de(const QJsonValue& plateau, const QJsonValue& cavalier) {
+    const QString nom = QStringLiteral("plateaux");
+    const QJsonArray lh = plateau.toArray();
+    if (!plateau.isArray() || lh.size() != 2) {
+        throw erreur_champ(nom, QStringLiteral("[largeur, hauteur] attendu"));
+    }
+    if (!cavalier.isBool()) {
+        throw erreur_champ(QStringLiteral("cavalier"),
+                           QStringLiteral("liste de booléens attendue"));
+    }
+    Lecteur lecteur(QJsonObject{{QStringLiteral("largeur"), lh[0]},
+                                {QStringLiteral("hauteur"), lh[1]},
+                                {QStringLiteral("cavalier"), cavalier}});
+    try {
+        return lecteur.regles();
+    } catch (const RequeteInvalide& e) {
+        throw erreur_champ(nom, e.message);
+    }
+}
+
+// Every requested board with every requested movement, boards first.
+std::vector<Regles> configurations(Lecteur& lecteur) {
+    const QJsonArray plateaux = lecteur.liste(QStringLiteral("plateaux"), 1, PLATEAUX_MAX);
+    const QJsonArray cavaliers = lecteur.liste(QStringLiteral("cavalier"), 1, 2);
+    std::vector<Regles> liste;
+    for (const QJsonValue& plateau : plateaux) {
+        for (const QJsonValue& cavalier : cavaliers) {
+            liste.push_back(regles_de(plateau, cavalier));
+        }
+    }
+    return liste;
+}
+
+// Each game starts from the options screen, as a first game does: a replay would keep a level-4
+// computer at level 1, the level the game gives it once it has set its depth.
+Bilan rencontre(const Regles& regles, const std::array<int, 2>& niveaux, int parties,
+                std::uint32_t graine) {
+    PlateformeAnalyse plateforme(graine);
+    Bilan bilan;
+    for (int k = 0; k < parties; ++k) {
+        Controleur controleur(plateforme);
+        plateforme.repondeur = [&](const std::string&) {
+            bilan.ajoute(gagnant(controleur.partie()));
+            return false;
+        };
+        lance_parties(controleur, regles, niveaux);
+    }
+    return bilan;
+}
+} // namespace
+
+// Pairing number k of the request plays its games on the seed graine + k x 0x9E3779B9 (modulo
+// 2^32, k from 1), so no two pairings share a seed.
+QJsonObject requete_tournoi(Lecteur& lecteur) {
+    const int parties = lecteur.entier(QStringLiteral("parties"), 1, PARTIES_MAX);
+    const std::vector<Regles> liste = configurations(lecteur);
+    const std::uint32_t graine = lecteur.graine();
+    lecteur.termine();
+
+    std::uint32_t k = 0;
+    QJsonArray reponses;
+    for (const Regles& regles : liste) {
+        QJsonArray rencontres;
+        Bilan premier;
+        for (int a = 1; a <= NIVEAU_MAX; ++a) {
+            for (int b = 1; b <= NIVEAU_MAX; ++b) {
+                ++k;
+                const Bilan bilan = rencontre(regles, {a, b}, parties, graine + k * 0x9E3779B9u);
+                QJsonObject r = json_bilan(bilan);
+                r.insert(QStringLiteral("niveaux"), QJsonArray{a, b});
+                rencontres.append(r);
+                premier.ajoute(bilan);
+            }
+        }
+        reponses.append(QJsonObject{{QStringLiteral("largeur"), regles.largeur},
+                                    {QStringLiteral("hauteur"), regles.hauteur},
+                                    {QStringLiteral("cavalier"), regles.cavalier},
+                                    {QStringLiteral("rencontres"), rencontres},
+                                    {QStringLiteral("premier_joueur"), json_bilan(premier)}});
+    }
+    return {{QStringLiteral("configurations"), reponses}};
+}
+
+} // namespace tessor::analyse
