@@ -43,7 +43,6 @@ void Aides::coche() {
 
 void Aides::oublie() {
     gardees_ = {};
-    actives_ = {};
     ecran_.efface_aides();
 }
 

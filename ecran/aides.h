@@ -25,7 +25,9 @@ class Aides {
     // The switches of the player whose turn ends are kept; those of the next player come back.
     void garde(int joueur) { gardees_[joueur] = actives_; }
     void reprend(int joueur) { actives_ = gardees_[joueur]; }
-    // Back on the options screen every switch is off and no hint shows.
+    // Back on the options screen no hint shows and the players' kept switches are off. The
+    // switches as they stand stay: the next game keeps them for its second player, who is on
+    // turn when it starts.
     void oublie();
 
   private:

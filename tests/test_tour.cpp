@@ -244,9 +244,9 @@ class TestTour : public QObject {
         QVERIFY(!t.ecran().dessinpion[0].visible);
     }
 
-    // Hints shown when a game is abandoned go with it, and the next game shows none until a
-    // switch is ticked there.
-    void no_hint_outlives_its_game() {
+    // Hints shown when a game is abandoned go with it; the switches as they stood pass to the
+    // next game's second player, kept for it while player 1 opens the game.
+    void switches_left_on_pass_to_the_next_games_second_player() {
         PartieTest t;
         t.lance(6, 6, false);
         t.clic(4, 4);
@@ -264,11 +264,12 @@ class TestTour : public QObject {
         t.jeu.relache_bouton();
         QVERIFY(aucune_aide());
         t.jeu.jouer();
-        t.clic(4, 4);
-        t.clic(7, 7);
-        t.clic(5, 5);
-        t.clic(3, 3);
-        QVERIFY(aucune_aide());
+        for (Case c : {Case{4, 4}, {7, 7}, {5, 5}}) {
+            t.clic(c.x, c.y);
+            QVERIFY(aucune_aide());
+        }
+        t.clic(3, 3); // player 2 on turn, both switches on
+        QVERIFY(t.ecran().aidepion.visible && t.ecran().cible2[0].visible);
     }
 };
 

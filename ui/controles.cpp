@@ -11,18 +11,23 @@ QString nom_indice(const char* nom, int indice) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(nom)).arg(indice);
 }
 
-QLabel* etiquette(QWidget* parent, const QRect& r, const QString& texte, const QFont& police,
-                  const QColor& couleur, Qt::Alignment alignement) {
-    auto* label = new QLabel(parent);
+void habille(QLabel* label, const QRect& r, const QFont& police, const QColor& couleur,
+             Qt::Alignment alignement) {
     label->setGeometry(r);
     label->setTextFormat(Qt::PlainText);
-    label->setText(texte);
     label->setFont(police);
     label->setAlignment(alignement);
     label->setWordWrap(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, couleur);
     label->setPalette(palette);
+}
+
+QLabel* etiquette(QWidget* parent, const QRect& r, const QString& texte, const QFont& police,
+                  const QColor& couleur, Qt::Alignment alignement) {
+    auto* label = new QLabel(parent);
+    habille(label, r, police, couleur, alignement);
+    label->setText(texte);
     return label;
 }
 

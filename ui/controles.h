@@ -17,7 +17,12 @@ namespace tessor {
 // Name of element `indice` of a control array, "mur(5)": tests and tools find controls by it.
 QString nom_indice(const char* nom, int indice);
 
-// A transparent label that wraps its text within its width and never reads it as markup.
+// Makes `label` a transparent label at `r` that wraps its text within its width and never reads
+// it as markup.
+void habille(QLabel* label, const QRect& r, const QFont& police, const QColor& couleur,
+             Qt::Alignment alignement);
+
+// A new label dressed by `habille`, showing `texte`.
 QLabel* etiquette(QWidget* parent, const QRect& r, const QString& texte, const QFont& police,
                   const QColor& couleur, Qt::Alignment alignement);
 

@@ -66,8 +66,10 @@ void Form1::connecte_menu() {
     for (int i = 0; i < 2; ++i) {
         connect(menu_.choix[i], &QPushButton::clicked, this,
                 [this, i] { agit([this, i] { controleur_.change_niveau(i); }); });
+        // The box's text, not the signal's: a name cut to its ten characters changes the text
+        // again before the first change has reached every receiver.
         connect(menu_.noms[i], &QLineEdit::textChanged, this,
-                [this, i](const QString& texte) { controleur_.renomme(i, texte.toStdString()); });
+                [this, i] { controleur_.renomme(i, menu_.noms[i]->text().toStdString()); });
     }
     connect(menu_.choix[2], &QPushButton::clicked, this,
             [this] { agit([this] { controleur_.change_deplacement(); }); });

@@ -13,6 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
 
 namespace tessor {
 
@@ -74,6 +77,23 @@ void steppers(Menu& m, QWidget* parent, Pas pas, QPoint moins, QPoint plus) {
     m.pas[pas.plus] = bouton_menu(parent, QRect(plus, QSize(25, 25)), "+", "Command2", pas.plus);
 }
 
+// A name holds ten characters as the player sees them: an emoji or an accented letter counts
+// once and is never cut in half, whether typed or pasted.
+void limite_a_dix_caracteres(QLineEdit* boite) {
+    QObject::connect(boite, &QLineEdit::textEdited, boite, [boite](const QString& texte) {
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, texte);
+        for (int n = 0; n < 10 && graphemes.toNextBoundary() != -1;) {
+            ++n;
+        }
+        const qsizetype fin = graphemes.position();
+        if (fin > 0 && fin < texte.size()) {
+            const int curseur = boite->cursorPosition();
+            boite->setText(texte.left(fin));
+            boite->setCursorPosition(std::min(curseur, static_cast<int>(fin)));
+        }
+    });
+}
+
 void panneau_joueur(Menu& m, QWidget* menu, int joueur) {
     const int indice_panneau = joueur == 0 ? 0 : 2;
     SSPanel* panneau = grand_panneau(menu, QRect(joueur == 0 ? 16 : 448, 40, 177, 353),
@@ -82,7 +102,7 @@ void panneau_joueur(Menu& m, QWidget* menu, int joueur) {
     QLineEdit* nom = new QLineEdit(panneau);
     nom->setGeometry(24, 80, 129, 28);
     nom->setFont(police_sans(12, true));
-    nom->setMaxLength(10);
+    limite_a_dix_caracteres(nom);
     nom->setObjectName(nom_indice("text1", joueur));
     m.noms[joueur] = nom;
     etiquette_panneau(panneau, QRect(24, 128, 129, 33), "Intelligence :", MAUVE_ETIQUETTE);
@@ -100,7 +120,8 @@ QLabel* dimension(QWidget* parent, int y, int indice) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::white);
     label->setPalette(palette);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
     label->setObjectName(nom_indice("Label2", indice));
     return label;
 }

@@ -1,6 +1,7 @@
 #include "panneaux.h"
 
 #include "controles.h"
+#include "etiquette_nom.h"
 #include "picture.h"
 #include "pixmaps.h"
 #include "pointeur.h"
@@ -79,9 +80,9 @@ PanneauJeu construit_panneau_jeu(QWidget* fenetre, Pixmaps& pixmaps) {
                               nom_indice("aff_joueur", 0));
     Picture* nom =
         picture(j.planche_jeu, {30, 75}, pixmaps[Image::plaque_nom], QStringLiteral("Picture1"));
-    j.nom_au_trait = etiquette(nom, QRect(2, 31, 129, 25), QString(), police_serif(13.5, true),
-                               Qt::black, Qt::AlignCenter);
-    j.nom_au_trait->setWordWrap(false);
+    j.nom_au_trait = new EtiquetteNom(nom);
+    habille(j.nom_au_trait, QRect(2, 31, 129, 25), police_serif(13.5, true), Qt::black,
+            Qt::AlignCenter);
     j.nom_au_trait->setObjectName(QStringLiteral("Label7"));
     j.signe = picture(j.planche_jeu, {46, 140}, pixmaps[Image::panneau_placez_pion],
                       nom_indice("Picture2", 0));
@@ -113,6 +114,9 @@ PanneauAide construit_panneau_aide(QWidget* fenetre, Pixmaps& pixmaps) {
     retour->setGeometry(32, 360, 129, 33);
     retour->setObjectName(QStringLiteral("Command4"));
     a.clic_retour = prend_pointeur(retour);
+    // "Retour" has no picture of its own: the button painted on the board shows through, and the
+    // top rows of its area lie under "Info", which must take the clicks it shows.
+    a.info->raise();
     return a;
 }
 

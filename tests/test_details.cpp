@@ -1,0 +1,90 @@
+// Details of the main window that only a drawn window shows: what the name box keeps, how a
+// wide name fits its field, the frames of the size labels, and which button takes a click where
+// two of them meet.
+#include "fenetre_test.h"
+
+using namespace tessor;
+using namespace tessor::test;
+
+namespace {
+bool sombre(QRgb p) {
+    return qGray(p) < 100;
+}
+
+// The columns of an image where some pixel is dark.
+QList<int> colonnes_sombres(const QImage& image) {
+    QList<int> colonnes;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (sombre(image.pixel(x, y))) {
+                colonnes << x;
+                break;
+            }
+        }
+    }
+    return colonnes;
+}
+} // namespace
+
+class TestDetails : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { filtre_messages(); }
+
+    // Ten characters as they show: an emoji or a letter with its combining accent counts once
+    // and a paste never leaves half of one; the game panel shows the name whole.
+    void a_name_keeps_ten_whole_characters() {
+        auto f = fenetre_montree();
+        const QString dix = QStringLiteral("abcdefghi\U0001F600");
+        const QString accent = QStringLiteral("e\u0301");
+        tape_nom(*f, 0, dix + QStringLiteral("x"));
+        tape_nom(*f, 1, accent.repeated(11));
+        QCOMPARE(controle<QLineEdit>(*f, "text1", 0)->text(), dix);
+        QCOMPARE(controle<QLineEdit>(*f, "text1", 1)->text(), accent.repeated(10));
+        clique_bouton(*f, "Command3", 1);
+        QCOMPARE(controle<QLabel>(*f, QStringLiteral("Label7"))->text(), dix);
+        enregistre(f->grab().toImage(), QStringLiteral("nom_emoji"));
+    }
+
+    // A name wider than its field is broken within it, never cut off at its sides.
+    void a_wide_name_stays_within_its_field() {
+        auto f = fenetre_montree();
+        tape_nom(*f, 0, QStringLiteral("WWWWWWWWWW"));
+        clique_bouton(*f, "Command3", 1);
+        QWidget* nom = controle(*f, QStringLiteral("Label7"));
+        const QList<int> colonnes = colonnes_sombres(nom->grab().toImage());
+        QVERIFY(!colonnes.isEmpty());
+        QVERIFY(colonnes.first() > 0 && colonnes.last() < nom->width() - 1);
+        enregistre(f->grab().toImage(), QStringLiteral("nom_large"));
+    }
+
+    // The width and height labels have a one-pixel frame on all four sides.
+    void the_size_labels_are_framed_on_every_side() {
+        auto f = fenetre_montree();
+        for (int k = 0; k < 2; ++k) {
+            const QImage image = controle(*f, "Label2", k)->grab().toImage();
+            const int d = image.width() - 1;
+            const int b = image.height() - 1;
+            for (int i = 0; i <= d; ++i) {
+                QVERIFY(sombre(image.pixel(i, 0)) && sombre(image.pixel(i, b)));
+                QVERIFY(sombre(image.pixel(0, i)) && sombre(image.pixel(d, i)));
+            }
+        }
+    }
+
+    // "Info" takes a click on any of its rows, even where the area of "Retour" lies beneath.
+    void info_takes_its_clicks_down_to_its_lowest_row() {
+        auto f = fenetre_montree();
+        clique_bouton(*f, "Command3", 1);
+        presse_image(*f, "Picture5");
+        FermeInformation info;
+        QWidget* bouton = controle(*f, "Aide", 1);
+        clique_a(*f, bouton->mapTo(f.get(), QPoint(bouton->width() / 2, bouton->height() - 1)));
+        QTRY_COMPARE(info.ouvertures, 1);
+        QVERIFY(visible(*f, "sspanel5"));
+    }
+};
+
+QTEST_MAIN(TestDetails)
+#include "test_details.moc"
