@@ -16,7 +16,7 @@ rapport="$travail/rapport.txt"
 motif=${1:-}
 read -r -a suites <<<"${MUTANTS_SUITES:-test_reference test_ordinateur test_regles test_tour \
 test_parties test_analyse}"
-fichiers=(game/*.cpp ai/*.cpp board_view/*.cpp ui/options.cpp)
+fichiers=(game/*.cpp ai/*.cpp ecran/*.cpp)
 
 rm -rf "$copie"
 mkdir -p "$copie"
