@@ -35,7 +35,9 @@ juge() {
     construit "${suites[0]}" || { echo "non compilé"; return; }
     for s in "${suites[@]}"; do
         construit "$s"
-        if ! (QT_QPA_PLATFORM=offscreen timeout 10 "$construction/tests/$s" >/dev/null 2>&1); then
+        # A mutant may loop for ever or fill the memory: both count as caught.
+        if ! (ulimit -v 4000000 && QT_QPA_PLATFORM=offscreen timeout 10 \
+            "$construction/tests/$s" >/dev/null 2>&1); then
             echo "tué"
             return
         fi
