@@ -43,13 +43,6 @@ struct Tableau {
     friend bool operator==(const Tableau& a, const Tableau& b) { return a.cellules == b.cellules; }
 };
 
-// A 25 x 25 single-precision work table addressed like the board.
-struct TableReelle {
-    std::array<float, NB_CELLULES> cellules{};
-    float& operator()(int x, int y) { return cellules[indice(x, y)]; }
-    float operator()(int x, int y) const { return cellules[indice(x, y)]; }
-};
-
 // The 5 x 5 evaluation table of a pawn's moves, addressed by move offset -2 .. 2.
 struct TableauDep {
     std::array<std::array<float, 5>, 5> valeurs{};
