@@ -165,11 +165,8 @@ QImage dauphin(int e) {
 QImage chien(int e) {
     return glyphe(0x1F436, e);
 }
-QImage mouette(int e) {
-    QImage image = toile(32, 32, e);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A gull gliding over the sea.
+// The sky and the sea behind the gull, within the vignette.
+void ciel_et_mer(QPainter& p) {
     p.setClipPath(vignette());
     QLinearGradient ciel(0, 0, 0, 32);
     ciel.setColorAt(0.0, QColor(150, 200, 240));
@@ -178,6 +175,14 @@ QImage mouette(int e) {
     ciel.setColorAt(1.0, QColor(40, 100, 170));
     p.fillRect(0, 0, 32, 32, ciel);
     p.setClipping(false);
+}
+
+QImage mouette(int e) {
+    QImage image = toile(32, 32, e);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A gull gliding over the sea.
+    ciel_et_mer(p);
     const QColor gris(150, 156, 166);
     const QColor contour(70, 74, 84);
     // Far wing, body, near wing.

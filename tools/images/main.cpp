@@ -25,20 +25,23 @@
 
 namespace {
 
-// How a picture appears on the contact sheet: at 1x, and at 3x whole or (when large) a detail.
-QImage planche_contact(const std::vector<dessin::Dessin>& dessins) {
-    constexpr int largeur = 1800;
-    constexpr int marge = 16;
+// Where a picture stands on the contact sheet: at 1x, and at 3x whole or (when large) a detail.
+struct Place {
+    const dessin::Dessin* d;
+    QRect un, trois;
+    QRect source;
+    QPoint texte;
+};
+
+constexpr int LARGEUR_PLANCHE = 1800;
+constexpr int MARGE_PLANCHE = 16;
+
+// Lays the pictures out in rows; `hauteur` receives the sheet's height.
+std::vector<Place> dispose(const std::vector<dessin::Dessin>& dessins, int& hauteur) {
     constexpr int legende = 22;
-    struct Place {
-        const dessin::Dessin* d;
-        QRect un, trois;
-        QRect source;
-        QPoint texte;
-    };
     std::vector<Place> places;
-    int x = marge;
-    int y = marge;
+    int x = MARGE_PLANCHE;
+    int y = MARGE_PLANCHE;
     int hauteur_rang = 0;
     for (const auto& d : dessins) {
         const QSize t = d.image.size();
@@ -46,19 +49,37 @@ QImage planche_contact(const std::vector<dessin::Dessin>& dessins) {
         const QRect source = t.width() > 300 ? QRect(0, 0, 200, 150) : QRect(QPoint(0, 0), t);
         const int l = std::max(t.width() + 8 + source.width() * 3, 200);
         const int h = legende + std::max(t.height(), source.height() * 3);
-        if (x + l > largeur - marge) {
-            x = marge;
-            y += hauteur_rang + marge;
+        if (x + l > LARGEUR_PLANCHE - MARGE_PLANCHE) {
+            x = MARGE_PLANCHE;
+            y += hauteur_rang + MARGE_PLANCHE;
             hauteur_rang = 0;
         }
-        Place pl{&d, QRect(QPoint(x, y + legende), t),
-                 QRect(x + t.width() + 8, y + legende, source.width() * 3, source.height() * 3),
-                 source, QPoint(x, y + 15)};
-        places.push_back(pl);
-        x += l + marge;
+        places.push_back(
+            {&d, QRect(QPoint(x, y + legende), t),
+             QRect(x + t.width() + 8, y + legende, source.width() * 3, source.height() * 3), source,
+             QPoint(x, y + 15)});
+        x += l + MARGE_PLANCHE;
         hauteur_rang = std::max(hauteur_rang, h);
     }
-    QImage feuille(largeur, y + hauteur_rang + marge, QImage::Format_RGB32);
+    hauteur = y + hauteur_rang + MARGE_PLANCHE;
+    return places;
+}
+
+// A checkerboard behind a picture, so that transparency shows.
+void damier(QPainter& p, const QRect& r) {
+    for (int cy = r.top(); cy <= r.bottom(); cy += 8) {
+        for (int cx = r.left(); cx <= r.right(); cx += 8) {
+            const bool clair = ((cx - r.left()) / 8 + (cy - r.top()) / 8) % 2 == 0;
+            p.fillRect(QRect(cx, cy, 8, 8).intersected(r),
+                       clair ? QColor(250, 250, 250) : QColor(200, 200, 200));
+        }
+    }
+}
+
+QImage planche_contact(const std::vector<dessin::Dessin>& dessins) {
+    int hauteur = 0;
+    const std::vector<Place> places = dispose(dessins, hauteur);
+    QImage feuille(LARGEUR_PLANCHE, hauteur, QImage::Format_RGB32);
     feuille.fill(QColor(214, 214, 208));
     QPainter p(&feuille);
     p.setFont(dessin::sans(13, true));
@@ -69,16 +90,8 @@ QImage planche_contact(const std::vector<dessin::Dessin>& dessins) {
             titre += QStringLiteral("  (détail ×3)");
         }
         p.drawText(pl.texte, titre);
-        // A checkerboard behind, so that transparency shows.
-        for (const QRect& r : {pl.un, pl.trois}) {
-            for (int cy = r.top(); cy <= r.bottom(); cy += 8) {
-                for (int cx = r.left(); cx <= r.right(); cx += 8) {
-                    const bool clair = ((cx - r.left()) / 8 + (cy - r.top()) / 8) % 2 == 0;
-                    p.fillRect(QRect(cx, cy, 8, 8).intersected(r),
-                               clair ? QColor(250, 250, 250) : QColor(200, 200, 200));
-                }
-            }
-        }
+        damier(p, pl.un);
+        damier(p, pl.trois);
         p.drawImage(pl.un.topLeft(), pl.d->image);
         p.drawImage(pl.trois, pl.d->image.copy(pl.source).scaled(
                                   pl.trois.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
