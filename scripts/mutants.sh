@@ -36,7 +36,7 @@ juge() {
     for s in "${suites[@]}"; do
         construit "$s"
         # A mutant may loop for ever or fill the memory: both count as caught.
-        if ! (ulimit -v 4000000 && QT_QPA_PLATFORM=offscreen timeout 10 \
+        if ! (ulimit -v 4000000 && QT_QPA_PLATFORM=offscreen timeout -k 5 10 \
             "$construction/tests/$s" >/dev/null 2>&1); then
             echo "tué"
             return
