@@ -38,42 +38,30 @@ class Scenario {
     }
 
   private:
+    // Each action with its two numbers: a player and a direction, or a square.
     void agit(const std::string& verbe, std::istringstream& mots) {
-        Controleur& j = t_.jeu;
+        using Geste = void (*)(PartieTest&, int, int);
+        static const std::map<std::string, Geste> actions{
+            {"jouer", [](PartieTest& t, int, int) { t.jeu.jouer(); }},
+            {"quitter", [](PartieTest& t, int, int) { t.jeu.quitter(); }},
+            {"niveau", [](PartieTest& t, int j, int) { t.jeu.change_niveau(j); }},
+            {"deplacement", [](PartieTest& t, int, int) { t.jeu.change_deplacement(); }},
+            {"pion", [](PartieTest& t, int j, int sens) { t.jeu.pion_suivant(j, sens); }},
+            {"largeur", [](PartieTest& t, int sens, int) { t.jeu.change_largeur(sens); }},
+            {"hauteur", [](PartieTest& t, int sens, int) { t.jeu.change_hauteur(sens); }},
+            {"mur", [](PartieTest& t, int sens, int) { t.jeu.mur_suivant(sens); }},
+            {"clic", [](PartieTest& t, int x, int y) { t.clic(x, y); }},
+            {"aide", [](PartieTest& t, int k, int) { t.jeu.bascule_aide(static_cast<Aide>(k)); }},
+            {"presse_aide", [](PartieTest& t, int, int) { t.jeu.presse_aide(); }},
+            {"presse_abandon", [](PartieTest& t, int, int) { t.jeu.presse_abandon(); }},
+            {"minuterie", [](PartieTest& t, int, int) { t.jeu.relache_bouton(); }},
+            {"retour", [](PartieTest& t, int, int) { t.jeu.retour_au_jeu(); }},
+            {"oui", [](PartieTest& t, int, int) { t.plateforme.reponses.push_back(true); }},
+            {"non", [](PartieTest& t, int, int) { t.plateforme.reponses.push_back(false); }}};
         int a = 0;
         int b = 0;
         mots >> a >> b;
-        if (verbe == "jouer") {
-            j.jouer();
-        } else if (verbe == "quitter") {
-            j.quitter();
-        } else if (verbe == "niveau") {
-            j.change_niveau(a);
-        } else if (verbe == "deplacement") {
-            j.change_deplacement();
-        } else if (verbe == "pion") { // pion <joueur> <sens>
-            j.pion_suivant(a, b);
-        } else if (verbe == "largeur") {
-            j.change_largeur(a);
-        } else if (verbe == "hauteur") {
-            j.change_hauteur(a);
-        } else if (verbe == "mur") {
-            j.mur_suivant(a);
-        } else if (verbe == "clic") { // clic <x> <y>: a square of the board
-            t_.clic(a, b);
-        } else if (verbe == "aide") { // aide <k>: hint switch k
-            j.bascule_aide(static_cast<Aide>(a));
-        } else if (verbe == "presse_aide") {
-            j.presse_aide();
-        } else if (verbe == "presse_abandon") {
-            j.presse_abandon();
-        } else if (verbe == "minuterie") {
-            j.relache_bouton();
-        } else if (verbe == "retour") {
-            j.retour_au_jeu();
-        } else if (verbe == "oui" || verbe == "non") { // the answer to the next question
-            t_.plateforme.reponses.push_back(verbe == "oui");
-        }
+        actions.at(verbe)(t_, a, b);
     }
 
     // Clicks the first square the phase accepts until a question ends the game (or a bound that

@@ -68,18 +68,10 @@ class TestTour : public QObject {
     void a_blocked_pawn_loses_and_no_returns_to_the_options() {
         PartieTest t;
         t.lance(3, 3, false);
-        for (Case c : {Case{3, 3},
-                       {5, 5},
-                       {4, 3},
-                       {3, 3},
-                       {5, 4},
-                       {5, 5},
-                       {3, 4},
-                       {4, 3},
-                       {5, 3},
-                       {5, 4},
-                       {3, 5}}) {
-            t.clic(c.x, c.y);
+        const int clics[][2] = {{3, 3}, {5, 5}, {4, 3}, {3, 3}, {5, 4}, {5, 5},
+                                {3, 4}, {4, 3}, {5, 3}, {5, 4}, {3, 5}};
+        for (const auto& c : clics) {
+            t.clic(c[0], c[1]);
         }
         QVERIFY(t.plateforme.questions.empty());
         t.clic(4, 4);
@@ -97,22 +89,6 @@ class TestTour : public QObject {
         QVERIFY(instantane(t) == apres);
     }
 
-    // The mover leaves (4, 4) for a pocket; the opponent's next wall on (4, 4) shuts it in.
-    void a_mover_shut_in_by_the_next_wall_loses() {
-        PartieTest t;
-        t.lance(6, 6, false);
-        t.clic(3, 3);
-        t.clic(8, 8);
-        t.murs({{5, 3}, {5, 4}, {3, 5}, {4, 5}, {5, 5}});
-        for (Case c : {Case{4, 4}, {3, 3}, {8, 7}, {3, 4}, {4, 3}, {6, 6}, {8, 8}}) {
-            t.clic(c.x, c.y);
-        }
-        QVERIFY(!t.partie().finie());
-        t.clic(4, 4);
-        QVERIFY(t.partie().finie());
-        QCOMPARE(t.ecran().nom_au_trait.texte, std::string("Joueur 2"));
-    }
-
     void one_wall_that_blocks_both_pawns_is_a_draw() {
         PartieTest t;
         prepare_match_nul(t);
@@ -123,26 +99,6 @@ class TestTour : public QObject {
         QCOMPARE(t.ecran().signe.top, int16(2100));
         QCOMPARE(t.ecran().nom_au_trait.texte, std::string());
         QCOMPARE(t.ecran().image_signe.image, image_mur(0));
-    }
-
-    // A click on the board first closes the help panel, then acts; outside the board it does
-    // nothing at all.
-    void a_board_click_closes_the_help_panel_data() {
-        QTest::addColumn<int>("x");
-        QTest::newRow("on the board") << 5;
-        QTest::newRow("outside") << -1;
-    }
-    void a_board_click_closes_the_help_panel() {
-        QFETCH(int, x);
-        PartieTest t;
-        t.lance(6, 6, false);
-        t.jeu.presse_aide();
-        QVERIFY(t.jeu.relache_bouton());
-        QVERIFY(t.ecran().panneau_aide.visible && !t.ecran().panneau_jeu.visible);
-        t.clic(x, x);
-        QCOMPARE(t.ecran().panneau_aide.visible, x < 0);
-        QCOMPARE(t.ecran().panneau_jeu.visible, x > 0);
-        QCOMPARE(t.partie().joueur(0).position == (Case{5, 5}), x > 0);
     }
 
     void levels_give_depths_and_level_four_plays_as_level_one_data() {
