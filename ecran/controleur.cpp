@@ -16,7 +16,8 @@ std::string texte_niveau(int16 niveau) {
 } // namespace
 
 Controleur::Controleur(Plateforme& plateforme)
-    : plateforme_(plateforme), partie_(plateforme), jeu_(partie_, ecran_, geometrie_, plateforme) {
+    : plateforme_(plateforme), partie_(plateforme), jeu_(partie_, ecran_, geometrie_, plateforme),
+      curseur_(ecran_.curseur, geometrie_) {
     for (Element* panneau : {&ecran_.panneau_jeu, &ecran_.panneau_aide}) {
         panneau->left = LEFT_PANNEAUX;
         panneau->top = TOP_PANNEAUX;
@@ -134,6 +135,63 @@ bool Controleur::relache_bouton() {
 void Controleur::retour_au_jeu() {
     ecran_.panneau_jeu.visible = true;
     ecran_.panneau_aide.visible = false;
+}
+
+void Controleur::survol(float x, float y) {
+    case_survolee_ = geometrie_.case_sous(x, y, partie_.regles());
+    if (case_survolee_.x >= 0) {
+        curseur_.cache();
+    }
+}
+
+// A click that acted starts the cursor over for the turn that follows. Every action a click can
+// bring about (the player's own, the computers' turns after it, a new game) changes the board; a
+// refused click does not, and leaves the cursor where it stands.
+void Controleur::clic() {
+    const Tableau avant = partie_.tableau();
+    jeu_.clic(case_survolee_);
+    if (!(partie_.tableau() == avant)) {
+        curseur_.recale(partie_);
+    }
+}
+
+void Controleur::fleche(int dx, int dy) {
+    if (!ecran_.options.visible) {
+        curseur_.deplace(dx, dy, partie_);
+    }
+}
+
+void Controleur::clic_curseur() {
+    if (ecran_.options.visible) {
+        return;
+    }
+    if (!curseur_.montre()) {
+        curseur_.deplace(0, 0, partie_);
+        return;
+    }
+    case_survolee_ = curseur_.position();
+    clic();
+}
+
+void Controleur::touche_panneau(void (Controleur::*bouton)()) {
+    if (ecran_.panneau_aide.visible) {
+        retour_au_jeu();
+    } else {
+        (this->*bouton)();
+    }
+}
+
+std::string Controleur::texte_case(Case c) const {
+    if (partie_.tableau().libre(c)) {
+        return "libre";
+    }
+    for (int k = 0; k < 2; ++k) {
+        if (partie_.joueur(k).position == c) {
+            const std::string& nom = ecran_.noms[k].texte;
+            return nom.empty() ? "Joueur " + std::to_string(k + 1) : nom;
+        }
+    }
+    return "mur";
 }
 
 } // namespace tessor

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "aides.h"
+#include "curseur.h"
 #include "ecran.h"
 #include "game/partie.h"
 #include "geometrie.h"
@@ -22,6 +23,7 @@ class Controleur {
     const Partie& partie() const { return partie_; }
     const Geometrie& geometrie() const { return geometrie_; }
     const Jeu& jeu() const { return jeu_; }
+    const Curseur& curseur() const { return curseur_; }
     Case case_survolee() const { return case_survolee_; }
     void ecoute(Partie::Journal journal) { partie_.ecoute(std::move(journal)); }
 
@@ -51,8 +53,21 @@ class Controleur {
     void retour_au_jeu();
 
     // The pointer over the main window, at pixel (x, y), and a click where it stands.
-    void survol(float x, float y) { case_survolee_ = geometrie_.case_sous(x, y, partie_.regles()); }
-    void clic() { jeu_.clic(case_survolee_); }
+    void survol(float x, float y);
+    void clic();
+
+    // The keys of a game. An arrow moves the cursor; Enter or Space clicks the cursor's square,
+    // or first shows the cursor; on the options screen they do nothing. F1 presses "Aide" and
+    // Escape "Quitter", whose press does nothing without a game; on the help panel both act as
+    // "Retour".
+    void fleche(int dx, int dy);
+    void clic_curseur();
+    void touche_aide() { touche_panneau(&Controleur::presse_aide); }
+    void touche_echap() { touche_panneau(&Controleur::presse_abandon); }
+
+    // What assistive technologies read of square `c`: "libre", "mur", or the name of the
+    // player whose pawn stands there.
+    std::string texte_case(Case c) const;
 
     // A position set up in the middle of a game, for tests and tools.
     void dispose(int joueur, Case c) { jeu_.dispose(joueur, c); }
@@ -64,6 +79,7 @@ class Controleur {
   private:
     enum class Bouton : std::uint8_t { aucun, aide, abandon };
     void presse(Element& bouton, Image enfonce, Bouton quel);
+    void touche_panneau(void (Controleur::*bouton)());
     void change_dimension(int16 Regles::*cote, int sens);
     void affiche_regles();
 
@@ -72,6 +88,7 @@ class Controleur {
     Geometrie geometrie_;
     Partie partie_;
     Jeu jeu_;
+    Curseur curseur_;
     std::array<int16, 2> pions_{0, 1}; // each player's pawn picture
     int16 mur_ = 0;                    // the wall picture
     Case case_survolee_;

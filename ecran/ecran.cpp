@@ -19,15 +19,17 @@ struct PlaceSigne {
     Image image;
     int16 left;
     int16 top;
+    const char* texte; // the words painted on the picture
 };
 
 // Each sign's picture and place in twips: the end signs stand a pixel further right, and the
 // move sign and the draw sign a pixel higher.
-constexpr std::array<PlaceSigne, 5> SIGNES{{{Image::panneau_placez_mur, 490, 2115},
-                                            {Image::panneau_placez_pion, 490, 2115},
-                                            {Image::panneau_deplacez_pion, 490, 2100},
-                                            {Image::panneau_match_nul, 505, 2100},
-                                            {Image::panneau_gagne, 505, 2115}}};
+constexpr std::array<PlaceSigne, 5> SIGNES{
+    {{Image::panneau_placez_mur, 490, 2115, "Placez un mur"},
+     {Image::panneau_placez_pion, 490, 2115, "Placez votre pion"},
+     {Image::panneau_deplacez_pion, 490, 2100, "Déplacez votre pion"},
+     {Image::panneau_match_nul, 505, 2100, "Match nul !"},
+     {Image::panneau_gagne, 505, 2115, "Gagné !"}}};
 } // namespace
 
 // The window as it is created: the options screen shown, everything else hidden.
@@ -58,6 +60,15 @@ void Ecran::affiche_signe(Signe s) {
     signe.top = p.top;
 }
 
+std::string Ecran::texte_signe() const {
+    for (const PlaceSigne& p : SIGNES) {
+        if (p.image == signe.image) {
+            return p.texte;
+        }
+    }
+    return {};
+}
+
 void Ecran::efface_plateau() {
     for (auto* lignes : {&lignevert, &lignehori}) {
         for (Ligne& l : *lignes) {
@@ -74,6 +85,7 @@ void Ecran::efface_plateau() {
     }
     dessinpion[0].visible = false;
     dessinpion[1].visible = false;
+    curseur.visible = false;
 }
 
 void Ecran::efface_aides() {

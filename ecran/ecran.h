@@ -49,10 +49,12 @@ struct Ecran {
 
     // Shows the sign at the place each one has on the panel.
     void affiche_signe(Signe s);
-    // Hides the grid, its numbers, the walls and the pawns.
+    // Hides the grid, its numbers, the walls, the pawns and the keyboard's cursor.
     void efface_plateau();
     // Hides the squares of both hints.
     void efface_aides();
+    // What the sign shown says, for assistive technologies: "Placez votre pion", "Gagné !"...
+    std::string texte_signe() const;
 
     // The faces of the window: the options screen covers everything else.
     Element options;
@@ -68,6 +70,7 @@ struct Ecran {
     std::array<Element, 2> dessinpion;
     std::array<Element, 8> cible2; // the squares in reach
     Element aidepion;              // the advised square
+    Element curseur;               // the keyboard's cursor
 
     // The game panel.
     Element plaque_joueur; // "Joueur 1" or "Joueur 2"

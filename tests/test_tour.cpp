@@ -1,5 +1,5 @@
 // The turn flow between two humans, the end of a game, the replay question and the start of a
-// game, driven by clicks on squares without a screen.
+// game, driven by clicks on squares or by the keyboard's cursor, without a screen.
 #include "partie_test.h"
 
 #include <QtTest>
@@ -23,6 +23,16 @@ void prepare_match_nul(PartieTest& t) {
     t.clic(5, 3);
     t.murs({{3, 4}, {4, 4}, {6, 3}, {5, 4}, {6, 4}});
     t.clic(3, 3);
+}
+
+// Enter on square c, the cursor brought there with the arrows.
+void entree_sur(Controleur& j, Case c) {
+    j.fleche(0, 0);
+    for (int n = 0; n < 12 && j.curseur().position() != c; ++n) {
+        const Case p = j.curseur().position();
+        j.fleche((c.x > p.x) - (c.x < p.x), (c.y > p.y) - (c.y < p.y));
+    }
+    j.clic_curseur();
 }
 
 // 3 x 3 knight board whose start squares are (3, 3) and (5, 3), or the centre and (3, 3).
@@ -62,6 +72,48 @@ class TestTour : public QObject {
         const auto avant = instantane(t);
         t.clic(x, y);
         QVERIFY(instantane(t) == avant);
+    }
+
+    // Enter on the cursor's square does what a click there does: placements, a move two squares
+    // away, a move, a wall onto a pawn, a wall.
+    void enter_does_what_a_click_on_the_cursor_square_does() {
+        std::array<PartieTest, 2> t;
+        t[0].lance(6, 6, false);
+        t[1].lance(6, 6, false);
+        for (Case c : {Case{4, 4}, {5, 5}, {6, 6}, {4, 5}, {5, 5}, {3, 3}}) {
+            t[0].clic(c.x, c.y);
+            entree_sur(t[1].jeu, c);
+            QVERIFY(instantane(t[0]) == instantane(t[1]));
+        }
+    }
+
+    // On the options screen the keys do nothing. In a game the first key shows the cursor
+    // without moving it: on the centre while placing, then after each action on the pawn on
+    // turn. It stops at the edges; the pointer over the board hides it.
+    void the_cursor_starts_on_the_turn_and_stays_on_the_board() {
+        PartieTest t;
+        Controleur& j = t.jeu;
+        const auto curseur = [&j] {
+            return j.curseur().montre() ? j.curseur().position() : Case{};
+        };
+        j.fleche(1, 0);
+        j.clic_curseur();
+        QCOMPARE(curseur(), Case{});
+        t.lance(4, 3, false);
+        j.fleche(1, 0);
+        QCOMPARE(curseur(), (Case{4, 4}));
+        for (int n = 0; n < 4; ++n) {
+            j.fleche(1, -1);
+        }
+        QCOMPARE(curseur(), (Case{6, 3}));
+        j.clic_curseur();
+        QCOMPARE(curseur(), (Case{4, 4}));
+        entree_sur(j, {3, 5});
+        QCOMPARE(curseur(), (Case{6, 3}));
+        t.clic(5, 4);
+        QCOMPARE(curseur(), Case{});
+        j.clic_curseur();
+        QCOMPARE(curseur(), (Case{5, 4}));
     }
 
     // 3 x 3 king board: after four turns player 1 on (5, 3) is walled in by player 0's wall.

@@ -50,14 +50,14 @@ QWidget* rectangle_plein(QWidget* parent, const QRect& r, const QColor& couleur)
     return w;
 }
 
-QWidget* rectangle_vide(QWidget* parent, const QRect& r) {
+QWidget* rectangle_vide(QWidget* parent, const QRect& r, const QColor& couleur, int epaisseur) {
     auto* cadre = new QFrame(parent);
     cadre->setGeometry(r);
     cadre->setAttribute(Qt::WA_TransparentForMouseEvents);
     cadre->setFrameStyle(QFrame::Box | QFrame::Plain);
-    cadre->setLineWidth(1);
+    cadre->setLineWidth(epaisseur);
     QPalette palette = cadre->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::WindowText, couleur);
     cadre->setPalette(palette);
     return cadre;
 }

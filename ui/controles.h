@@ -14,6 +14,10 @@ class QWidget;
 
 namespace tessor {
 
+// The colour of where the keyboard acts: the board's cursor and the frame of a picture control
+// that has the focus. It stands apart from the grey and red hint squares.
+inline const QColor BLEU_CLAVIER{0x00, 0x40, 0xFF};
+
 // Name of element `indice` of a control array, "mur(5)": tests and tools find controls by it.
 QString nom_indice(const char* nom, int indice);
 
@@ -31,7 +35,8 @@ QPushButton* bouton(QWidget* parent, const QRect& r, const QString& texte, const
 // A solid rectangle that lets the pointer through to what lies beneath (grid lines, hints).
 QWidget* rectangle_plein(QWidget* parent, const QRect& r, const QColor& couleur);
 
-// A 1-pixel black frame that lets the pointer through.
-QWidget* rectangle_vide(QWidget* parent, const QRect& r);
+// A frame, black and 1 pixel wide unless asked otherwise, that lets the pointer through.
+QWidget* rectangle_vide(QWidget* parent, const QRect& r, const QColor& couleur = Qt::black,
+                        int epaisseur = 1);
 
 } // namespace tessor

@@ -1,5 +1,7 @@
 #include "etiquette_lien.h"
 
+#include "accessibilite.h"
+
 #include <QMouseEvent>
 
 namespace tessor {
@@ -8,6 +10,11 @@ EtiquetteLien::EtiquetteLien(const QString& texte, const QString& adresse, QWidg
     : QLabel(texte, parent), adresse_(adresse) {
     setTextFormat(Qt::PlainText);
     setCursor(Qt::UpArrowCursor);
+    installe_accessibilite();
+    setAccessibleName(texte);
+    const bool courriel = adresse.startsWith(QLatin1String("mailto:"));
+    setAccessibleDescription(courriel ? QStringLiteral("Écrit un courriel à ") + texte
+                                      : QStringLiteral("Ouvre le site ") + adresse);
 }
 
 void EtiquetteLien::mousePressEvent(QMouseEvent* evenement) {

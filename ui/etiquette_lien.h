@@ -1,5 +1,6 @@
 // A label of the information window that shows a web or e-mail address and opens it when the
-// player clicks it with the left button.
+// player clicks it with the left button. Assistive technologies see it as a link that says where
+// it leads.
 #pragma once
 
 #include <QLabel>

@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "accessibilite.h"
+#include "damier.h"
 #include "form2.h"
 #include "picture.h"
 #include "pointeur.h"
@@ -10,7 +12,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
+#include <functional>
+#include <tuple>
 #include <utility>
 
 namespace tessor {
@@ -24,7 +29,7 @@ constexpr int DELAI_BOUTON_MS = 10;
 Form1::Form1(Horloge horloge)
     : plateforme_(
           *this, [this] { synchronise(); }, std::move(horloge)),
-      controleur_(plateforme_), plateau_(construit_plateau(this)),
+      controleur_(plateforme_), plateau_(construit_plateau(this, controleur_)),
       panneau_aide_(construit_panneau_aide(this, pixmaps_)),
       panneau_jeu_(construit_panneau_jeu(this, pixmaps_)), menu_(construit_menu(this, pixmaps_)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -39,6 +44,7 @@ Form1::Form1(Horloge horloge)
     connect(&minuterie_, &QTimer::timeout, this, [this] { relache_bouton(); });
     connecte_menu();
     connecte_panneaux();
+    connecte_clavier();
     synchronise();
 }
 
@@ -83,21 +89,51 @@ void Form1::connecte_menu() {
     connect(menu_.aide, &QPushButton::clicked, this, [this] { ouvre_information(); });
 }
 
+// A picture control acts alike on a click, on Space when it has the focus, and on an assistive
+// technology's press.
 void Form1::connecte_panneaux() {
-    connect(panneau_jeu_.clic_aide, &Pointeur::clique, this,
-            [this] { presse_bouton_image(&Controleur::presse_aide); });
-    connect(panneau_jeu_.clic_abandon, &Pointeur::clique, this,
-            [this] { presse_bouton_image(&Controleur::presse_abandon); });
+    const auto aide = [this] { presse_bouton_image(&Controleur::presse_aide); };
+    connect(panneau_jeu_.clic_aide, &Pointeur::clique, this, aide);
+    connect(panneau_jeu_.acces_aide, &ImageAccessible::active, this, aide);
+    const auto abandon = [this] { presse_bouton_image(&Controleur::presse_abandon); };
+    connect(panneau_jeu_.clic_abandon, &Pointeur::clique, this, abandon);
+    connect(panneau_jeu_.acces_abandon, &ImageAccessible::active, this, abandon);
     for (int k = 0; k < 2; ++k) {
         const auto bascule = [this, k] {
             agit([this, k] { controleur_.bascule_aide(static_cast<Aide>(k)); });
         };
         connect(panneau_aide_.clic_interrupteurs[k], &Pointeur::presse, this, bascule);
         connect(panneau_aide_.clic_legendes[k], &Pointeur::clique, this, bascule);
+        connect(panneau_aide_.acces_interrupteurs[k], &ImageAccessible::active, this, bascule);
     }
     connect(panneau_aide_.info, &QPushButton::clicked, this, [this] { ouvre_information(); });
-    connect(panneau_aide_.clic_retour, &Pointeur::clique, this,
-            [this] { agit([this] { controleur_.retour_au_jeu(); }); });
+    const auto retour = [this] { agit([this] { controleur_.retour_au_jeu(); }); };
+    connect(panneau_aide_.clic_retour, &Pointeur::clique, this, retour);
+    connect(panneau_aide_.acces_retour, &ImageAccessible::active, this, retour);
+}
+
+// Only the arrows repeat while held: one press of any other key is one action, as one click is.
+void Form1::connecte_clavier() {
+    const auto raccourci = [this](Qt::Key touche, const std::function<void()>& action) {
+        auto* r = new QShortcut(QKeySequence(touche), this);
+        r->setAutoRepeat(false);
+        connect(r, &QShortcut::activated, this, action);
+        raccourcis_.push_back(r);
+    };
+    const std::tuple<Qt::Key, int, int> fleches[] = {
+        {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
+    for (const auto& [touche, dx, dy] : fleches) {
+        raccourci(touche, [this, dx = dx, dy = dy] {
+            agit([this, dx, dy] { controleur_.fleche(dx, dy); });
+        });
+        raccourcis_.back()->setAutoRepeat(true);
+    }
+    const auto clic = [this] { agit([this] { controleur_.clic_curseur(); }); };
+    raccourci(Qt::Key_Return, clic);
+    raccourci(Qt::Key_Enter, clic);
+    connect(plateau_.damier, &Damier::espace, this, clic);
+    raccourci(Qt::Key_F1, [this] { presse_bouton_image(&Controleur::touche_aide); });
+    raccourci(Qt::Key_Escape, [this] { presse_bouton_image(&Controleur::touche_echap); });
 }
 
 // "Quitter" confirmed closes the window, which ends the program.
@@ -114,7 +150,7 @@ void Form1::ouvre_information() {
     form2_->ouvre();
 }
 
-// A picture button shows its pressed look at once and acts 10 ms later.
+// A picture button, or its key, shows its pressed look at once and acts 10 ms later.
 void Form1::presse_bouton_image(void (Controleur::*presse)()) {
     agit([this, presse] { (controleur_.*presse)(); });
     if (controleur_.ecran().minuterie && !minuterie_.isActive()) {

@@ -1,6 +1,6 @@
 // The main window: the options screen, the board and the two side panels, drawn from the screen
-// model. Every click calls an action of the controller, then the window copies the model onto
-// its widgets; the widgets never decide anything.
+// model. Every click and every key calls an action of the controller, then the window copies the
+// model onto its widgets; the widgets never decide anything.
 #pragma once
 
 #include "ecran/controleur.h"
@@ -12,6 +12,10 @@
 
 #include <QTimer>
 #include <QWidget>
+
+#include <vector>
+
+class QShortcut;
 
 namespace tessor {
 
@@ -36,6 +40,9 @@ class Form1 : public QWidget {
   private:
     void connecte_menu();
     void connecte_panneaux();
+    // The keys of a game, live only while a game shows: the arrows, Enter, F1 and Escape
+    // wherever the focus stands in the window, Space on the board.
+    void connecte_clavier();
     // Runs an action of the controller, then redraws.
     template <typename Action> void agit(Action action) {
         action();
@@ -60,6 +67,7 @@ class Form1 : public QWidget {
     PanneauJeu panneau_jeu_;
     Menu menu_;
     QTimer minuterie_;
+    std::vector<QShortcut*> raccourcis_;
     Form2* form2_ = nullptr; // created on its first opening, then kept with its last page
 };
 

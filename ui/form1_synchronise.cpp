@@ -1,11 +1,14 @@
 // Copying the screen model onto the widgets of the main window.
 #include "form1.h"
 
+#include "accessibilite.h"
+#include "damier.h"
 #include "picture.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <cmath>
 
@@ -15,6 +18,13 @@ namespace {
 
 QString texte(const Element& e) {
     return QString::fromStdString(e.texte);
+}
+
+// Assistive technologies hear of a name only when it changes.
+void nomme(QWidget* w, const QString& nom) {
+    if (w->accessibleName() != nom) {
+        w->setAccessibleName(nom);
+    }
 }
 
 void copie_texte(QLabel* label, const Element& e) {
@@ -42,11 +52,16 @@ int pixels(int twips) {
 
 } // namespace
 
+// The board comes first: shown before the options screen hides, it takes the keyboard focus that
+// the options screen's controls give up.
 void Form1::synchronise() {
     synchronise_plateau();
     synchronise_panneau_jeu();
     synchronise_panneau_aide();
     synchronise_menu();
+    for (QShortcut* r : raccourcis_) {
+        r->setEnabled(!controleur_.ecran().options.visible);
+    }
 }
 
 void Form1::synchronise_plateau() {
@@ -73,6 +88,8 @@ void Form1::synchronise_plateau() {
         plateau_.dessinpion[k]->setPixmap(pixmaps_[e.dessinpion[k].image]);
         place(plateau_.dessinpion[k], e.dessinpion[k]);
     }
+    place(plateau_.curseur, e.curseur);
+    plateau_.damier->synchronise();
 }
 
 void Form1::synchronise_panneau_jeu() {
@@ -82,6 +99,7 @@ void Form1::synchronise_panneau_jeu() {
     p.plaque_joueur->setPixmap(pixmaps_[e.plaque_joueur.image]);
     copie_texte(p.nom_au_trait, e.nom_au_trait);
     p.signe->setPixmap(pixmaps_[e.signe.image]);
+    nomme(p.signe, QString::fromStdString(e.texte_signe()));
     p.signe->move(pixels(e.signe.left), pixels(e.signe.top));
     p.image_signe->setPixmap(pixmaps_[e.image_signe.image]);
     p.plaque_deplacement->setPixmap(pixmaps_[e.plaque_deplacement.image]);
@@ -96,6 +114,8 @@ void Form1::synchronise_panneau_aide() {
     place(panneau_aide_.planche_aide, e.panneau_aide);
     for (int k = 0; k < 2; ++k) {
         panneau_aide_.interrupteurs[k]->setPixmap(pixmaps_[e.interrupteurs_aide[k].image]);
+        panneau_aide_.acces_interrupteurs[k]->coche(e.interrupteurs_aide[k].image ==
+                                                    Image::mur_plein);
     }
 }
 
@@ -104,12 +124,18 @@ void Form1::synchronise_menu() {
     menu_.ecran->setVisible(e.options.visible);
     const std::array<const Element*, 3> images{&e.choix_pion[0], &e.choix_pion[1], &e.choix_mur};
     const std::array<const Element*, 3> choix{&e.niveaux[0], &e.niveaux[1], &e.deplacement};
+    static const std::array<QString, 3> sujets{QStringLiteral("Intelligence du joueur 1"),
+                                               QStringLiteral("Intelligence du joueur 2"),
+                                               QStringLiteral("Déplacement")};
     for (std::size_t k = 0; k < 3; ++k) {
         menu_.images[k]->setPixmap(pixmaps_[images[k]->image]);
         menu_.choix[k]->setText(texte(*choix[k]));
+        nomme(menu_.choix[k], sujets[k] + QStringLiteral(" : ") + texte(*choix[k]).simplified());
     }
     copie_texte(menu_.dimensions[0], e.texte_largeur);
     copie_texte(menu_.dimensions[1], e.texte_hauteur);
+    nomme(menu_.dimensions[0], QStringLiteral("Largeur : ") + texte(e.texte_largeur));
+    nomme(menu_.dimensions[1], QStringLiteral("Hauteur : ") + texte(e.texte_hauteur));
     for (int k = 0; k < 2; ++k) {
         // Rewriting the box while the player types would move the cursor.
         if (menu_.noms[k]->text() != texte(e.noms[k])) {

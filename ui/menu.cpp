@@ -175,6 +175,37 @@ void titre(QWidget* menu, Pixmaps& pixmaps) {
               Qt::black, Qt::AlignCenter);
 }
 
+// What assistive technologies call the steppers, by object name index: "+" before "-" but for
+// player 2's pawn.
+constexpr const char* NOMS_PAS[10] = {"Pion suivant du joueur 1",
+                                      "Pion précédent du joueur 1",
+                                      "Pion précédent du joueur 2",
+                                      "Pion suivant du joueur 2",
+                                      "Augmenter la largeur",
+                                      "Diminuer la largeur",
+                                      "Augmenter la hauteur",
+                                      "Diminuer la hauteur",
+                                      "Mur suivant",
+                                      "Mur précédent"};
+
+// The names and descriptions of the options screen's controls; the choosers' names, which carry
+// their value, follow the choices as the window draws them.
+void nomme(Menu& m) {
+    for (int i = 0; i < 10; ++i) {
+        m.pas[i]->setAccessibleName(QString::fromUtf8(NOMS_PAS[i]));
+    }
+    for (int k = 0; k < 2; ++k) {
+        m.noms[k]->setAccessibleName(QStringLiteral("Nom du joueur %1").arg(k + 1));
+        m.choix[k]->setAccessibleDescription(
+            QStringLiteral("Humain, ou l'ordinateur du niveau 1 au niveau 4"));
+    }
+    m.choix[2]->setAccessibleDescription(
+        QStringLiteral("Les pions se déplacent comme le roi ou comme le cavalier des échecs"));
+    m.boutons[0]->setAccessibleDescription(QStringLiteral("Quitte le jeu"));
+    m.boutons[1]->setAccessibleDescription(QStringLiteral("Commence une partie"));
+    m.aide->setAccessibleDescription(QStringLiteral("Ouvre la fenêtre d'information"));
+}
+
 } // namespace
 
 Menu construit_menu(QWidget* fenetre, Pixmaps& pixmaps) {
@@ -191,6 +222,7 @@ Menu construit_menu(QWidget* fenetre, Pixmaps& pixmaps) {
     m.boutons[0] = bouton_menu(m.ecran, QRect(40, 400, 129, 33), "Quitter", "Command3", 0);
     m.boutons[1] = bouton_menu(m.ecran, QRect(232, 424, 177, 33), "Jouer", "Command3", 1);
     m.aide = bouton_menu(m.ecran, QRect(472, 400, 129, 33), "Aide", "Aide", 0);
+    nomme(m);
     return m;
 }
 

@@ -1,5 +1,6 @@
 #include "panneaux.h"
 
+#include "accessibilite.h"
 #include "controles.h"
 #include "etiquette_nom.h"
 #include "picture.h"
@@ -16,6 +17,11 @@ namespace {
 
 const QColor VERT_TITRE(0x1B, 0x96, 0x24);
 const QColor BRUN_CAPTION(0x40, 0x00, 0x00);
+// The switches as assistive technologies name and describe them.
+constexpr const char* NOMS_INTERRUPTEURS[2] = {"Aide au déplacement", "Aide à la décision"};
+constexpr const char* DESCRIPTIONS_INTERRUPTEURS[2] = {
+    "Montre en gris les cases où votre pion peut aller",
+    "Montre en rouge la case où l'ordinateur irait à votre place"};
 
 // A picture box sized to its picture.
 Picture* picture(QWidget* parent, QPoint coin, const QPixmap& pixmap, const QString& nom) {
@@ -65,6 +71,10 @@ void interrupteur(PanneauAide& a, int k, const char* caption) {
     a.interrupteurs[k]->setGeometry(40, y + 8, 16, 16);
     a.interrupteurs[k]->setObjectName(nom_indice("BoutonAide", k));
     a.clic_interrupteurs[k] = prend_pointeur(a.interrupteurs[k]);
+    a.acces_interrupteurs[k] = new ImageAccessible(
+        a.interrupteurs[k], QAccessible::CheckBox, QString::fromUtf8(NOMS_INTERRUPTEURS[k]),
+        QString::fromUtf8(DESCRIPTIONS_INTERRUPTEURS[k]));
+    a.acces_interrupteurs[k]->prend_le_focus();
     QLabel* label = etiquette(a.planche_aide, QRect(64, y, 97, 33), QString::fromUtf8(caption),
                               police_sans(9.75, true), BRUN_CAPTION, Qt::AlignLeft | Qt::AlignTop);
     label->setObjectName(nom_indice("Label5", k));
@@ -84,8 +94,11 @@ PanneauJeu construit_panneau_jeu(QWidget* fenetre, Pixmaps& pixmaps) {
     habille(j.nom_au_trait, QRect(2, 31, 129, 25), police_serif(13.5, true), Qt::black,
             Qt::AlignCenter);
     j.nom_au_trait->setObjectName(QStringLiteral("Label7"));
+    j.nom_au_trait->setAccessibleDescription(QStringLiteral("Nom du joueur au trait"));
     j.signe = picture(j.planche_jeu, {46, 140}, pixmaps[Image::panneau_placez_pion],
                       nom_indice("Picture2", 0));
+    new ImageAccessible(j.signe, QAccessible::StaticText, QString(),
+                        QStringLiteral("Ce que doit faire le joueur au trait"));
     j.image_signe = picture(j.signe, {48, 64}, QPixmap(), nom_indice("Image1", 3));
     j.image_signe->resize(32, 32);
     picture(j.planche_jeu, {25, 259}, pixmaps[Image::plaque_deplacement],
@@ -95,9 +108,14 @@ PanneauJeu construit_panneau_jeu(QWidget* fenetre, Pixmaps& pixmaps) {
     j.bouton_aide =
         picture(j.planche_jeu, {24, 325}, pixmaps[Image::bouton_aide], nom_indice("Picture5", 0));
     j.clic_aide = prend_pointeur(j.bouton_aide);
+    j.acces_aide = new ImageAccessible(j.bouton_aide, QAccessible::Button, QStringLiteral("Aide"),
+                                       QStringLiteral("Ouvre le panneau d'aide (touche F1)"));
     j.bouton_abandon = picture(j.planche_jeu, {25, 359}, pixmaps[Image::bouton_quitter],
                                nom_indice("Picture6", 0));
     j.clic_abandon = prend_pointeur(j.bouton_abandon);
+    j.acces_abandon =
+        new ImageAccessible(j.bouton_abandon, QAccessible::Button, QStringLiteral("Quitter"),
+                            QStringLiteral("Abandonne la partie (touche Échap)"));
     return j;
 }
 
@@ -110,10 +128,15 @@ PanneauAide construit_panneau_aide(QWidget* fenetre, Pixmaps& pixmaps) {
     a.info = bouton(a.planche_aide, QRect(32, 351, 129, 13), QStringLiteral("Info"),
                     police_sans(8.25, false));
     a.info->setObjectName(nom_indice("Aide", 1));
+    a.info->setAccessibleDescription(QStringLiteral("Ouvre la fenêtre d'information"));
     auto* retour = new Picture(a.planche_aide);
     retour->setGeometry(32, 360, 129, 33);
     retour->setObjectName(QStringLiteral("Command4"));
     a.clic_retour = prend_pointeur(retour);
+    a.acces_retour =
+        new ImageAccessible(retour, QAccessible::Button, QStringLiteral("Retour"),
+                            QStringLiteral("Revient au panneau de jeu (touche F1 ou Échap)"));
+    a.acces_retour->prend_le_focus();
     // "Retour" has no picture of its own: the button painted on the board shows through, and the
     // top rows of its area lie under "Info", which must take the clicks it shows.
     a.info->raise();

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace tessor {
 
+class ImageAccessible;
 class Picture;
 class Pixmaps;
 class Pointeur;
@@ -26,6 +27,8 @@ struct PanneauJeu {
     Picture* bouton_abandon = nullptr;     // "Quitter" button
     Pointeur* clic_aide = nullptr;
     Pointeur* clic_abandon = nullptr;
+    ImageAccessible* acces_aide = nullptr;
+    ImageAccessible* acces_abandon = nullptr;
 };
 
 struct PanneauAide {
@@ -35,6 +38,8 @@ struct PanneauAide {
     std::array<Pointeur*, 2> clic_legendes{}; // their captions
     QPushButton* info = nullptr;              // "Info": the information window
     Pointeur* clic_retour = nullptr;          // "Retour", over the plaque painted on the board
+    std::array<ImageAccessible*, 2> acces_interrupteurs{};
+    ImageAccessible* acces_retour = nullptr;
 };
 
 PanneauJeu construit_panneau_jeu(QWidget* fenetre, Pixmaps& pixmaps);

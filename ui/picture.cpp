@@ -1,5 +1,7 @@
 #include "picture.h"
 
+#include "controles.h"
+
 #include <QPainter>
 
 namespace tessor {
@@ -14,10 +16,15 @@ void Picture::setPixmap(const QPixmap& pixmap) {
     update();
 }
 
+// A picture that acts as a control and has the keyboard focus shows a frame over its edge.
 void Picture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
     if (!pixmap_.isNull()) {
-        QPainter painter(this);
         painter.drawPixmap(0, 0, pixmap_);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(BLEU_CLAVIER, 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

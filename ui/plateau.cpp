@@ -1,6 +1,7 @@
 #include "plateau.h"
 
 #include "controles.h"
+#include "damier.h"
 #include "ecran/geometrie.h"
 #include "picture.h"
 #include "pointeur.h"
@@ -52,8 +53,9 @@ Picture* image_case(QWidget* fenetre, const char* nom, int indice) {
 
 } // namespace
 
-Plateau construit_plateau(QWidget* fenetre) {
+Plateau construit_plateau(QWidget* fenetre, const Controleur& controleur) {
     Plateau p;
+    p.damier = cache(new Damier(fenetre, controleur), QStringLiteral("plateau"));
     for (int k = 0; k < 8; ++k) {
         p.cible2[k] = cache(case_aide(fenetre, GRIS_AIDE), "cible2", k);
     }
@@ -72,6 +74,9 @@ Plateau construit_plateau(QWidget* fenetre) {
     for (int k = 0; k < 2; ++k) {
         p.dessinpion[k] = image_case(fenetre, "dessinpion", k);
     }
+    p.curseur =
+        cache(rectangle_vide(fenetre, QRect(0, 0, COTE_CASE - 1, COTE_CASE - 1), BLEU_CLAVIER, 3),
+              QStringLiteral("curseur"));
     return p;
 }
 
