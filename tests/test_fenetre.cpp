@@ -283,6 +283,27 @@ class TestFenetre : public QObject {
         enregistre(capture, QStringLiteral("partie_6x6"));
     }
 
+    // Back on the options screen after a game with both hints on, no hint square shows, nor in
+    // the next game until a switch is ticked.
+    void no_hint_square_outlives_its_game() {
+        auto f = fenetre_montree();
+        partie_avec_les_aides(*f);
+        const auto cases_d_aide = [&] {
+            return int(cases_grises(*f).size()) + !case_rouge(*f).isNull();
+        };
+        QCOMPARE(cases_d_aide(), 9);
+        abandonne(*f, true);
+        QVERIFY(visible(*f, "Menu"));
+        QCOMPARE(cases_d_aide(), 0);
+        clique_bouton(*f, "Command3", 1);
+        clique_cases(*f, {{3, 3}, {5, 5}, {4, 4}, {8, 8}}); // player 2 to move
+        QCOMPARE(cases_d_aide(), 0);
+        clique_cases(*f, {{6, 6}, {7, 7}}); // player 1 to move
+        QCOMPARE(cases_d_aide(), 0);
+        bascule(*f, 0);
+        QCOMPARE(cases_d_aide(), 8);
+    }
+
     void a_12_x_12_knight_game_shows_its_walls() {
         auto f = fenetre_montree();
         tape_nom(*f, 0, QStringLiteral("Capucine"));

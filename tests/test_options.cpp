@@ -148,6 +148,40 @@ class TestOptions : public QObject {
         QVERIFY(montre(*f, "Picture6", 0, "bouton_quitter"));
     }
 
+    // In the pauses of a computer turn the game panel's "Aide" and "Quitter" are disabled on
+    // screen and clicks on them do nothing; a press of "Aide" made just before a turn acts once
+    // the turn is over, and both buttons are enabled again.
+    void the_panel_buttons_wait_for_the_computer_turn() {
+        auto f = fenetre_montree();
+        const Jeu& j = f->jeu();
+        QWidget* boutons[] = {controle(*f, "Picture5", 0), controle(*f, "Picture6", 0)};
+        int pauses = 0;
+        bool actif = false;
+        bool cliquer = true;
+        QTimer espion;
+        connect(&espion, &QTimer::timeout, [&] {
+            pauses += j.occupe();
+            for (QWidget* b : boutons) {
+                actif = actif || (j.occupe() && b->isEnabled());
+                if (j.occupe() && cliquer) {
+                    clique_sur(*f, b);
+                }
+            }
+        });
+        espion.start(0);
+        Repondeur r;
+        clique_bouton(*f, "Command1", 0); // player 1: "Ordi  1", who places its pawn at once
+        clique_bouton(*f, "Command3", 1);
+        QVERIFY(pauses > 0 && !j.fenetre.timer1 && visible(*f, "sspanel3"));
+        cliquer = false; // a click, even ignored, would arm the press's timer again
+        clique_sur(*f, boutons[0]);
+        QTest::qSleep(20); // the press is due during the next turn
+        clique_cases(*f, {j.joueurs[0].position == Case{3, 3} ? QPoint(8, 8) : QPoint(3, 3)});
+        QVERIFY(!actif && boutons[0]->isEnabled() && boutons[1]->isEnabled());
+        QTRY_VERIFY(visible(*f, "sspanel5"));
+        QVERIFY(r.questions.isEmpty() && montre(*f, "Picture6", 0, "bouton_quitter"));
+    }
+
     // A press made just before the click that ends the game: its action waits for the replay
     // question, then acts on the new game, or after No only releases its button.
     void a_press_waits_for_the_replay_question_data() {
