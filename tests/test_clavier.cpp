@@ -50,7 +50,8 @@ class TestClavier : public QObject {
     void a_game_played_with_keys_alone_reaches_a_win() {
         auto f = fenetre_montree();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        dimensionne(*f, 3, 3);
+        clique(*f, "Command2(5)", 3);
+        clique(*f, "Command2(7)", 3);
         tabule_vers(*f, QStringLiteral("Command3(1)"));
         touche(*f, Qt::Key_Space);
         touche(*f, Qt::Key_Up);
@@ -66,12 +67,16 @@ class TestClavier : public QObject {
         QCOMPARE(plateau->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("mur"));
         QCOMPARE(plateau->cellAt(0, 1)->text(QAccessible::Name), QStringLiteral("Joueur 1"));
         joue(*f, {{5, 4}, {5, 5}, {3, 4}, {4, 3}, {5, 3}, {5, 4}, {3, 5}});
-        Repondeur r;
-        r.a_l_ouverture = [&] { r.questions << nom(signe); };
+        QString signe_vu;
+        Repondeur r([&] {
+            signe_vu = nom(signe);
+            return false;
+        });
         joue(*f, {{4, 4}});
-        QCOMPARE(r.questions,
-                 (QStringList{QStringLiteral("Gagné !"), QStringLiteral("Voulez-vous rejouer?")}));
-        QVERIFY(visible(*f, "Menu") && !visible(*f, "curseur"));
+        QCOMPARE(signe_vu, QStringLiteral("Gagné !"));
+        QCOMPARE(r.questions, QStringList{QStringLiteral("Voulez-vous rejouer?")});
+        QVERIFY(controle(*f, QStringLiteral("Menu"))->isVisible() &&
+                !controle(*f, QStringLiteral("curseur"))->isVisible());
     }
 
     // On the options screen the arrows move between buttons and F1 and Escape do nothing. In a
@@ -80,7 +85,7 @@ class TestClavier : public QObject {
     void the_panel_keys_act_as_the_panel_buttons() {
         auto f = fenetre_montree();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        clique_bouton(*f, "Command1", 2);
+        clique(*f, "Command1(2)");
         QCOMPARE(nom(controle(*f, "text1", 1)), QStringLiteral("Nom du joueur 2"));
         QCOMPARE(nom(controle(*f, "Command1", 2)), QStringLiteral("Déplacement : Cavalier"));
         Repondeur r;
@@ -89,13 +94,14 @@ class TestClavier : public QObject {
             touche(*f, k);
         }
         QTest::qWait(30);
-        QVERIFY(r.questions.isEmpty() && !visible(*f, "sspanel5"));
+        QVERIFY(r.questions.isEmpty() && !controle(*f, QStringLiteral("sspanel5"))->isVisible());
         QCOMPARE(nom(f->focusWidget()), QStringLiteral("Augmenter la largeur"));
-        clique_bouton(*f, "Command3", 1);
+        clique(*f, "Command3(1)");
         clique_cases(*f, {{3, 3}, {8, 8}});
         for (Qt::Key k : {Qt::Key_F1, Qt::Key_Escape, Qt::Key_F1}) {
             touche(*f, k);
-            QTRY_COMPARE_WITH_TIMEOUT(visible(*f, "sspanel5"), k == Qt::Key_F1, 2000);
+            QTRY_COMPARE_WITH_TIMEOUT(controle(*f, QStringLiteral("sspanel5"))->isVisible(),
+                                      k == Qt::Key_F1, 2000);
         }
         tabule_vers(*f, QStringLiteral("BoutonAide(1)"));
         touche(*f, Qt::Key_Space);
@@ -104,7 +110,8 @@ class TestClavier : public QObject {
         QVERIFY(interrupteur->role() == QAccessible::CheckBox && interrupteur->state().checked);
         tabule_vers(*f, QStringLiteral("Command4"));
         touche(*f, Qt::Key_Space);
-        QVERIFY(visible(*f, "sspanel3") && visible(*f, "aidepion"));
+        QVERIFY(controle(*f, QStringLiteral("sspanel3"))->isVisible() &&
+                controle(*f, QStringLiteral("aidepion"))->isVisible());
         touche(*f, Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!f->controleur().ecran().minuterie, 2000);
         QCOMPARE(r.questions,

@@ -9,10 +9,7 @@ class TestHidpi : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        filtre_messages();
-        QCOMPARE(qApp->devicePixelRatio(), 2.0);
-    }
+    void initTestCase() { QCOMPARE(qApp->devicePixelRatio(), 2.0); }
 
     void the_panels_keep_their_size_with_2x_pictures() {
         auto f = fenetre_montree();
