@@ -80,6 +80,13 @@ inline void clique(Form1& f, const char* nom, int fois = 1) {
     }
 }
 
+// True when a picture box shows the built-in picture `nom`.
+inline bool montre(Form1& f, const QString& controle_nom, const char* nom) {
+    const QImage vu = controle<Picture>(f, controle_nom)->pixmap().toImage();
+    return vu == QImage(QStringLiteral(":/images/%1.png").arg(QLatin1String(nom)))
+                     .convertToFormat(vu.format());
+}
+
 // Centre of square (x, y) of the board, in window coordinates (the top-left square is (3, 3)).
 inline QPoint centre_case(Form1& f, int x, int y) {
     const Controleur& j = f.controleur();

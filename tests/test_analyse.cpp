@@ -43,35 +43,10 @@ class TestAnalyse : public QObject {
         QTest::addColumn<QString>("reponse");
         // Centre walled: a corner sees itself and two edges (3), an edge itself, two corners and
         // two edges (5). No draw.
-        const char* centre = "'...','.#.','...'";
         QTest::newRow("king table, depth 0")
             << TABLE
             << "{'tableau_dep':[[0,0,0,0,0],[0,3,5,3,0],[0,5,0,5,0],[0,3,5,3,0],[0,0,0,0,0]],"
                "'lignes':['...','.#.','...']}";
-        // Knight at (3, 3): (4, 5), (5, 4) each reach (3, 3) and a corner; its square gets taken.
-        QTest::newRow("knight table")
-            << sur_3x3("calcul_tab_dep", "'...','...','...'",
-                       "'case':[3,3],'maxtaille':0,'graine':5", true)
-            << "{'tableau_dep':[[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,2],[0,0,0,2,0]],"
-               "'lignes':['#..','...','...']}";
-        // Opponent in the corner: (4, 3) and (3, 4) see 5 free squares, (4, 4) 8, so (4, 4) is
-        // walled without a draw, even next to the reference (5, 5).
-        QTest::newRow("wall: single best square")
-            << sur_3x3("place_casenoir", "'#..','...','...'",
-                       "'casenoir':[3,3],'reference':[5,5],'position_adverse':[3,3],"
-                       "'maxtaille':0,'graine':77")
-            << "{'casenoir':[4,4],'score':8,'tirages':0,'reensemencements':0}";
-        // Opponent on the walled centre: the edges tie at 5, (5, 4) and (4, 5) are not next to
-        // the reference (3, 3), and one draw R picks (5, 4) when R < 0.5. Seed 0: state
-        // 1013904223, R = 0.236; seed 1000: state 2678429223, R = 0.624.
-        const QString egalite = "'casenoir':[4,4],'reference':[3,3],'position_adverse':[4,4],"
-                                "'maxtaille':0,'graine':";
-        QTest::newRow("wall: tie, R below one half")
-            << sur_3x3("place_casenoir", centre, egalite + "0")
-            << "{'casenoir':[5,4],'score':5,'tirages':1,'reensemencements':0}";
-        QTest::newRow("wall: tie, R above one half")
-            << sur_3x3("place_casenoir", centre, egalite + "1000")
-            << "{'casenoir':[4,5],'score':5,'tirages':1,'reensemencements':0}";
         // Opponent walled in: a reseed, then pairs of draws until a free square. Seed 0: 0.236,
         // 0.279 give (CInt(3.71), CInt(3.84)) = (4, 4), walled; 0.820, 0.668 give (5, 5). The
         // score is the single-precision -1e31, as its exact double.
@@ -129,18 +104,6 @@ class TestAnalyse : public QObject {
                        "'position':[4,3],'position_adverse':[3,3],'maxtaille':0,'niveau':3,"
                        "'profondeur_courant':2,'graine':906")
             << "{'position':[5,4],'tirages':2,'reensemencements':1}";
-        // 3 columns: the zone is the square (3, 3) whatever the seed (a reseed, two draws). There
-        // (4, 3) and (3, 4) are worth 6, (4, 4) 9; the table choice draws for the four zeros
-        // before (4, 3) and the tie of (3, 4) with it: 7 draws, then (4, 4).
-        QTest::newRow("placement")
-            << sur_3x3("place_pion_ordi", "'...','...','...'", "'maxtaille':0,'graine':12345")
-            << "{'position':[4,4],'tirages':7,'reensemencements':1}";
-        // Knights on 3 x 3, seed 0: the start squares are drawn as (4, 4), then (5, 5); the
-        // centre has no knight move, so player 1 wins before any placement.
-        QTest::newRow("game over at its start")
-            << "{'requete':'partie','largeur':3,'hauteur':3,'cavalier':true,'niveaux':[1,1]}"
-            << "{'parties':[{'coups':[],'resultat':'gagne','gagnant':1}],'tirages':4,"
-               "'reensemencements':2}";
     }
     void requests_get_their_hand_worked_answers() {
         QFETCH(QString, requete);
@@ -186,18 +149,6 @@ class TestAnalyse : public QObject {
         QVERIFY(balayages > 0);
         QCOMPARE(repond(tournoi + "9}"), reponse);
         QVERIFY(repond(tournoi + "10}") != reponse);
-    }
-
-    // One third, 2^24 + 2, between 2^53 and 2^63 (written as digits), -1e31, largest, denormal.
-    void single_precision_values_read_back_exactly() {
-        using limites = std::numeric_limits<float>;
-        for (const float valeur : {1.0f / 3.0f, 16777218.0f, 2.4244046e17f, -1e31f, limites::max(),
-                                   limites::denorm_min()}) {
-            const QJsonArray a{valeur_reelle(valeur)};
-            const QByteArray texte = QJsonDocument(a).toJson(QJsonDocument::Compact);
-            QCOMPARE(static_cast<float>(QJsonDocument::fromJson(texte).array()[0].toDouble()),
-                     valeur);
-        }
     }
 
     // Each line is checked by one validation path; the request after a fault is answered. The

@@ -33,18 +33,28 @@ class TestDetails : public QObject {
   private slots:
     void initTestCase() { filtre_messages(); }
 
-    // Ten characters as they show: an emoji or a letter with its combining accent counts once
-    // and a paste never leaves half of one; the game panel shows the name whole.
-    void a_name_keeps_ten_whole_characters() {
+    // Ten characters as they show, typed or pasted: an emoji or a letter with its combining
+    // accent counts once and is never cut in half. The game panel shows the player on turn, by
+    // plaque and by name, the name as typed, markup included.
+    void a_name_keeps_ten_whole_characters_and_shows_as_typed() {
         auto f = fenetre_montree();
-        const QString dix = QStringLiteral("abcdefghi\U0001F600");
+        const auto boites =
+            std::array{controle<QLineEdit>(*f, "text1", 0), controle<QLineEdit>(*f, "text1", 1)};
         const QString accent = QStringLiteral("e\u0301");
-        tape_nom(*f, 0, dix + QStringLiteral("x"));
-        tape_nom(*f, 1, accent.repeated(11));
-        QCOMPARE(controle<QLineEdit>(*f, "text1", 0)->text(), dix);
-        QCOMPARE(controle<QLineEdit>(*f, "text1", 1)->text(), accent.repeated(10));
+        tape_nom(*f, 0, accent.repeated(11));
+        QCOMPARE(boites[0]->text(), accent.repeated(10));
+        boites[0]->selectAll();
+        QTest::keyClicks(boites[0], QStringLiteral("ABCDEFGHIJK"));
+        const QString dix = QStringLiteral("<b>bcdefg\U0001F600");
+        tape_nom(*f, 1, dix + QStringLiteral("x"));
+        QCOMPARE(boites[1]->text(), dix);
         clique(*f, "Command3(1)");
-        QCOMPARE(controle<QLabel>(*f, QStringLiteral("Label7"))->text(), dix);
+        auto* nom = controle<QLabel>(*f, QStringLiteral("Label7"));
+        QCOMPARE(nom->text(), QStringLiteral("ABCDEFGHIJ"));
+        clique_cases(*f, {{3, 3}});
+        QVERIFY(montre(*f, "aff_joueur(0)", "plaque_joueur2"));
+        QCOMPARE(nom->text(), dix);
+        QCOMPARE(nom->textFormat(), Qt::PlainText);
         enregistre(f->grab().toImage(), QStringLiteral("nom_emoji"));
     }
 

@@ -8,13 +8,6 @@ using namespace tessor::test;
 
 namespace {
 
-// True when a picture box shows the built-in picture `nom`.
-bool montre(Form1& f, const QString& controle_nom, const char* nom) {
-    const QImage vu = controle<Picture>(f, controle_nom)->pixmap().toImage();
-    return vu == QImage(QStringLiteral(":/images/%1.png").arg(QLatin1String(nom)))
-                     .convertToFormat(vu.format());
-}
-
 const QString QUITTER = QStringLiteral("Etes vous sûre de vouloir quitter?");
 const QString ABANDON = QStringLiteral("Etes vous sûre de vouloir abandonner cette partie?");
 
@@ -87,23 +80,6 @@ class TestOptions : public QObject {
         }
         QCOMPARE(r.questions, question.isEmpty() ? QStringList() : QStringList{question});
         QCOMPARE(enfonce, question == ABANDON);
-    }
-
-    // A typed name stops at ten characters; the game panel shows the player on turn, by plaque
-    // and by name, the name as typed, markup included.
-    void names_hold_ten_characters_and_show_as_typed() {
-        auto f = fenetre_montree();
-        auto* boite = controle<QLineEdit>(*f, "text1", 0);
-        boite->selectAll();
-        QTest::keyClicks(boite, QStringLiteral("ABCDEFGHIJK"));
-        tape_nom(*f, 1, QStringLiteral("<b>x</b>"));
-        clique(*f, "Command3(1)");
-        auto* nom = controle<QLabel>(*f, "Label7");
-        QCOMPARE(nom->text(), QStringLiteral("ABCDEFGHIJ"));
-        clique_cases(*f, {{3, 3}});
-        QVERIFY(montre(*f, "aff_joueur(0)", "plaque_joueur2"));
-        QCOMPARE(nom->text(), QStringLiteral("<b>x</b>"));
-        QCOMPARE(nom->textFormat(), Qt::PlainText);
     }
 
     // In the pauses of a computer turn the game panel's "Aide" and "Quitter" are disabled on

@@ -64,20 +64,6 @@ class TestOrdinateur : public QObject {
         QVERIFY(t == plateau_vide(3, 5));
     }
 
-    void starting_square_draws_again_on_the_other_pawn() {
-        PlateformeTest p;
-        p.tirages_imposes = {0.0f, 0.0f, 0.0f, 0.9f};
-        const Regles r = regles(3, 5, true);
-        Tableau t = plateau_vide(3, 5);
-        t(3, 4) = FAUX;
-        Ordinateur o(r, p, 0);
-        Case c;
-        o.place_pion_ordi(c, 0, t);
-        QCOMPARE(p.reensemencements(), 2);
-        QVERIFY(t.libre(c));
-        QCOMPARE(t(3, 6), VRAI); // the drawn square (3, 6) is given back free
-    }
-
     // On 3 x 3 the zone is the single corner (3, 3): with the other pawn there the computer
     // starts from a random free square of the board instead of drawing forever. Drawn in the
     // knight's dead centre, which has no square in reach, the pawn stays there however the tie

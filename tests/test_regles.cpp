@@ -9,23 +9,6 @@
 
 using namespace tessor;
 
-namespace {
-// Counts, independently of the propagation, the walks of `pas` steps over free squares that
-// start at (x, y); a king may stay in place. Exact in double for the sizes tested.
-double marches(const Regles& r, const Tableau& t, int x, int y, int pas) {
-    if (pas == 0) {
-        return 1.0;
-    }
-    double total = 0.0;
-    for (Decalage d : r.decalages()) {
-        if (t.libre(x + d.i, y + d.j)) {
-            total += marches(r, t, x + d.i, y + d.j, pas - 1);
-        }
-    }
-    return total;
-}
-} // namespace
-
 class TestRegles : public QObject {
     Q_OBJECT
 
@@ -76,87 +59,6 @@ class TestRegles : public QObject {
         QCOMPARE(cavalier.compte_case_dep(4, 4, petit), int16(0));
         QVERIFY(cavalier.est_bloque({4, 4}, petit));
         QCOMPARE(cavalier.compte_case_dep(3, 3, petit), int16(2));
-    }
-
-    void reach_of_one_and_two_moves() {
-        const Regles roi = regles(8, 8, false);
-        const Regles cavalier = regles(8, 8, true);
-        const Case p{6, 6};
-        QVERIFY(roi.portee(6, 6, p, 1));
-        QVERIFY(roi.portee(6, 6, p, 2));
-        QVERIFY(roi.portee(8, 4, p, 2));
-        QVERIFY(!roi.portee(8, 4, p, 1));
-        QVERIFY(!roi.portee(9, 6, p, 2));
-        QVERIFY(!cavalier.portee(6, 6, p, 1));
-        QVERIFY(cavalier.portee(6, 6, p, 2));
-        QVERIFY(cavalier.portee(7, 8, p, 1));
-        QVERIFY(!cavalier.portee(7, 8, p, 2)); // one jump is never the sum of two
-        QVERIFY(cavalier.portee(8, 10, p, 2)); // (1, 2) + (1, 2)
-        QVERIFY(cavalier.portee(9, 7, p, 2));  // (1, 2) + (2, -1)
-        QVERIFY(cavalier.portee(7, 7, p, 2));  // (-1, 2) + (2, -1)
-        QVERIFY(!cavalier.portee(7, 6, p, 2)); // two jumps keep the square colour
-    }
-
-    void a_move_needs_reach_and_a_free_square() {
-        const Regles roi = regles(6, 6, false);
-        Tableau t = plateau_vide(6, 6);
-        t(5, 5) = FAUX; // our pawn
-        t(6, 5) = FAUX; // the other pawn
-        QVERIFY(!roi.dep_valide({6, 5}, {5, 5}, t));
-        QVERIFY(roi.dep_valide({6, 6}, {5, 5}, t));
-        QVERIFY(!roi.dep_valide({5, 5}, {5, 5}, t));
-        QVERIFY(!roi.dep_valide({7, 5}, {5, 5}, t));
-        const Regles cavalier = regles(6, 6, true);
-        QVERIFY(cavalier.dep_valide({6, 7}, {5, 5}, t));
-        QVERIFY(!cavalier.dep_valide({6, 6}, {5, 5}, t));
-    }
-
-    void evaluation_table_counts_walks_over_free_squares_data() {
-        QTest::addColumn<bool>("cavalier");
-        QTest::addColumn<int>("maxtaille");
-        for (bool c : {false, true}) {
-            for (int m : {0, 1, 2, 5}) {
-                QTest::newRow(qPrintable(QString("%1 depth %2").arg(c ? "knight" : "king").arg(m)))
-                    << c << m;
-            }
-        }
-    }
-    void evaluation_table_counts_walks_over_free_squares() {
-        QFETCH(bool, cavalier);
-        QFETCH(int, maxtaille);
-        const Regles r = regles(7, 5, cavalier);
-        Tableau t = plateau({".#.....", "...#...", "..#....", ".....#.", "......."});
-        const Case pion{6, 5};
-        t[pion] = FAUX;
-        const Tableau avant = t;
-        TableauDep dep;
-        r.calcul_tab_dep(pion.x, pion.y, dep, maxtaille, t);
-        // The knight's own square takes part in the count, as it may come back to it.
-        Tableau modele = avant;
-        if (cavalier) {
-            modele[pion] = VRAI;
-        }
-        int non_nuls = 0;
-        for (int i = -2; i <= 2; ++i) {
-            for (int j = -2; j <= 2; ++j) {
-                const bool offset = [&] {
-                    for (Decalage d : r.decalages()) {
-                        if (d.i == i && d.j == j && !(i == 0 && j == 0)) {
-                            return true;
-                        }
-                    }
-                    return false;
-                }();
-                const int x = pion.x + i;
-                const int y = pion.y + j;
-                const double attendu =
-                    offset && avant.libre(x, y) ? marches(r, modele, x, y, maxtaille + 1) : 0.0;
-                QCOMPARE(double(dep(i, j)), attendu);
-                non_nuls += dep(i, j) != 0.0f;
-            }
-        }
-        QVERIFY(non_nuls > 0 && non_nuls <= 8);
-        QVERIFY(t == avant); // knight mode puts its pawn's square back to 0
     }
 
     void evaluation_table_on_a_free_square_gives_it_back_occupied_for_the_knight() {

@@ -45,35 +45,6 @@ class TestTour : public QObject {
     Q_OBJECT
 
   private slots:
-    void clicks_the_phase_does_not_accept_change_nothing_data() {
-        QTest::addColumn<int>("phase");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::newRow("outside the board") << 1 << -1 << -1;
-        QTest::newRow("move onto the other pawn") << 1 << 5 << 5;
-        QTest::newRow("move two squares away") << 1 << 6 << 6;
-        QTest::newRow("move onto its own square") << 1 << 4 << 4;
-        QTest::newRow("move onto a wall") << 1 << 3 << 3;
-        QTest::newRow("wall onto a pawn") << 2 << 5 << 5;
-        QTest::newRow("wall onto a wall") << 2 << 3 << 3;
-    }
-    void clicks_the_phase_does_not_accept_change_nothing() {
-        QFETCH(int, phase);
-        QFETCH(int, x);
-        QFETCH(int, y);
-        PartieTest t;
-        t.lance(6, 6, false);
-        t.clic(4, 4);
-        t.clic(5, 5);
-        t.murs({{3, 3}});
-        if (phase == 2) {
-            t.clic(4, 5);
-        }
-        const auto avant = instantane(t);
-        t.clic(x, y);
-        QVERIFY(instantane(t) == avant);
-    }
-
     // Enter on the cursor's square does what a click there does: placements, a move two squares
     // away, a move, a wall onto a pawn, a wall.
     void enter_does_what_a_click_on_the_cursor_square_does() {
@@ -116,31 +87,6 @@ class TestTour : public QObject {
         QCOMPARE(curseur(), (Case{5, 4}));
     }
 
-    // 3 x 3 king board: after four turns player 1 on (5, 3) is walled in by player 0's wall.
-    void a_blocked_pawn_loses_and_no_returns_to_the_options() {
-        PartieTest t;
-        t.lance(3, 3, false);
-        const int clics[][2] = {{3, 3}, {5, 5}, {4, 3}, {3, 3}, {5, 4}, {5, 5},
-                                {3, 4}, {4, 3}, {5, 3}, {5, 4}, {3, 5}};
-        for (const auto& c : clics) {
-            t.clic(c[0], c[1]);
-        }
-        QVERIFY(t.plateforme.questions.empty());
-        t.clic(4, 4);
-        QCOMPARE(t.plateforme.questions, std::vector<std::string>{"Voulez-vous rejouer?"});
-        QCOMPARE(t.signe(), Image::panneau_gagne);
-        QCOMPARE(t.ecran().signe.left, int16(505));
-        QCOMPARE(t.ecran().nom_au_trait.texte, std::string("Joueur 1"));
-        QVERIFY(t.ecran().options.visible);
-        QVERIFY(!t.ecran().panneau_jeu.visible);
-        QVERIFY(!t.ecran().dessinpion[0].visible);
-        QVERIFY(!t.ecran().mur[1].visible);
-        QVERIFY(!t.ecran().lignevert[0].visible);
-        const auto apres = instantane(t);
-        t.clic(4, 5); // clicks after the game are ignored
-        QVERIFY(instantane(t) == apres);
-    }
-
     void one_wall_that_blocks_both_pawns_is_a_draw() {
         PartieTest t;
         prepare_match_nul(t);
@@ -151,31 +97,6 @@ class TestTour : public QObject {
         QCOMPARE(t.ecran().signe.top, int16(2100));
         QCOMPARE(t.ecran().nom_au_trait.texte, std::string());
         QCOMPARE(t.ecran().image_signe.image, image_mur(0));
-    }
-
-    void levels_give_depths_and_level_four_plays_as_level_one_data() {
-        QTest::addColumn<int>("niveau");
-        QTest::addColumn<int>("profondeur");
-        QTest::addColumn<int>("niveau_apres");
-        QTest::newRow("human") << 0 << 0 << 0;
-        QTest::newRow("level 1") << 1 << 0 << 1;
-        QTest::newRow("level 2") << 2 << 9 << 2;
-        QTest::newRow("level 3") << 3 << 18 << 3;
-        QTest::newRow("level 4") << 4 << 4 << 1;
-    }
-    void levels_give_depths_and_level_four_plays_as_level_one() {
-        QFETCH(int, niveau);
-        QFETCH(int, profondeur);
-        QFETCH(int, niveau_apres);
-        PartieTest t;
-        t.lance(9, 4, false, 0, niveau);
-        QCOMPARE(int(t.partie().joueur(1).profondeur), profondeur);
-        QCOMPARE(int(t.partie().joueur(1).niveau), niveau_apres);
-        t.plateforme.reponses = {true};
-        t.jeu.presse_abandon();
-        t.jeu.relache_bouton();
-        t.jeu.jouer(); // the next game: level 4 is now level 1 at depth 0
-        QCOMPARE(int(t.partie().joueur(1).profondeur), niveau == 4 ? 0 : profondeur);
     }
 
     // Knight moves on 3 x 3: a start square drawn in the centre has no move, so the game is
@@ -230,26 +151,6 @@ class TestTour : public QObject {
             QCOMPARE(t.ecran().bouton_aide.image, Image::bouton_aide);
             QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter);
         }
-    }
-
-    void abandon_keeps_everything_on_no_and_ends_the_game_on_yes() {
-        PartieTest t;
-        t.lance(6, 6, false);
-        t.clic(4, 4);
-        t.clic(7, 7);
-        const auto avant = instantane(t);
-        t.jeu.presse_abandon();
-        QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter_enfonce);
-        t.jeu.presse_abandon(); // a second press while the first waits is the same press
-        QVERIFY(t.jeu.relache_bouton());
-        QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
-        QVERIFY(instantane(t) == avant);
-        QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter);
-        t.plateforme.reponses = {true};
-        t.jeu.presse_abandon();
-        t.jeu.relache_bouton();
-        QVERIFY(t.ecran().options.visible);
-        QVERIFY(!t.ecran().dessinpion[0].visible);
     }
 
     // Hints shown when a game is abandoned go with it; the switches as they stood pass to the
