@@ -15,13 +15,8 @@
 #include <QtTest>
 
 #include <fstream>
-#include <sstream>
 
 namespace {
-
-bool enregistre() {
-    return qEnvironmentVariableIsSet("TESSOR_ENREGISTRE");
-}
 
 std::vector<std::string> lignes_de(const std::string& nom) {
     std::ifstream fichier(std::string(TESSOR_REFERENCE) + "/" + nom);
@@ -32,17 +27,13 @@ std::vector<std::string> lignes_de(const std::string& nom) {
     return lignes;
 }
 
-void ecrit(const std::string& nom, const std::vector<std::string>& lignes) {
-    std::ofstream fichier(std::string(TESSOR_REFERENCE) + "/" + nom);
-    for (const std::string& l : lignes) {
-        fichier << l << '\n';
-    }
-}
-
 // Compares what the program gives now with the record, line by line, or records it.
 void compare(const std::string& nom, const std::vector<std::string>& obtenu) {
-    if (enregistre()) {
-        ecrit(nom, obtenu);
+    if (qEnvironmentVariableIsSet("TESSOR_ENREGISTRE")) {
+        std::ofstream fichier(std::string(TESSOR_REFERENCE) + "/" + nom);
+        for (const std::string& l : obtenu) {
+            fichier << l << '\n';
+        }
         return;
     }
     const std::vector<std::string> attendu = lignes_de(nom);

@@ -124,14 +124,6 @@ class TestTour : public QObject {
         QVERIFY(!t.ecran().lignevert[0].visible);
     }
 
-    void a_game_decided_at_its_start_still_turns_level_four_into_level_one() {
-        PartieTest t;
-        t.plateforme.tirages_imposes = DEPART_AU_CENTRE;
-        t.lance(3, 3, true, 4, 0);
-        QVERIFY(t.partie().finie());
-        QCOMPARE(t.partie().joueur(0).niveau, int16(1));
-    }
-
     // A press just before the click that ends the game waits while the replay question is open;
     // after No it finds the options screen and only lets go of its button.
     void a_press_before_the_last_click_waits_for_the_answer_then_only_lets_go() {
