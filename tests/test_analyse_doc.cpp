@@ -30,6 +30,24 @@ class TestAnalyseDoc : public QObject {
         QCOMPARE("< " + QString::fromStdString(ecrite), reponse);
     }
 
+    // The request kinds that --help lists are those the document describes, in its order.
+    void help_lists_the_documented_request_kinds() {
+        QFile document(QStringLiteral(TESSOR_DOC_ANALYSE));
+        QVERIFY(document.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QRegularExpression titre(QStringLiteral("^### (\\w+):"),
+                                       QRegularExpression::MultilineOption);
+        QStringList documentees;
+        for (const auto& m : titre.globalMatch(QString::fromUtf8(document.readAll()))) {
+            documentees << m.captured(1);
+        }
+        QStringList listees;
+        for (const QString& l : QString::fromStdString(tessor::analyse::liste_des_requetes())
+                                    .split(u'\n', Qt::SkipEmptyParts)) {
+            listees << l.section(u' ', 2, 2);
+        }
+        QCOMPARE(listees, documentees);
+    }
+
     void command_line_data() {
         QTest::addColumn<QString>("argument");
         QTest::addColumn<int>("code");

@@ -6,20 +6,27 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
-#include <utility>
+#include <cstring>
 
 namespace tessor::analyse {
 
 namespace {
 using Traitement = QJsonObject (*)(Lecteur&);
 
-const std::pair<const char*, Traitement> TRAITEMENTS[] = {
-    {"calcul_tab_dep", requete_calcul_tab_dep},
-    {"place_casenoir", requete_place_casenoir},
-    {"dep_ordi", requete_dep_ordi},
-    {"place_pion_ordi", requete_place_pion_ordi},
-    {"partie", requete_partie},
-    {"tournoi", requete_tournoi},
+struct Requete {
+    const char* nom;
+    Traitement traitement;
+    const char* description; // the line of --help
+};
+
+const Requete REQUETES[] = {
+    {"calcul_tab_dep", requete_calcul_tab_dep, "table d'évaluation des déplacements d'un pion"},
+    {"place_casenoir", requete_place_casenoir,
+     "mur choisi par l'ordinateur contre le pion adverse"},
+    {"dep_ordi", requete_dep_ordi, "déplacement choisi par l'ordinateur"},
+    {"place_pion_ordi", requete_place_pion_ordi, "case de départ choisie par l'ordinateur"},
+    {"partie", requete_partie, "parties entières entre deux ordinateurs"},
+    {"tournoi", requete_tournoi, "parties entre chaque paire ordonnée de niveaux, et leur bilan"},
 };
 
 QJsonObject objet_de(const std::string& ligne) {
@@ -39,15 +46,24 @@ QJsonObject objet_de(const std::string& ligne) {
 QJsonObject repond(const std::string& ligne) {
     Lecteur lecteur(objet_de(ligne));
     const QString requete = lecteur.chaine(QStringLiteral("requete"));
-    for (const auto& [nom, traitement] : TRAITEMENTS) {
-        if (requete == QLatin1String(nom)) {
-            return traitement(lecteur);
+    for (const Requete& r : REQUETES) {
+        if (requete == QLatin1String(r.nom)) {
+            return r.traitement(lecteur);
         }
     }
     throw erreur_champ(QStringLiteral("requete"),
                        QStringLiteral("requête inconnue « %1 »").arg(requete));
 }
 } // namespace
+
+std::string liste_des_requetes() {
+    std::string liste;
+    for (const Requete& r : REQUETES) {
+        liste += "  " + std::string(r.nom) + std::string(18 - std::strlen(r.nom), ' ') +
+                 r.description + "\n";
+    }
+    return liste;
+}
 
 std::string traite_requete(const std::string& ligne) {
     QJsonObject reponse;

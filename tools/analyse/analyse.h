@@ -9,4 +9,7 @@ namespace tessor::analyse {
 // {"erreur": "..."} when the line is not a valid request.
 std::string traite_requete(const std::string& ligne);
 
+// The request kinds, one line each: two blanks, the name in a column of 18, what it answers.
+std::string liste_des_requetes();
+
 } // namespace tessor::analyse

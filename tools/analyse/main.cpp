@@ -9,9 +9,9 @@
 #include <string>
 
 namespace {
-// The request kinds are listed here and documented, field by field, in docs/analyse.md: a new
-// kind gets a line in both.
-const char* const AIDE = R"(Utilisation : tessor-analyse [--help | --version]
+// The request kinds are listed with their handlers, and documented, field by field, in
+// docs/analyse.md.
+const char* const AIDE_DEBUT = R"(Utilisation : tessor-analyse [--help | --version]
 
 Rejoue les décisions de l'ordinateur de Tessor et des parties entières entre
 ordinateurs. Lit une requête JSON par ligne sur l'entrée standard et écrit une
@@ -19,12 +19,9 @@ ligne de réponse JSON pour chacune sur la sortie standard, aussitôt ; les lign
 vides sont ignorées, une requête fautive reçoit {"erreur": "..."}.
 
 Requêtes (champ "requete") :
-  calcul_tab_dep    table d'évaluation des déplacements d'un pion
-  place_casenoir    mur choisi par l'ordinateur contre le pion adverse
-  dep_ordi          déplacement choisi par l'ordinateur
-  place_pion_ordi   case de départ choisie par l'ordinateur
-  partie            parties entières entre deux ordinateurs
+)";
 
+const char* const AIDE_FIN = R"(
 Options :
   -h, --help        affiche cette aide et quitte
       --version     affiche la version et quitte
@@ -51,7 +48,7 @@ int repond_a_l_option(int argc, char** argv) {
     }
     const std::string option = argv[1];
     if (option == "--help" || option == "-h") {
-        std::cout << AIDE;
+        std::cout << AIDE_DEBUT << tessor::analyse::liste_des_requetes() << AIDE_FIN;
         return 0;
     }
     if (option == "--version") {
