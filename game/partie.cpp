@@ -45,10 +45,7 @@ void Partie::pose_pion(Case c) {
 }
 
 void Partie::deplace_pion(Case c) {
-    Case& position = joueurs_[joueur_courant_].position;
-    tableau_[position] = VRAI;
-    position = c;
-    tableau_[c] = FAUX;
+    dispose(joueur_courant_, c);
     note(Action::deplacement, c);
     phase_ = Phase::mur;
 }
