@@ -1,4 +1,4 @@
-// A whole game between two level-3 computers on 12 x 12, started and played as "Jouer" plays it.
+// A whole game between two level-3 computers on 12 x 12, played through the game without a screen.
 // Each iteration takes the next of 16 seeds, so the figure is an average over varied games.
 #include "partie.h"
 #include "plateaux.h"
@@ -15,9 +15,11 @@ void partie_niveau_3_contre_3_12x12(benchmark::State& state) {
     std::int64_t coups = 0;
     for (auto _ : state) {
         analyse::PlateformeAnalyse plateforme(graine++ % 16);
-        Controleur controleur(plateforme);
-        controleur.ecoute([&coups](Action, int16, Case) { ++coups; });
-        analyse::lance_parties(controleur, regles, {3, 3});
+        Partie partie = analyse::nouvelle_partie(plateforme, regles, {3, 3});
+        joue_partie(partie, plateforme, [&coups](const Evenement& e) {
+            coups += e.genre != Evenement::Genre::tour_passe &&
+                     e.genre != Evenement::Genre::partie_finie;
+        });
     }
     state.counters["coups_par_partie"] =
         benchmark::Counter(static_cast<double>(coups), benchmark::Counter::kAvgIterations);

@@ -16,8 +16,8 @@ std::string texte_niveau(int16 niveau) {
 } // namespace
 
 Controleur::Controleur(Plateforme& plateforme)
-    : plateforme_(plateforme), partie_(plateforme), jeu_(partie_, ecran_, geometrie_, plateforme),
-      curseur_(ecran_.curseur, geometrie_) {
+    : plateforme_(plateforme), partie_(plateforme), curseur_(ecran_.curseur, geometrie_),
+      jeu_(partie_, ecran_, geometrie_, curseur_, plateforme), pilote_(jeu_, partie_, plateforme) {
     for (Element* panneau : {&ecran_.panneau_jeu, &ecran_.panneau_aide}) {
         panneau->left = LEFT_PANNEAUX;
         panneau->top = TOP_PANNEAUX;
@@ -26,7 +26,7 @@ Controleur::Controleur(Plateforme& plateforme)
 
 void Controleur::change_niveau(int joueur) {
     const int16 niveau = partie_.joueur(joueur).niveau;
-    partie_.change_niveau(joueur, static_cast<int16>(niveau >= 4 ? 0 : niveau + 1));
+    partie_.change_niveau(joueur, static_cast<int16>(niveau >= NIVEAU_MAX ? 0 : niveau + 1));
     ecran_.niveaux[joueur].texte = texte_niveau(partie_.joueur(joueur).niveau);
 }
 
@@ -83,7 +83,7 @@ void Controleur::jouer() {
     ecran_.dessinpion[0].image = ecran_.choix_pion[0].image;
     ecran_.dessinpion[1].image = ecran_.choix_pion[1].image;
     jeu_.debut_jeu();
-    jeu_.termine_relances();
+    pilote_.relance();
 }
 
 bool Controleur::quitter() {
@@ -111,25 +111,40 @@ void Controleur::presse_abandon() {
 
 // A press whose game has ended in the meantime (No to the replay question brings the options
 // screen back) only lets go of its button: there is no game left to help with or to abandon.
+// In a game between two computers "Quitter" acts between two actions: its question suspends
+// the game, and No lets it go on.
+bool Controleur::bouton_relachable() const {
+    const bool abandon_entre_ordinateurs =
+        bouton_presse_ == Bouton::abandon && jeu_.entre_ordinateurs();
+    return !jeu_.question_ouverte() && (!jeu_.ordinateur_au_trait() || abandon_entre_ordinateurs);
+}
+
 bool Controleur::relache_bouton() {
-    if (jeu_.occupe()) {
+    if (!bouton_relachable()) {
         return false;
     }
-    const bool en_partie = !ecran_.options.visible;
+    const bool en_partie = jeu_.en_partie();
     if (bouton_presse_ == Bouton::aide) {
         ecran_.panneau_aide.visible = en_partie;
         ecran_.panneau_jeu.visible = false;
         ecran_.bouton_aide.image = Image::bouton_aide;
     } else if (bouton_presse_ == Bouton::abandon) {
-        if (en_partie &&
-            plateforme_.question("Etes vous sûre de vouloir abandonner cette partie?")) {
-            jeu_.retour_aux_options();
+        if (en_partie) {
+            abandonne();
         }
         ecran_.bouton_abandon.image = Image::bouton_quitter;
     }
     bouton_presse_ = Bouton::aucun;
     ecran_.minuterie = false;
     return true;
+}
+
+void Controleur::abandonne() {
+    pilote_.suspend();
+    if (plateforme_.question("Etes vous sûre de vouloir abandonner cette partie?")) {
+        jeu_.retour_aux_options();
+    }
+    pilote_.reprend();
 }
 
 void Controleur::retour_au_jeu() {
@@ -144,25 +159,21 @@ void Controleur::survol(float x, float y) {
     }
 }
 
-// A click that acted starts the cursor over for the turn that follows. Every action a click can
-// bring about (the player's own, the computers' turns after it, a new game) changes the board; a
-// refused click does not, and leaves the cursor where it stands.
+// A click the game took lets a computer play next, after its pause.
 void Controleur::clic() {
-    const Tableau avant = partie_.tableau();
-    jeu_.clic(case_survolee_);
-    if (!(partie_.tableau() == avant)) {
-        curseur_.recale(partie_);
+    if (jeu_.clic(case_survolee_)) {
+        pilote_.relance();
     }
 }
 
 void Controleur::fleche(int dx, int dy) {
-    if (!ecran_.options.visible) {
+    if (jeu_.en_partie()) {
         curseur_.deplace(dx, dy, partie_);
     }
 }
 
 void Controleur::clic_curseur() {
-    if (ecran_.options.visible) {
+    if (!jeu_.en_partie()) {
         return;
     }
     if (!curseur_.montre()) {

@@ -9,6 +9,7 @@
 #include "game/partie.h"
 #include "geometrie.h"
 #include "jeu.h"
+#include "pilote.h"
 
 namespace tessor {
 
@@ -25,7 +26,9 @@ class Controleur {
     const Jeu& jeu() const { return jeu_; }
     const Curseur& curseur() const { return curseur_; }
     Case case_survolee() const { return case_survolee_; }
-    void ecoute(Partie::Journal journal) { partie_.ecoute(std::move(journal)); }
+    void ecoute(std::function<void(const Evenement&)> ecouteur) {
+        jeu_.ecoute(std::move(ecouteur));
+    }
 
     // The options screen.
     void change_niveau(int joueur);
@@ -42,11 +45,14 @@ class Controleur {
     bool quitter();
 
     // The game panel's picture buttons: a press shows the pressed look and arms the timer,
-    // whose tick lets go of the button and acts. The tick returns false when a computer turn
-    // is running: the timer must fire again.
+    // whose tick lets go of the button and acts. The tick returns false while a computer's turn
+    // runs or the replay question is open: the press then waits, and the timer must fire again
+    // once the screen has changed.
     void presse_aide();
     void presse_abandon();
     bool relache_bouton();
+    // True when the tick of a pressed button would act now.
+    bool bouton_relachable() const;
 
     // The help panel.
     void bascule_aide(Aide aide) { jeu_.aides().bascule(aide, partie_); }
@@ -73,12 +79,16 @@ class Controleur {
     void dispose(int joueur, Case c) { jeu_.dispose(joueur, c); }
     void ajoute_mur(Case c) { jeu_.ajoute_mur(c); }
 
-    bool occupe() const { return jeu_.occupe(); }
-    void arrete() { jeu_.arrete(); }
+    // The window is closing: no further action is played and nothing more is asked.
+    void arrete() {
+        jeu_.arrete();
+        pilote_.arrete();
+    }
 
   private:
     enum class Bouton : std::uint8_t { aucun, aide, abandon };
     void presse(Element& bouton, Image enfonce, Bouton quel);
+    void abandonne();
     void touche_panneau(void (Controleur::*bouton)());
     void change_dimension(int16 Regles::*cote, int sens);
     void affiche_regles();
@@ -87,8 +97,9 @@ class Controleur {
     Ecran ecran_;
     Geometrie geometrie_;
     Partie partie_;
-    Jeu jeu_;
     Curseur curseur_;
+    Jeu jeu_;
+    Pilote pilote_;
     std::array<int16, 2> pions_{0, 1}; // each player's pawn picture
     int16 mur_ = 0;                    // the wall picture
     Case case_survolee_;

@@ -68,6 +68,7 @@ struct Ecran {
     std::array<Element, NB_LETTRES> lettregauche;
     std::array<Element, NB_MARQUEURS> mur;
     std::array<Element, 2> dessinpion;
+    int pion_glisse = -1;          // the pawn a computer has just moved, which glides to its square
     std::array<Element, 8> cible2; // the squares in reach
     Element aidepion;              // the advised square
     Element curseur;               // the keyboard's cursor

@@ -1,12 +1,40 @@
 #include "jeu.h"
 
-#include "ai/ordinateur.h"
+#include "ai/joueur_ordinateur.h"
 
 namespace tessor {
 
 // The wall count goes with the markers it counts: a game decided by its start squares asks the
-// replay question in `change_joueur`, over an empty board that must count no wall.
+// replay question over an empty board that must count no wall. Such a game (knight moves on
+// 3 x 3 only) never shows its board: the question comes first, and a No keeps the options
+// screen. The levels take effect all the same.
 void Jeu::debut_jeu() {
+    do {
+        prepare_ecran();
+        const Evenements evenements = partie_.commence();
+        for (Element& m : ecran_.mur) {
+            m.image = ecran_.choix_mur.image;
+        }
+        ecran_.plaque_deplacement.image =
+            partie_.regles().cavalier ? Image::plaque_cavalier : Image::plaque_roi;
+        partie_.applique_niveaux();
+        prend_joueurs();
+        for (const Evenement& e : evenements) {
+            montre(e, false, false);
+        }
+        if (!partie_.finie()) {
+            ecran_.options.visible = false;
+            geometrie_.trace_grille(ecran_, partie_.regles());
+            ecran_.panneau_jeu.visible = true;
+            ecran_.affiche_signe(Signe::placez_pion);
+            en_partie_ = true;
+            etat_boutons();
+            return;
+        }
+    } while (demande_rejouer());
+}
+
+void Jeu::prepare_ecran() {
     for (Element& m : ecran_.mur) {
         m.visible = false;
     }
@@ -14,77 +42,169 @@ void Jeu::debut_jeu() {
     ecran_.dessinpion[0].visible = false;
     ecran_.dessinpion[1].visible = false;
     ecran_.aidepion.visible = false;
-    partie_.commence();
-    change_joueur();
-    for (Element& m : ecran_.mur) {
-        m.image = ecran_.choix_mur.image;
-    }
-    ecran_.plaque_deplacement.image =
-        partie_.regles().cavalier ? Image::plaque_cavalier : Image::plaque_roi;
-    // Only knight moves on a 3 x 3 board can end a game before anyone has played: the replay
-    // question has then been answered already, and showing the board of that non-game would
-    // only cover the options screen that a No has brought back. The levels still take effect.
-    if (!partie_.finie()) {
-        ecran_.options.visible = false;
-        geometrie_.trace_grille(ecran_, partie_.regles());
-        ecran_.panneau_jeu.visible = true;
-    }
-    partie_.applique_niveaux();
-    if (partie_.finie()) {
-        return;
-    }
-    ecran_.affiche_signe(Signe::placez_pion);
-    joue_ordinateurs_placement();
-    joue_ordinateurs();
 }
 
-// A click during a computer turn (the window handles events in its pauses) is ignored: it would
-// otherwise act for the computer. So is a click while the options screen is up.
-void Jeu::clic(Case c) {
-    if (occupe() || ecran_.options.visible || c.x < 0 || c.y < 0) {
-        return;
+void Jeu::prend_joueurs() {
+    for (int k = 0; k < 2; ++k) {
+        const int16 niveau = partie_.joueur(k).niveau;
+        joueurs_[k] = niveau > 0 ? std::shared_ptr<Participant>(ordinateur_du_niveau(niveau))
+                                 : std::shared_ptr<Participant>(humain_);
+    }
+}
+
+// A click during a computer's turn is ignored: it would otherwise act for the computer. So is a
+// click without a game. A click on the board first brings the game panel back over the help
+// panel, then acts if the rules accept it.
+bool Jeu::clic(Case c) {
+    if (!en_partie_ || ordinateur_au_trait() || question_ouverte_ || c.x < 0 || c.y < 0) {
+        return false;
     }
     ecran_.panneau_aide.visible = false;
     ecran_.panneau_jeu.visible = true;
-    const Tableau& tableau = partie_.tableau();
-    const Case pion = partie_.joueur(partie_.joueur_courant()).position;
-    if (partie_.phase() == Phase::placement && tableau.libre(c)) {
-        place(c);
-    } else if (partie_.phase() == Phase::deplacement &&
-               partie_.regles().dep_valide(c, pion, tableau)) {
-        deplace(c);
-        ecran_.efface_aides();
-    } else if (partie_.phase() == Phase::mur && tableau.libre(c)) {
-        mure(c);
-        ecran_.affiche_signe(Signe::deplacez_pion);
-        change_joueur();
+    humain_->clique(c);
+    const std::optional<Case> action = humain_->action(partie_, plateforme_);
+    if (!partie_.accepte(*action)) {
+        return false;
     }
-    joue_ordinateurs();
-    termine_relances();
+    applique(*action, false);
+    return true;
 }
 
-// A placement passes the turn; once both pawns stand, player 1 moves.
-void Jeu::place(Case c) {
-    geometrie_.place(ecran_.dessinpion[partie_.joueur_courant()], c);
-    partie_.pose_pion(c);
-    change_joueur();
-    if (partie_.joueur_courant() == 0) {
-        partie_.passe_aux_deplacements();
+bool Jeu::joue_ordinateur(Case c) {
+    if (!ordinateur_au_trait() || !partie_.accepte(c)) {
+        return false;
+    }
+    applique(c, true);
+    return true;
+}
+
+// After the answer to the replay question (or at once), the sign asks for a move when the
+// placements hand the first move to player 1, and after a computer's wall, over a finished game
+// too. The next game starts only then, so nothing of this turn lands on it. Every action starts
+// the keyboard's cursor over for the turn that follows.
+void Jeu::applique(Case c, bool ordinateur) {
+    const Phase phase = partie_.phase();
+    const Evenements evenements = partie_.joue(c);
+    bool apres_mur = false;
+    for (const Evenement& e : evenements) {
+        montre(e, ordinateur, apres_mur);
+        apres_mur = e.genre == Evenement::Genre::mur_pose;
+    }
+    const bool rejouer = partie_.finie() && demande_rejouer();
+    if ((phase == Phase::placement && partie_.joueur_courant() == 0) ||
+        (phase == Phase::mur && ordinateur)) {
         ecran_.affiche_signe(Signe::deplacez_pion);
+    }
+    if (rejouer) {
+        debut_jeu();
+    } else {
+        etat_boutons();
+    }
+    curseur_.recale(partie_);
+}
+
+void Jeu::montre(const Evenement& e, bool ordinateur, bool apres_mur) {
+    if (ecouteur_) {
+        ecouteur_(e);
+    }
+    ecran_.pion_glisse = -1;
+    switch (e.genre) {
+    case Evenement::Genre::pion_place:
+        geometrie_.place(ecran_.dessinpion[e.joueur], e.lieu);
+        break;
+    case Evenement::Genre::pion_deplace:
+        geometrie_.place(ecran_.dessinpion[e.joueur], e.lieu);
+        ecran_.affiche_signe(Signe::placez_mur);
+        ecran_.image_signe.image = ecran_.choix_mur.image;
+        if (ordinateur) {
+            ecran_.pion_glisse = e.joueur;
+        } else {
+            ecran_.efface_aides();
+        }
+        break;
+    case Evenement::Genre::mur_pose:
+        ++nb_murs_;
+        geometrie_.place(ecran_.mur[nb_murs_], e.lieu);
+        if (!ordinateur) {
+            ecran_.affiche_signe(Signe::deplacez_pion);
+        }
+        break;
+    case Evenement::Genre::tour_passe:
+        montre_main(e.joueur, apres_mur);
+        aides_.coche();
+        break;
+    case Evenement::Genre::partie_finie:
+        montre_fin(e.joueur);
+        break;
     }
 }
 
-void Jeu::deplace(Case c) {
-    geometrie_.place(ecran_.dessinpion[partie_.joueur_courant()], c);
-    partie_.deplace_pion(c);
-    ecran_.affiche_signe(Signe::placez_mur);
-    ecran_.image_signe.image = ecran_.choix_mur.image;
+// The switches of the player whose turn ends are kept, those of the next player come back; the
+// hints show only when the turn passes after a wall, that is when a move is due.
+void Jeu::montre_main(int16 joueur, bool apres_mur) {
+    aides_.garde(1 - joueur);
+    ecran_.nom_au_trait.texte = ecran_.noms[joueur].texte;
+    ecran_.image_signe.image = ecran_.choix_pion[joueur].image;
+    ecran_.plaque_joueur.image = joueur == 0 ? Image::plaque_joueur1 : Image::plaque_joueur2;
+    aides_.reprend(joueur);
+    if (apres_mur) {
+        aides_.montre(partie_);
+    }
 }
 
-void Jeu::mure(Case c) {
-    ++nb_murs_;
-    geometrie_.place(ecran_.mur[nb_murs_], c);
-    partie_.pose_mur(c);
+// A won game names its winner as a change of player would; the loser keeps the switches as
+// they stand. A draw names nobody.
+void Jeu::montre_fin(int16 gagnant) {
+    if (gagnant < 0) {
+        ecran_.affiche_signe(Signe::match_nul);
+        ecran_.nom_au_trait.texte.clear();
+        ecran_.image_signe.image = ecran_.choix_mur.image;
+        return;
+    }
+    ecran_.affiche_signe(Signe::gagne);
+    montre_main(gagnant, false);
+}
+
+// No brings the options screen back. The switches are drawn as they stand once answered.
+bool Jeu::demande_rejouer() {
+    if (arret_) {
+        return false;
+    }
+    question_ouverte_ = true;
+    const bool rejouer = plateforme_.question("Voulez-vous rejouer?");
+    question_ouverte_ = false;
+    if (!rejouer) {
+        retour_aux_options();
+    }
+    aides_.coche();
+    return rejouer;
+}
+
+void Jeu::retour_aux_options() {
+    en_partie_ = false;
+    ecran_.panneau_jeu.visible = false;
+    ecran_.efface_plateau();
+    aides_.oublie();
+    ecran_.panneau_jeu.left = LEFT_PANNEAUX;
+    ecran_.panneau_jeu.top = TOP_PANNEAUX;
+    ecran_.options.visible = true;
+    etat_boutons();
+}
+
+bool Jeu::ordinateur_au_trait() const {
+    return en_partie_ && !partie_.finie() && !arret_ && au_trait()->ordinateur();
+}
+
+bool Jeu::entre_ordinateurs() const {
+    return joueurs_[0]->ordinateur() && joueurs_[1]->ordinateur();
+}
+
+// The panel buttons are disabled for the whole of a computer's turn, but for "Quitter" in a game
+// between two computers, which abandons it between two actions.
+void Jeu::etat_boutons() {
+    const bool ordinateur = ordinateur_au_trait();
+    ecran_.bouton_aide.actif = !ordinateur;
+    ecran_.bouton_abandon.actif = !ordinateur || entre_ordinateurs();
 }
 
 void Jeu::dispose(int joueur, Case c) {
@@ -96,133 +216,6 @@ void Jeu::ajoute_mur(Case c) {
     ++nb_murs_;
     geometrie_.place(ecran_.mur[nb_murs_], c);
     partie_.ajoute_mur(c);
-}
-
-void Jeu::change_joueur() {
-    const Issue issue = partie_.teste_fin();
-    if (issue == Issue::nulle) {
-        ecran_.affiche_signe(Signe::match_nul);
-        ecran_.nom_au_trait.texte.clear();
-        ecran_.image_signe.image = ecran_.choix_mur.image;
-        demande_rejouer();
-        aides_.coche();
-        return;
-    }
-    if (issue == Issue::gagnee) {
-        ecran_.affiche_signe(Signe::gagne);
-    }
-    aides_.garde(partie_.joueur_courant());
-    partie_.passe_la_main();
-    const int16 j = partie_.joueur_courant();
-    ecran_.nom_au_trait.texte = ecran_.noms[j].texte;
-    ecran_.image_signe.image = ecran_.choix_pion[j].image;
-    ecran_.plaque_joueur.image = j == 0 ? Image::plaque_joueur1 : Image::plaque_joueur2;
-    aides_.reprend(j);
-    if (issue == Issue::gagnee) {
-        demande_rejouer();
-    } else if (partie_.phase() == Phase::deplacement) {
-        aides_.montre(partie_);
-    }
-    aides_.coche();
-}
-
-// Yes only records the wish: the new game starts once the current turn has run to its end.
-// The game is busy while the question is open: a panel button pressed just before the last
-// click of the game waits for the answer, then acts on the new game, or after No finds the
-// options screen and only lets go of its button.
-void Jeu::demande_rejouer() {
-    if (arret_) {
-        return;
-    }
-    ++occupe_;
-    const bool rejouer = plateforme_.question("Voulez-vous rejouer?");
-    --occupe_;
-    if (rejouer) {
-        relance_ = true;
-    } else {
-        retour_aux_options();
-    }
-}
-
-void Jeu::termine_relances() {
-    while (relance_ && !arret_) {
-        relance_ = false;
-        debut_jeu();
-    }
-}
-
-void Jeu::retour_aux_options() {
-    ecran_.panneau_jeu.visible = false;
-    ecran_.efface_plateau();
-    aides_.oublie();
-    ecran_.panneau_jeu.left = LEFT_PANNEAUX;
-    ecran_.panneau_jeu.top = TOP_PANNEAUX;
-    ecran_.options.visible = true;
-}
-
-bool Jeu::ordinateur_au_trait() const {
-    return partie_.joueur(partie_.joueur_courant()).niveau > 0 && !partie_.finie() && !arret_;
-}
-
-// Computer placements until the turn comes back to player 1. A game already over takes no
-// further placement.
-void Jeu::joue_ordinateurs_placement() {
-    bool revenu = false;
-    while (!revenu && ordinateur_au_trait()) {
-        ordi(Phase::placement);
-        revenu = partie_.joueur_courant() == 0;
-    }
-}
-
-void Jeu::joue_ordinateurs() {
-    while (ordinateur_au_trait()) {
-        ordi(partie_.phase() == Phase::placement ? Phase::placement : Phase::deplacement);
-    }
-}
-
-// The two panel buttons are disabled for the whole turn, and board clicks are ignored, since the
-// window handles events in the turn's pauses.
-void Jeu::ordi(Phase phase) {
-    ++occupe_;
-    ecran_.bouton_abandon.actif = false;
-    ecran_.bouton_aide.actif = false;
-    phase == Phase::placement ? placement_ordinateur() : tour_ordinateur();
-    ecran_.bouton_abandon.actif = true;
-    ecran_.bouton_aide.actif = true;
-    --occupe_;
-}
-
-// The computer decides on a copy of the board, which its trials change and put back.
-void Jeu::placement_ordinateur() {
-    const Joueur& moi = partie_.joueur(partie_.joueur_courant());
-    Ordinateur ordinateur(partie_.regles(), plateforme_, moi.profondeur);
-    plateforme_.traite_evenements();
-    Case c = moi.position;
-    Tableau essai = partie_.tableau();
-    ordinateur.place_pion_ordi(c, moi.profondeur, essai);
-    place(c);
-}
-
-// The wall is chosen with the opponent's own depth, from the computer's new square. The sign
-// changes after the change of player, so a winning wall leaves "Déplacez votre pion" showing
-// once the replay question is answered.
-void Jeu::tour_ordinateur() {
-    const Joueur& moi = partie_.joueur(partie_.joueur_courant());
-    const Joueur& lui = partie_.joueur(partie_.adversaire());
-    Ordinateur ordinateur(partie_.regles(), plateforme_, moi.profondeur);
-    plateforme_.traite_evenements();
-    Case cible = moi.position;
-    Tableau essai = partie_.tableau();
-    ordinateur.dep_ordi(cible, lui.position, moi.profondeur, moi.niveau, essai);
-    deplace(cible);
-    plateforme_.traite_evenements();
-    Case mur = lui.position;
-    float score = 0.0f;
-    essai = partie_.tableau();
-    ordinateur.place_casenoir(mur, moi.position, lui.position, score, lui.profondeur, essai);
-    mure(mur);
-    change_joueur();
-    ecran_.affiche_signe(Signe::deplacez_pion);
 }
 
 } // namespace tessor

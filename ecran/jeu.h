@@ -1,64 +1,83 @@
-// The turn flow on screen: the start of a game, a human's click, the computer's turn, the change
-// of player with its end test, and the replay question. Humans and computers place, move and
-// wall through the same three steps.
+// The game on screen: it starts a game, hands a human's click to the game, shows what each action
+// brought about, asks the replay question at the end of a game, and plays the computer's actions
+// that the pilot hands it. Humans and computers act through the same step.
 #pragma once
 
 #include "aides.h"
+#include "curseur.h"
 #include "ecran.h"
-#include "game/partie.h"
+#include "game/participant.h"
 #include "geometrie.h"
+
+#include <functional>
+#include <memory>
 
 namespace tessor {
 
 class Jeu {
   public:
-    Jeu(Partie& partie, Ecran& ecran, const Geometrie& geometrie, Plateforme& plateforme)
-        : partie_(partie), ecran_(ecran), geometrie_(geometrie), plateforme_(plateforme),
-          aides_(ecran, geometrie, plateforme) {}
+    Jeu(Partie& partie, Ecran& ecran, const Geometrie& geometrie, Curseur& curseur,
+        Plateforme& plateforme)
+        : partie_(partie), ecran_(ecran), geometrie_(geometrie), curseur_(curseur),
+          plateforme_(plateforme), aides_(ecran, geometrie, plateforme) {}
 
     Aides& aides() { return aides_; }
     int16 nb_murs() const { return nb_murs_; }
 
+    // Starts a game with the levels set; a game decided by its start squares asks the replay
+    // question at once.
     void debut_jeu();
-    // A click on square `c` of the board, or (-1, -1) off it.
-    void clic(Case c);
-    // Starts the games that a Yes to the replay question asked for, once the turn that ended
-    // the previous game has run to its end.
-    void termine_relances();
+    // A click on square `c` of the board, or (-1, -1) off it; true when the game took it.
+    bool clic(Case c);
     // Hides the game and shows the options screen, every hint off.
     void retour_aux_options();
+
+    // A game shows and its player on turn is a computer.
+    bool ordinateur_au_trait() const;
+    // Both players are computers: the game plays by itself, and may be abandoned between two
+    // actions.
+    bool entre_ordinateurs() const;
+    // A game shows: from its start to the return to the options screen.
+    bool en_partie() const { return en_partie_; }
+    // The player on turn, shared with a decision that may outlive this game.
+    std::shared_ptr<Participant> au_trait() const { return joueurs_[partie_.joueur_courant()]; }
+    // Plays the action the computer on turn decided; false when the game refuses it.
+    bool joue_ordinateur(Case c);
+    // Every event of the game, as it is shown, for tests and tools.
+    void ecoute(std::function<void(const Evenement&)> ecouteur) { ecouteur_ = std::move(ecouteur); }
+    // True while the replay question waits for its answer.
+    bool question_ouverte() const { return question_ouverte_; }
 
     // A position set up outside the turn flow, shown as the game would show it.
     void dispose(int joueur, Case c);
     void ajoute_mur(Case c);
 
-    // True while a computer turn runs or the replay question is open: board clicks are ignored
-    // and a panel button's press waits meanwhile.
-    bool occupe() const { return occupe_ > 0; }
-    // Set when the window is closing: no further turn is played and nothing more is asked.
+    // Set when the window is closing: no further action is played and nothing more is asked.
     void arrete() { arret_ = true; }
 
   private:
-    void place(Case c);
-    void deplace(Case c);
-    void mure(Case c);
-    void change_joueur();
-    void demande_rejouer();
-    bool ordinateur_au_trait() const;
-    void joue_ordinateurs_placement();
-    void joue_ordinateurs();
-    void ordi(Phase phase);
-    void placement_ordinateur();
-    void tour_ordinateur();
+    void prepare_ecran();
+    void prend_joueurs();
+    void applique(Case c, bool ordinateur);
+    void montre(const Evenement& e, bool ordinateur, bool apres_mur);
+    void montre_main(int16 joueur, bool apres_mur);
+    void montre_fin(int16 gagnant);
+    // The end of a finished game: the replay question; Yes starts the next one.
+    bool demande_rejouer();
+    void etat_boutons();
 
     Partie& partie_;
     Ecran& ecran_;
     const Geometrie& geometrie_;
+    Curseur& curseur_;
     Plateforme& plateforme_;
     Aides aides_;
+    std::shared_ptr<Humain> humain_ = std::make_shared<Humain>();
+    std::array<std::shared_ptr<Participant>, 2> joueurs_{humain_, humain_};
     int16 nb_murs_ = 0;
-    int occupe_ = 0;
-    bool relance_ = false;
+    bool en_partie_ = false;
+    bool question_ouverte_ = false;
+    std::function<void(const Evenement&)> ecouteur_;
     bool arret_ = false;
 };
 

@@ -5,7 +5,8 @@
 namespace tessor {
 
 namespace {
-// Passes of each level's computer; level 1 ranks its moves by their free neighbours alone.
+// Passes of each level's computer; level 1 ranks its moves by their free neighbours alone, and
+// level 5 reads none (an opponent's wall choice then treats it as a human, with depth 0).
 int16 profondeur_du_niveau(int16 niveau, int16 maxtaille) {
     switch (niveau) {
     case 2:
@@ -20,13 +21,16 @@ int16 profondeur_du_niveau(int16 niveau, int16 maxtaille) {
 }
 } // namespace
 
-void Partie::commence() {
+Evenements Partie::commence() {
     phase_ = Phase::placement;
     joueur_courant_ = 1;
     regles_.init_tableau(tableau_);
     finie_ = false;
-    tirage_case_libre(regles_, plateforme_, joueurs_[0].position, tableau_);
-    tirage_case_libre(regles_, plateforme_, joueurs_[1].position, tableau_);
+    tirage_case_libre(regles_, *plateforme_, joueurs_[0].position, tableau_);
+    tirage_case_libre(regles_, *plateforme_, joueurs_[1].position, tableau_);
+    Evenements evenements;
+    fin_ou_main(evenements);
+    return evenements;
 }
 
 void Partie::applique_niveaux() {
@@ -38,22 +42,46 @@ void Partie::applique_niveaux() {
     }
 }
 
-void Partie::pose_pion(Case c) {
-    joueurs_[joueur_courant_].position = c;
-    tableau_[c] = FAUX;
-    note(Action::placement, c);
+bool Partie::accepte(Case c) const {
+    if (finie_ || !regles_.dans_le_plateau(c)) {
+        return false;
+    }
+    if (phase_ == Phase::deplacement) {
+        return regles_.dep_valide(c, joueurs_[joueur_courant_].position, tableau_);
+    }
+    return tableau_.libre(c);
 }
 
-void Partie::deplace_pion(Case c) {
-    dispose(joueur_courant_, c);
-    note(Action::deplacement, c);
-    phase_ = Phase::mur;
-}
-
-void Partie::pose_mur(Case c) {
-    tableau_[c] = FAUX;
-    note(Action::mur, c);
-    phase_ = Phase::deplacement;
+// Player 1's placement hands the first move to player 0: the turn passes to the mover.
+Evenements Partie::joue(Case c) {
+    Evenements evenements;
+    if (!accepte(c)) {
+        return evenements;
+    }
+    const int16 j = joueur_courant_;
+    switch (phase_) {
+    case Phase::placement:
+        joueurs_[j].position = c;
+        tableau_[c] = FAUX;
+        evenements.push_back({Evenement::Genre::pion_place, j, c});
+        if (j == 1) {
+            phase_ = Phase::deplacement;
+        }
+        fin_ou_main(evenements);
+        break;
+    case Phase::deplacement:
+        dispose(j, c);
+        phase_ = Phase::mur;
+        evenements.push_back({Evenement::Genre::pion_deplace, j, c});
+        break;
+    case Phase::mur:
+        tableau_[c] = FAUX;
+        phase_ = Phase::deplacement;
+        evenements.push_back({Evenement::Genre::mur_pose, j, c});
+        fin_ou_main(evenements);
+        break;
+    }
+    return evenements;
 }
 
 void Partie::dispose(int joueur, Case c) {
@@ -62,25 +90,22 @@ void Partie::dispose(int joueur, Case c) {
     tableau_[c] = FAUX;
 }
 
-Issue Partie::teste_fin() {
+// Both pawns are tested, whoever has just played: a pawn that cannot move loses, both blocked is
+// a draw. A won game leaves the winner on turn.
+void Partie::fin_ou_main(Evenements& evenements) {
     const bool b0 = bloque(0);
     const bool b1 = bloque(1);
-    if (b0 && b1) {
-        finie_ = true;
-        return Issue::nulle;
-    }
     if (b0 || b1) {
-        joueur_courant_ = b1 ? 1 : 0;
         finie_ = true;
-        return Issue::gagnee;
+        gagnant_ = b0 && b1 ? int16(-1) : b0 ? int16(1) : int16(0);
+        if (gagnant_ >= 0) {
+            joueur_courant_ = gagnant_;
+        }
+        evenements.push_back({Evenement::Genre::partie_finie, gagnant_, {}});
+        return;
     }
-    return Issue::en_cours;
-}
-
-void Partie::note(Action action, Case c) const {
-    if (journal_) {
-        journal_(action, joueur_courant_, c);
-    }
+    joueur_courant_ = adversaire();
+    evenements.push_back({Evenement::Genre::tour_passe, joueur_courant_, {}});
 }
 
 } // namespace tessor

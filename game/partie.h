@@ -1,33 +1,28 @@
-// One game: its rules, its board, the two players and whose turn it is. Placing a pawn, moving
-// it and putting a wall go through one path whoever plays, human or computer; each action is
-// told to the journal as it is applied.
+// One game: its rules, its board, the two players and whose turn it is. The game owns its turns:
+// it starts, takes each action of the player on turn, refuses what the rules refuse, runs the
+// end test and passes the turn, and tells what happened as events.
 #pragma once
 
+#include "evenement.h"
 #include "plateforme.h"
 #include "regles.h"
 
 #include <array>
-#include <cstdint>
-#include <functional>
 
 namespace tessor {
 
-enum class Phase : std::uint8_t { placement, deplacement, mur };
-enum class Action : char { placement = 'P', deplacement = 'D', mur = 'M' };
-// What the end test found: the game goes on, one pawn is blocked, or both are.
-enum class Issue : std::uint8_t { en_cours, gagnee, nulle };
+// Levels 1 to 4 rank moves by the mobility tables.
+constexpr int16 NIVEAU_MAX = 4;
 
 struct Joueur {
-    int16 niveau = 0;     // 0 a human, 1 to 4 the computer's level
+    int16 niveau = 0;     // 0 a human, 1 to NIVEAU_MAX the computer's level
     int16 profondeur = 0; // propagation passes of its computer, set when a game starts
     Case position;
 };
 
 class Partie {
   public:
-    using Journal = std::function<void(Action action, int16 joueur, Case c)>;
-
-    explicit Partie(Plateforme& plateforme) : plateforme_(plateforme) {}
+    explicit Partie(Plateforme& plateforme) : plateforme_(&plateforme) {}
 
     const Regles& regles() const { return regles_; }
     const Tableau& tableau() const { return tableau_; }
@@ -36,50 +31,48 @@ class Partie {
     int16 adversaire() const { return static_cast<int16>(1 - joueur_courant_); }
     Phase phase() const { return phase_; }
     bool finie() const { return finie_; }
+    // Once the game is over: the winner, 0 or 1, or -1 for a draw.
+    int16 gagnant() const { return gagnant_; }
+    bool bloque(int joueur) const {
+        return regles_.est_bloque(joueurs_[joueur].position, tableau_);
+    }
+    // True when the action of the player on turn on square `c` is one the rules accept.
+    bool accepte(Case c) const;
 
     // Settings of the options screen, for the next game.
     void regle(const Regles& regles) { regles_ = regles; }
     void change_niveau(int joueur, int16 niveau) { joueurs_[joueur].niveau = niveau; }
-    void ecoute(Journal journal) { journal_ = std::move(journal); }
 
-    // A fresh board and both start squares drawn, with player 2 on turn: the first change of
-    // player hands the turn to player 1, unless a start square already ends the game.
-    void commence();
+    // A fresh board and both start squares drawn; a pawn not placed yet is tested on its drawn
+    // square, which is not marked on the board. The end test then runs: player 1 is on turn to
+    // place, unless a start square already ends the game (knight moves on 3 x 3 only).
+    Evenements commence();
     // Each computer's depth from its level; level 4 then plays as level 1 with 4 passes, in this
     // game and the following ones.
     void applique_niveaux();
 
-    void pose_pion(Case c);
-    // Leaves the pawn's square free; the player then puts a wall.
-    void deplace_pion(Case c);
-    // The player on turn then moves, once the turn has changed hands.
-    void pose_mur(Case c);
-    void passe_aux_deplacements() { phase_ = Phase::deplacement; }
+    // The action of the player on turn on square `c`: its placement, its move or its wall, by
+    // the phase. An action the rules refuse, or any action once the game is over, changes
+    // nothing and reports nothing. A placement and a wall end with the end test: the game is
+    // over, or the turn passes; both pawns placed, the players move and wall in turn.
+    Evenements joue(Case c);
 
-    // A position set up outside the turn flow, as in the middle of a game: a pawn put on a
-    // square (its old one freed) and a wall. For tests and tools.
+    // A position set up in the middle of a game, for tests: a pawn put on a square (its old one
+    // freed), and a wall. Neither changes whose turn it is.
     void dispose(int joueur, Case c);
     void ajoute_mur(Case c) { tableau_[c] = FAUX; }
 
-    // A pawn that cannot move loses, both blocked is a draw. A lost game puts the loser on turn,
-    // so that the change of player that follows names the winner.
-    Issue teste_fin();
-    void passe_la_main() { joueur_courant_ = adversaire(); }
-    bool bloque(int joueur) const {
-        return regles_.est_bloque(joueurs_[joueur].position, tableau_);
-    }
-
   private:
-    void note(Action action, Case c) const;
+    void fin_ou_main(Evenements& evenements);
 
-    Plateforme& plateforme_;
+    Plateforme* plateforme_;
     Regles regles_;
     Tableau tableau_;
     std::array<Joueur, 2> joueurs_{};
     int16 joueur_courant_ = 0;
     Phase phase_ = Phase::placement;
     bool finie_ = false;
-    Journal journal_;
+    int16 gagnant_ = -1;
 };
 
 } // namespace tessor

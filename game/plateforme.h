@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tessor {
@@ -13,8 +14,18 @@ class Plateforme {
 
     // Asks a modal Yes/No question titled "Tessor"; true when the answer is Yes.
     virtual bool question(const std::string& texte) = 0;
-    // Lets the window repaint and handle pending events in the middle of a computer turn.
-    virtual void traite_evenements() = 0;
+    // Calls `suite` once `ms` milliseconds have passed, on the caller's thread. Without a clock
+    // of its own a platform calls it at once.
+    virtual void attend(int ms, std::function<void()> suite) {
+        static_cast<void>(ms);
+        suite();
+    }
+    // Runs `travail` away from the window's thread where there is one, then `suite` on the
+    // caller's thread. Without threads of its own a platform runs both at once, in order.
+    virtual void calcule(std::function<void()> travail, std::function<void()> suite) {
+        travail();
+        suite();
+    }
     // Hands a web address or a "mailto:" link to the desktop; failures are silent.
     virtual void ouvre_lien(const std::string& lien) = 0;
     // Seconds since midnight, from the clock.

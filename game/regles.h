@@ -45,6 +45,10 @@ struct Regles {
     // playable square leaves the array.
     void init_tableau(Tableau& tableau) const;
     bool a_case_libre(const Tableau& tableau) const;
+    // True for a square of the playing area.
+    bool dans_le_plateau(Case c) const {
+        return c.x >= 3 && c.x <= largeur + 2 && c.y >= 3 && c.y <= hauteur + 2;
+    }
     // The computer's deepest search on this board: twice its larger side.
     int16 maxtaille() const {
         return static_cast<int16>(2 * (largeur > hauteur ? largeur : hauteur));

@@ -38,10 +38,10 @@ inline void filtre_messages() {
 inline constexpr std::int32_t MIDI = 43200;
 
 // The main window, shown and exposed, with a clock that always reads noon so that every game
-// draws the same random numbers.
-inline std::unique_ptr<Form1> fenetre_montree() {
+// draws the same random numbers; the computer plays without its pauses unless asked.
+inline std::unique_ptr<Form1> fenetre_montree(bool pauses = false) {
     filtre_messages();
-    auto f = std::make_unique<Form1>([] { return MIDI; });
+    auto f = std::make_unique<Form1>([] { return MIDI; }, pauses);
     f->show();
     if (!QTest::qWaitForWindowExposed(f.get())) {
         qFatal("the main window was never exposed");

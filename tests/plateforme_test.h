@@ -1,6 +1,7 @@
-// A platform for tests: scripted Yes/No answers, the links opened, hooks in the pauses of a
-// computer turn and before each question, and the analysis tool's random stream, whose first
-// numbers a test may impose.
+// A platform for tests: scripted Yes/No answers, the links opened, a hook before each question,
+// the analysis tool's random stream, whose first numbers a test may impose, and a clock that
+// stands still until the test steps it: with `pas_a_pas` set, the pauses of the computer's turns
+// wait in a queue; otherwise they last no time at all.
 #pragma once
 
 #include "plateforme_analyse.h"
@@ -8,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tessor {
@@ -23,13 +25,26 @@ class PlateformeTest : public analyse::PlateformeAnalyse {
     std::vector<std::string> liens;    // the links handed to the desktop
     std::deque<float> tirages_imposes; // drawn first, then the stream
     int tirages = 0;
-    std::function<void()> pendant_pause;  // run inside each pause of a computer turn
     std::function<void()> avant_question; // run when a question opens, before its answer
+    bool pas_a_pas = false;
+    std::deque<std::pair<int, std::function<void()>>> pauses; // queued while pas_a_pas
 
-    void traite_evenements() override {
-        if (pendant_pause) {
-            pendant_pause();
+    void attend(int ms, std::function<void()> suite) override {
+        if (pas_a_pas) {
+            pauses.emplace_back(ms, std::move(suite));
+        } else {
+            suite();
         }
+    }
+    // Lets the oldest pause end; its length, or -1 when none waits.
+    int avance() {
+        if (pauses.empty()) {
+            return -1;
+        }
+        auto [ms, suite] = std::move(pauses.front());
+        pauses.pop_front();
+        suite();
+        return ms;
     }
     void ouvre_lien(const std::string& lien) override { liens.push_back(lien); }
     float aleatoire() override {

@@ -82,38 +82,35 @@ class TestOptions : public QObject {
         QCOMPARE(enfonce, question == ABANDON);
     }
 
-    // In the pauses of a computer turn the game panel's "Aide" and "Quitter" are disabled on
-    // screen and clicks on them do nothing; a press of "Aide" made just before a turn acts once
-    // the turn is over, and both buttons are enabled again.
+    // During a computer's turn, its pauses included, the game panel's "Aide" and "Quitter" are
+    // disabled on screen and clicks on them do nothing; a press of "Aide" made just before a
+    // turn acts once the turn is over, and both buttons are enabled again.
     void the_panel_buttons_wait_for_the_computer_turn() {
-        auto f = fenetre_montree();
+        auto f = fenetre_montree(true);
         const Controleur& j = f->controleur();
         QWidget* boutons[] = {controle(*f, "Picture5(0)"), controle(*f, "Picture6(0)")};
-        int pauses = 0;
-        bool actif = false;
-        bool cliquer = true;
-        QTimer espion;
-        connect(&espion, &QTimer::timeout, [&] {
-            pauses += j.occupe();
+        const auto inactifs = [&] {
+            const bool presse = j.ecran().minuterie;
             for (QWidget* b : boutons) {
-                actif = actif || (j.occupe() && b->isEnabled());
-                if (j.occupe() && cliquer) {
-                    clique_sur(*f, b);
-                }
+                clique_sur(*f, b);
             }
-        });
-        espion.start(0);
+            return !boutons[0]->isEnabled() && !boutons[1]->isEnabled() &&
+                   j.ecran().minuterie == presse;
+        };
         Repondeur r;
-        clique(*f, "Command1(0)"); // player 1: "Ordi  1", who places its pawn at once
+        clique(*f, "Command1(0)"); // player 1: "Ordi  1", who places its pawn after a pause
         clique(*f, "Command3(1)");
-        QVERIFY(pauses > 0 && !j.ecran().minuterie && controle(*f, "sspanel3")->isVisible());
-        cliquer = false; // a click, even ignored, would arm the press's timer again
+        QVERIFY(inactifs());
+        QTRY_VERIFY(j.ecran().dessinpion[0].visible);
+        QVERIFY(boutons[0]->isEnabled() && boutons[1]->isEnabled());
         clique_sur(*f, boutons[0]);
-        QTest::qSleep(20); // the press is due during the next turn
         clique_cases(*f,
                      {j.partie().joueur(0).position == Case{3, 3} ? QPoint(8, 8) : QPoint(3, 3)});
-        QVERIFY(!actif && boutons[0]->isEnabled() && boutons[1]->isEnabled());
+        QVERIFY(inactifs());
+        QTest::qWait(50); // the press's tick falls in the computer's turn, and waits
+        QVERIFY(!controle(*f, "sspanel5")->isVisible());
         QTRY_VERIFY(controle(*f, "sspanel5")->isVisible());
+        QVERIFY(j.jeu().nb_murs() == 1 && boutons[1]->isEnabled());
         QVERIFY(r.questions.isEmpty() && montre(*f, "Picture6(0)", "bouton_quitter"));
     }
 };

@@ -1,47 +1,118 @@
-// The computer's turn inside a game: clicks and presses that arrive in its pauses, and a Yes
-// to the replay question after a computer's winning wall. Whole games are pinned by the
-// reference record and checked against the rules by the stress test.
+// The computer's turn inside a game, on a clock that the test steps: its pauses, what shows after
+// each, clicks and presses that arrive meanwhile, "Quitter" between two computers, a Yes to the
+// replay question after a computer's winning wall, and a stop in the middle of a turn.
 #include "partie_test.h"
 
 #include <QtTest>
 
 using namespace tessor;
 
+namespace {
+// Human against a level-2 computer on 5 x 5, the clock standing still.
+void lance_contre_ordinateur(PartieTest& t, int niveau0, int niveau1) {
+    t.plateforme.pas_a_pas = true;
+    t.lance(5, 5, false, niveau0, niveau1);
+}
+
+// Clicks every square and presses both panel buttons; true when nothing changed.
+bool tout_est_ignore(PartieTest& t) {
+    const Partie& p = t.partie();
+    const Tableau avant = p.tableau();
+    const int16 joueur = p.joueur_courant();
+    for (int x = 3; x <= 7; ++x) {
+        for (int y = 3; y <= 7; ++y) {
+            t.clic(x, y);
+        }
+    }
+    t.jeu.presse_aide();
+    t.jeu.presse_abandon();
+    const Ecran& e = t.ecran();
+    return p.tableau() == avant && p.joueur_courant() == joueur && !e.bouton_aide.actif &&
+           !e.bouton_abandon.actif && !e.minuterie;
+}
+} // namespace
+
 class TestParties : public QObject {
     Q_OBJECT
 
   private slots:
-    // Clicks that arrive while the computer pauses are ignored, and the panel buttons are
-    // disabled for the whole computer turn.
-    void the_board_ignores_clicks_during_a_computer_turn() {
+    // A human's actions show at once; each computer action shows only when its pause ends:
+    // 500 ms before its placement and its move, 350 ms between its move and its wall. Meanwhile
+    // the board ignores clicks and both panel buttons are disabled.
+    void the_computer_acts_after_its_pauses_and_ignores_clicks_meanwhile() {
         PartieTest t;
-        int pauses_verifiees = 0;
-        t.plateforme.pendant_pause = [&] {
-            const Partie& p = t.partie();
-            const Tableau avant = p.tableau();
-            const int16 joueur = p.joueur_courant();
-            const Phase phase = p.phase();
-            for (int x = 3; x <= 7; ++x) {
-                for (int y = 3; y <= 7; ++y) {
-                    t.clic(x, y);
-                }
-            }
-            t.jeu.presse_aide();
-            t.jeu.presse_abandon();
-            const Ecran& e = t.ecran();
-            if (p.tableau() == avant && p.joueur_courant() == joueur && p.phase() == phase &&
-                !e.bouton_aide.actif && !e.bouton_abandon.actif && !e.minuterie) {
-                ++pauses_verifiees;
-            }
-        };
-        t.lance(5, 5, false, 0, 2);
-        t.clic(3, 3); // the computer places at once
-        QCOMPARE(pauses_verifiees, 1);
-        t.clic(4, 4); // move: nothing from the computer yet
-        t.clic(7, 7); // wall: the computer moves, pauses twice, walls
-        QCOMPARE(pauses_verifiees, 3);
+        lance_contre_ordinateur(t, 0, 2);
+        QVERIFY(t.plateforme.pauses.empty());
+        t.clic(3, 3);
+        QVERIFY(t.ecran().dessinpion[0].visible && !t.ecran().dessinpion[1].visible);
+        QVERIFY(tout_est_ignore(t));
+        QCOMPARE(t.plateforme.avance(), PAUSE_ORDINATEUR_MS);
+        QVERIFY(t.ecran().dessinpion[1].visible);
+        QCOMPARE(t.signe(), Image::panneau_deplacez_pion);
+        QVERIFY(t.plateforme.pauses.empty());
         QVERIFY(t.ecran().bouton_aide.actif && t.ecran().bouton_abandon.actif);
+
+        t.clic(4, 4);
+        t.clic(7, 7);
+        const Case pion = t.partie().joueur(1).position;
+        QVERIFY(tout_est_ignore(t));
+        QCOMPARE(t.plateforme.avance(), PAUSE_ORDINATEUR_MS);
+        QVERIFY(t.partie().joueur(1).position != pion);
+        QCOMPARE(t.ecran().pion_glisse, 1);
+        QCOMPARE(t.signe(), Image::panneau_placez_mur);
+        QCOMPARE(t.jeu.jeu().nb_murs(), int16(1));
+        QVERIFY(tout_est_ignore(t));
+        QCOMPARE(t.plateforme.avance(), PAUSE_MUR_MS);
+        QCOMPARE(t.jeu.jeu().nb_murs(), int16(2));
+        QCOMPARE(t.signe(), Image::panneau_deplacez_pion);
+        QCOMPARE(t.plateforme.avance(), -1);
         QCOMPARE(t.partie().joueur_courant(), int16(0));
+        QVERIFY(t.ecran().bouton_aide.actif && t.ecran().bouton_abandon.actif);
+    }
+
+    // Between two computers "Quitter" stays live: its question suspends the game, No lets it go
+    // on where it stood, Yes ends it, and nothing more is played.
+    void quitter_abandons_a_game_between_computers_between_two_actions() {
+        PartieTest t;
+        lance_contre_ordinateur(t, 1, 3);
+        QVERIFY(!t.ecran().bouton_aide.actif && t.ecran().bouton_abandon.actif);
+        t.plateforme.avance();
+        t.plateforme.avance();
+        t.jeu.presse_abandon();
+        QVERIFY(t.ecran().minuterie);
+        std::size_t attentes = 99;
+        t.plateforme.avant_question = [&] { attentes = t.plateforme.pauses.size(); };
+        const Tableau avant = t.partie().tableau();
+        t.plateforme.reponses = {false};
+        QVERIFY(t.jeu.relache_bouton());
+        QCOMPARE(attentes, std::size_t(1));
+        QCOMPARE(t.plateforme.avance(), PAUSE_ORDINATEUR_MS); // armed before the question: void
+        QVERIFY(t.partie().tableau() == avant);
+        QCOMPARE(t.plateforme.avance(), PAUSE_ORDINATEUR_MS); // armed by No: the move
+        QVERIFY(!(t.partie().tableau() == avant));
+        QCOMPARE(t.plateforme.avance(), PAUSE_MUR_MS);
+
+        t.jeu.presse_abandon();
+        t.plateforme.reponses = {true};
+        QVERIFY(t.jeu.relache_bouton());
+        QVERIFY(t.ecran().options.visible);
+        const Tableau abandonne = t.partie().tableau();
+        while (t.plateforme.avance() >= 0) {
+        }
+        QVERIFY(t.partie().tableau() == abandonne);
+    }
+
+    // The window closing in the middle of a computer's turn: nothing more is played or asked.
+    void a_stop_in_the_middle_of_a_turn_plays_nothing_more() {
+        PartieTest t;
+        lance_contre_ordinateur(t, 2, 2);
+        t.plateforme.avance();
+        t.jeu.arrete();
+        const Tableau avant = t.partie().tableau();
+        while (t.plateforme.avance() >= 0) {
+        }
+        QVERIFY(t.partie().tableau() == avant);
+        QVERIFY(t.plateforme.questions.empty());
     }
 
     // The computer's wall shuts the human in; Yes starts the new game only once the computer's

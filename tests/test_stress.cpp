@@ -44,7 +44,7 @@ QSet<QPoint> prises(const Controleur& j) {
 
 struct Stress {
     Stress(quint32 g, quint32 n) : hasard_flot(g), hasard_pauses(~g), total(n) {
-        f->controleur().ecoute([this](Action a, int16 joueur, Case c) { arbitre(a, joueur, c); });
+        f->controleur().ecoute([this](const Evenement& e) { arbitre(e); });
         QObject::connect(&pause, &QTimer::timeout, [this] { en_pause(); });
         pause.start(1);
         // The information window is closed as it opens, by a timer of its own: it may open in
@@ -57,6 +57,11 @@ struct Stress {
         fermeture.start(1);
     }
 
+    // A computer's turn runs, or the replay question is open: the game does not take clicks.
+    bool occupe() const {
+        const Jeu& j = f->controleur().jeu();
+        return j.ordinateur_au_trait() || j.question_ouverte();
+    }
     int de(int n) { return static_cast<int>(hasard->bounded(n)); }
     QPoint point_au_hasard() { return {de(f->width()), de(f->height())}; }
     QWidget* un_de(const QList<QWidget*>& l) { return l[de(int(l.size()))]; }
@@ -146,7 +151,7 @@ struct Stress {
     // it, otherwise the next events come first. In a computer turn it waits for the turn's end.
     void presse_panneau() {
         clique_sur(*f, un_de(panneaux));
-        exige(de(2) != 0 || f->controleur().occupe() ||
+        exige(de(2) != 0 || occupe() ||
                   QTest::qWaitFor([this] { return !f->controleur().ecran().minuterie; }, 1000),
               "a button press still waits after 1 s");
     }
@@ -154,8 +159,8 @@ struct Stress {
     // While the game is busy (computer turns, the replay question) the window still handles
     // events: some go there, drawn from their own generator as they depend on the machine.
     void en_pause() {
-        if (!f->controleur().occupe() || QApplication::activeModalWidget() != nullptr ||
-            evenements >= total || hasard_pauses.bounded(4) != 0) {
+        if (!occupe() || QApplication::activeModalWidget() != nullptr || evenements >= total ||
+            hasard_pauses.bounded(4) != 0) {
             return;
         }
         ++en_pauses;
@@ -181,17 +186,24 @@ struct Stress {
     // The referee of every action, told as it is applied: the square it takes was free, a move
     // is one step from the pawn's square, and each placement or wall takes one free square
     // while a move takes one and frees another. A game starts with player 1's placement.
-    void arbitre(Action a, int16 joueur, Case c) {
+    void arbitre(const Evenement& e) {
+        using G = Evenement::Genre;
+        const G a = e.genre;
+        const int16 joueur = e.joueur;
+        const Case c = e.lieu;
+        if (a == G::tour_passe || a == G::partie_finie) {
+            return;
+        }
         const Partie& p = f->controleur().partie();
         const QSet<QPoint> maintenant = prises(f->controleur());
-        if (a == Action::placement && joueur == 0) {
+        if (a == G::pion_place && joueur == 0) {
             avant = maintenant - QSet<QPoint>{{c.x, c.y}};
         }
-        const bool pas = a != Action::deplacement || p.regles().portee(c.x, c.y, depart[joueur], 1);
+        const bool pas = a != G::pion_deplace || p.regles().portee(c.x, c.y, depart[joueur], 1);
         exige(!avant.contains({c.x, c.y}) && pas &&
-                  maintenant.size() == avant.size() + (a == Action::deplacement ? 0 : 1),
+                  maintenant.size() == avant.size() + (a == G::pion_deplace ? 0 : 1),
               "%1 of player %2 on (%3, %4) against the rules", QChar(char(a)), joueur, c.x, c.y);
-        if (a != Action::mur) {
+        if (a != G::mur_pose) {
             depart[joueur] = c;
         }
         avant = maintenant;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPropertyAnimation>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -26,9 +27,9 @@ constexpr int DELAI_BOUTON_MS = 10;
 
 // The stacking order of the widgets is their order of creation: the board elements lie on the
 // window's surface, the side panels over them and the options screen over everything.
-Form1::Form1(Horloge horloge)
+Form1::Form1(Horloge horloge, bool pauses)
     : plateforme_(
-          *this, [this] { synchronise(); }, std::move(horloge)),
+          *this, [this] { synchronise(); }, std::move(horloge), pauses),
       controleur_(plateforme_), plateau_(construit_plateau(this, controleur_)),
       panneau_aide_(construit_panneau_aide(this, pixmaps_)),
       panneau_jeu_(construit_panneau_jeu(this, pixmaps_)), menu_(construit_menu(this, pixmaps_)) {
@@ -42,10 +43,20 @@ Form1::Form1(Horloge horloge)
     minuterie_.setSingleShot(true);
     minuterie_.setInterval(DELAI_BOUTON_MS);
     connect(&minuterie_, &QTimer::timeout, this, [this] { relache_bouton(); });
+    for (int k = 0; k < 2 && pauses; ++k) {
+        glissements_[k] = new QPropertyAnimation(plateau_.dessinpion[k], "pos", this);
+        glissements_[k]->setDuration(GLISSEMENT_PION_MS);
+        glissements_[k]->setEasingCurve(QEasingCurve::InOutQuad);
+    }
     connecte_menu();
     connecte_panneaux();
     connecte_clavier();
     synchronise();
+}
+
+Form1::~Form1() {
+    controleur_.arrete();
+    plateforme_.termine_calcul();
 }
 
 namespace {
@@ -158,11 +169,10 @@ void Form1::presse_bouton_image(void (Controleur::*presse)()) {
     }
 }
 
-// While a computer turn runs the press waits: the timer fires again later.
+// While a computer's turn runs or the replay question is open the press waits: the timer is
+// armed again once the screen has changed and the press can act (`synchronise`).
 void Form1::relache_bouton() {
-    if (!controleur_.relache_bouton()) {
-        minuterie_.start();
-    }
+    controleur_.relache_bouton();
     synchronise();
 }
 
@@ -187,8 +197,8 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
     agit([this] { controleur_.clic(); });
 }
 
-// Closing the window ends the program, also in the pauses of a game between two computers: the
-// game stops playing and asks nothing more.
+// Closing the window ends the program, also in the middle of a computer's turn: the game stops
+// playing and asks nothing more.
 void Form1::closeEvent(QCloseEvent* event) {
     controleur_.arrete();
     minuterie_.stop();

@@ -13,8 +13,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <vector>
 
+class QPropertyAnimation;
 class QShortcut;
 
 namespace tessor {
@@ -24,8 +26,10 @@ class Form2;
 class Form1 : public QWidget {
   public:
     // Builds every element and draws the options screen. `horloge` is the clock of the game's
-    // random draws.
-    explicit Form1(Horloge horloge = horloge_systeme);
+    // random draws; without `pauses` the computer plays without waiting (for tests).
+    explicit Form1(Horloge horloge = horloge_systeme, bool pauses = true);
+    // A computer's decision still running ends before the game goes away.
+    ~Form1() override;
 
     Controleur& controleur() { return controleur_; }
     // Copies the window model onto the widgets: visibility, position, picture, text, enabled.
@@ -56,6 +60,8 @@ class Form1 : public QWidget {
 
     void synchronise_menu();
     void synchronise_plateau();
+    // A pawn jumps to its square, but for a computer's move, which glides there.
+    void place_pion(int k);
     void synchronise_panneau_jeu();
     void synchronise_panneau_aide();
 
@@ -67,6 +73,7 @@ class Form1 : public QWidget {
     PanneauJeu panneau_jeu_;
     Menu menu_;
     QTimer minuterie_;
+    std::array<QPropertyAnimation*, 2> glissements_{}; // none when the computer does not pause
     std::vector<QShortcut*> raccourcis_;
     Form2* form2_ = nullptr; // created on its first opening, then kept with its last page
 };

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPropertyAnimation>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -62,6 +63,10 @@ void Form1::synchronise() {
     for (QShortcut* r : raccourcis_) {
         r->setEnabled(!controleur_.ecran().options.visible);
     }
+    if (controleur_.ecran().minuterie && !minuterie_.isActive() &&
+        controleur_.bouton_relachable()) {
+        minuterie_.start();
+    }
 }
 
 void Form1::synchronise_plateau() {
@@ -85,11 +90,35 @@ void Form1::synchronise_plateau() {
         place(plateau_.mur[k], e.mur[k]);
     }
     for (int k = 0; k < 2; ++k) {
-        plateau_.dessinpion[k]->setPixmap(pixmaps_[e.dessinpion[k].image]);
-        place(plateau_.dessinpion[k], e.dessinpion[k]);
+        place_pion(k);
     }
     place(plateau_.curseur, e.curseur);
     plateau_.damier->synchronise();
+}
+
+void Form1::place_pion(int k) {
+    const Element& e = controleur_.ecran().dessinpion[k];
+    Picture* pion = plateau_.dessinpion[k];
+    QPropertyAnimation* glissement = glissements_[k];
+    pion->setPixmap(pixmaps_[e.image]);
+    const QPoint cible(e.left, e.top);
+    if (glissement == nullptr) {
+        place(pion, e);
+        return;
+    }
+    if (controleur_.ecran().pion_glisse == k && e.visible && pion->isVisible()) {
+        const bool en_route =
+            glissement->state() == QAbstractAnimation::Running && glissement->endValue() == cible;
+        if (pion->pos() != cible && !en_route) {
+            glissement->stop();
+            glissement->setStartValue(pion->pos());
+            glissement->setEndValue(cible);
+            glissement->start();
+        }
+        return;
+    }
+    glissement->stop();
+    place(pion, e);
 }
 
 void Form1::synchronise_panneau_jeu() {

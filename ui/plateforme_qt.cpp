@@ -1,11 +1,14 @@
 #include "plateforme_qt.h"
 
-#include <QApplication>
 #include <QDesktopServices>
+#include <QFutureWatcher>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTime>
+#include <QTimer>
 #include <QUrl>
+#include <QWidget>
+#include <QtConcurrent>
 
 #include <utility>
 
@@ -15,8 +18,10 @@ std::int32_t horloge_systeme() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000;
 }
 
-PlateformeQt::PlateformeQt(QWidget& fenetre, std::function<void()> synchronise, Horloge horloge)
-    : fenetre_(fenetre), synchronise_(std::move(synchronise)), horloge_(std::move(horloge)) {
+PlateformeQt::PlateformeQt(QWidget& fenetre, std::function<void()> synchronise, Horloge horloge,
+                           bool pauses)
+    : fenetre_(fenetre), synchronise_(std::move(synchronise)), horloge_(std::move(horloge)),
+      pauses_(pauses) {
     reensemence_horloge(*this);
 }
 
@@ -34,13 +39,37 @@ bool PlateformeQt::question(const std::string& texte) {
     return boite.clickedButton() == oui;
 }
 
-void PlateformeQt::traite_evenements() {
-    synchronise_();
-    QApplication::processEvents();
+void PlateformeQt::attend(int ms, std::function<void()> suite) {
+    QTimer::singleShot(pauses_ ? ms : 0, &fenetre_, [this, suite = std::move(suite)] {
+        suite();
+        synchronise_();
+    });
+}
+
+void PlateformeQt::calcule(std::function<void()> travail, std::function<void()> suite) {
+    auto* veilleur = new QFutureWatcher<void>(&fenetre_);
+    QObject::connect(veilleur, &QFutureWatcher<void>::finished, &fenetre_,
+                     [this, veilleur, suite = std::move(suite)] {
+                         veilleur->deleteLater();
+                         suite();
+                         synchronise_();
+                     });
+    calcul_ = QtConcurrent::run(std::move(travail));
+    veilleur->setFuture(calcul_);
 }
 
 void PlateformeQt::ouvre_lien(const std::string& lien) {
     QDesktopServices::openUrl(QUrl(QString::fromStdString(lien)));
+}
+
+float PlateformeQt::aleatoire() {
+    const std::lock_guard<std::mutex> garde(verrou_);
+    return hasard_.tirage();
+}
+
+void PlateformeQt::reensemence(std::int32_t secondes) {
+    const std::lock_guard<std::mutex> garde(verrou_);
+    hasard_.reensemence(secondes);
 }
 
 } // namespace tessor

@@ -2,8 +2,6 @@
 #include "reponse.h"
 #include "requetes.h"
 
-#include <utility>
-
 namespace tessor::analyse {
 
 namespace {
@@ -11,31 +9,25 @@ namespace {
 constexpr int PARTIES_MAX = 1000;
 
 QJsonObject fin_de_partie(const Partie& partie, const QJsonArray& coups) {
-    const int g = gagnant(partie);
+    const int g = partie.gagnant();
     return {{QStringLiteral("coups"), coups},
             {QStringLiteral("resultat"), g < 0 ? QStringLiteral("nul") : QStringLiteral("gagne")},
             {QStringLiteral("gagnant"), g < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(g)}};
 }
 } // namespace
 
-// A game ends exactly when the replay question is asked: both pawns blocked is a draw, otherwise
-// the winner is the player whose pawn can still move.
-int gagnant(const Partie& partie) {
-    const bool bloque0 = partie.bloque(0);
-    if (bloque0 && partie.bloque(1)) {
-        return -1;
+Partie nouvelle_partie(Plateforme& plateforme, const Regles& regles,
+                       const std::array<int, 2>& niveaux) {
+    Partie partie(plateforme);
+    partie.regle(regles);
+    for (int k = 0; k < 2; ++k) {
+        partie.change_niveau(k, static_cast<int16>(niveaux[k]));
     }
-    return bloque0 ? 1 : 0;
+    return partie;
 }
 
-void lance_parties(Controleur& controleur, const Regles& regles,
-                   const std::array<int, 2>& niveaux) {
-    controleur.prepare(regles, static_cast<int16>(niveaux[0]), static_cast<int16>(niveaux[1]));
-    controleur.jouer();
-}
-
-// The journal records every action; the replay question
-// closes a game and is answered Yes until the requested number of games has been played.
+// The games follow one another on the same game, as a Yes to the replay question starts them:
+// a level-4 computer plays its first game with 4 passes, then as level 1.
 QJsonObject requete_partie(Lecteur& lecteur) {
     const Regles regles = lecteur.regles();
     const std::array<int, 2> niveaux = lecteur.niveaux(QStringLiteral("niveaux"), 1, 4);
@@ -43,18 +35,19 @@ QJsonObject requete_partie(Lecteur& lecteur) {
     PlateformeAnalyse plateforme(lecteur.graine());
     lecteur.termine();
 
-    Controleur controleur(plateforme);
-    QJsonArray coups;
+    Partie partie = nouvelle_partie(plateforme, regles, niveaux);
     QJsonArray resultats;
-    controleur.ecoute([&coups](Action action, int16 joueur, Case c) {
-        coups.append(QJsonArray{QString(QLatin1Char(static_cast<char>(action))), joueur, c.x, c.y});
-    });
-    plateforme.repondeur = [&](const std::string&) {
-        resultats.append(fin_de_partie(controleur.partie(), std::exchange(coups, QJsonArray{})));
-        return resultats.size() < parties;
-    };
-    lance_parties(controleur, regles, niveaux);
-
+    for (int k = 0; k < parties; ++k) {
+        QJsonArray coups;
+        joue_partie(partie, plateforme, [&coups](const Evenement& e) {
+            if (e.genre != Evenement::Genre::tour_passe &&
+                e.genre != Evenement::Genre::partie_finie) {
+                coups.append(QJsonArray{QString(QLatin1Char(static_cast<char>(e.genre))), e.joueur,
+                                        e.lieu.x, e.lieu.y});
+            }
+        });
+        resultats.append(fin_de_partie(partie, coups));
+    }
     QJsonObject reponse{{QStringLiteral("parties"), resultats}};
     ajoute_hasard(reponse, plateforme);
     return reponse;

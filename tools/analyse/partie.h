@@ -1,18 +1,15 @@
-// Starting games as the options screen starts them, for the "partie" and "tournoi" requests
-// and for the benchmarks, and reading their results.
+// Whole games between two computers, without a screen, for the "partie" and "tournoi" requests
+// and for the benchmarks.
 #pragma once
 
-#include "ecran/controleur.h"
+#include "ai/joueur_ordinateur.h"
 
 #include <array>
 
 namespace tessor::analyse {
 
-// Sets the board and the two computer levels (1 .. 4) as the options screen sets them, then
-// presses "Jouer": the games run until the replay question is answered No.
-void lance_parties(Controleur& controleur, const Regles& regles, const std::array<int, 2>& niveaux);
-
-// The winner of the game that has just ended: player 0 or 1, or -1 for a draw.
-int gagnant(const Partie& partie);
+// A game on `regles` between computers of levels `niveaux`, set as the options screen sets them.
+Partie nouvelle_partie(Plateforme& plateforme, const Regles& regles,
+                       const std::array<int, 2>& niveaux);
 
 } // namespace tessor::analyse

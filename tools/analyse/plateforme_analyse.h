@@ -23,7 +23,6 @@ class PlateformeAnalyse : public Plateforme {
     std::function<bool(const std::string& texte)> repondeur;
 
     bool question(const std::string& texte) override;
-    void traite_evenements() override {}
     void ouvre_lien(const std::string&) override {}
     std::int32_t secondes_depuis_minuit() override { return HORLOGE; }
     // Linear congruential step modulo 2^32; the top 24 bits scaled to [0, 1).

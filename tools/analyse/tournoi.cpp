@@ -89,12 +89,9 @@ Bilan rencontre(const Regles& regles, const std::array<int, 2>& niveaux, int par
     PlateformeAnalyse plateforme(graine);
     Bilan bilan;
     for (int k = 0; k < parties; ++k) {
-        Controleur controleur(plateforme);
-        plateforme.repondeur = [&](const std::string&) {
-            bilan.ajoute(gagnant(controleur.partie()));
-            return false;
-        };
-        lance_parties(controleur, regles, niveaux);
+        Partie partie = nouvelle_partie(plateforme, regles, niveaux);
+        joue_partie(partie, plateforme, [](const Evenement&) {});
+        bilan.ajoute(partie.gagnant());
     }
     return bilan;
 }

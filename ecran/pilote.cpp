@@ -1,0 +1,75 @@
+#include "pilote.h"
+
+#include <memory>
+
+namespace tessor {
+
+void Pilote::relance() {
+    ++coup_;
+    arme();
+}
+
+void Pilote::suspend() {
+    suspendu_ = true;
+    ++attente_;
+}
+
+void Pilote::reprend() {
+    suspendu_ = arrete_;
+    arme();
+}
+
+void Pilote::arrete() {
+    arrete_ = true;
+    suspend();
+}
+
+// The pause runs while the computer decides: its action shows when both are over.
+void Pilote::arme() {
+    const int attente = ++attente_;
+    pause_finie_ = false;
+    if (suspendu_ || !jeu_.ordinateur_au_trait()) {
+        return;
+    }
+    const int pause = partie_.phase() == Phase::mur ? PAUSE_MUR_MS : PAUSE_ORDINATEUR_MS;
+    plateforme_.attend(pause, [this, attente] {
+        if (attente == attente_) {
+            pause_finie_ = true;
+            joue_si_pret();
+        }
+    });
+    if (decide_ != coup_ && !(decision_ && decision_->coup == coup_)) {
+        decide();
+    }
+}
+
+// The decision works on a copy of the game and keeps its player alive, so that nothing it reads
+// changes or goes away before it ends.
+void Pilote::decide() {
+    decide_ = coup_;
+    auto resultat = std::make_shared<std::optional<Case>>();
+    plateforme_.calcule(
+        [resultat, joueur = jeu_.au_trait(), copie = partie_, &plateforme = plateforme_] {
+            *resultat = joueur->action(copie, plateforme);
+        },
+        [this, resultat, coup = coup_] {
+            decision_ = Decision{coup, *resultat};
+            joue_si_pret();
+        });
+}
+
+// A decision the game refuses (no level makes one) leaves the computer waiting for good rather
+// than asking again and again.
+void Pilote::joue_si_pret() {
+    if (suspendu_ || !pause_finie_ || !decision_ || decision_->coup != coup_) {
+        return;
+    }
+    const std::optional<Case> action = decision_->action;
+    decision_.reset();
+    pause_finie_ = false;
+    if (action && jeu_.joue_ordinateur(*action)) {
+        relance();
+    }
+}
+
+} // namespace tessor

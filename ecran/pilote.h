@@ -1,0 +1,56 @@
+// Paces the computer's actions so that a player can follow them: each shows a moment after the
+// previous action was shown, and is decided away from the window's thread meanwhile. A question
+// that interrupts a game between two computers suspends it; closing the window stops it.
+#pragma once
+
+#include "jeu.h"
+
+#include <optional>
+
+namespace tessor {
+
+// The pauses of a computer's turn, and the glide of its pawn, in milliseconds.
+inline constexpr int PAUSE_ORDINATEUR_MS = 500; // before its placement and before its move
+inline constexpr int PAUSE_MUR_MS = 350;        // between its move and its wall
+inline constexpr int GLISSEMENT_PION_MS = 150;  // its pawn gliding to the square it moves to
+
+class Pilote {
+  public:
+    Pilote(Jeu& jeu, const Partie& partie, Plateforme& plateforme)
+        : jeu_(jeu), partie_(partie), plateforme_(plateforme) {}
+    Pilote(const Pilote&) = delete;
+    Pilote& operator=(const Pilote&) = delete;
+
+    // After every change of the game: the next computer action, if one is due, is decided and
+    // shown after its pause. Pauses and decisions of earlier positions are dropped.
+    void relance();
+    // Nothing is played while suspended; resuming waits a whole pause again, and keeps a
+    // decision already taken for the same position.
+    void suspend();
+    void reprend();
+    // For good: the window is closing.
+    void arrete();
+
+  private:
+    void arme();
+    void decide();
+    void joue_si_pret();
+
+    struct Decision {
+        int coup;
+        std::optional<Case> action;
+    };
+
+    Jeu& jeu_;
+    const Partie& partie_;
+    Plateforme& plateforme_;
+    int coup_ = 0;    // changes of the game so far: a decision is valid for its own only
+    int attente_ = 0; // the pause armed last; an older one that ends is ignored
+    int decide_ = -1; // the change whose decision is being computed
+    bool pause_finie_ = false;
+    bool suspendu_ = false;
+    bool arrete_ = false;
+    std::optional<Decision> decision_;
+};
+
+} // namespace tessor
