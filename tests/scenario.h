@@ -1,6 +1,7 @@
 // Scripted sessions of the window model for the reference record: actions named as a player
 // would say them, and after each one the elements of the screen that changed, named for what
-// they show.
+// they show. The computer's pauses last no time, unless `pas_a_pas` holds them until an
+// `attente` lets the oldest one end.
 #pragma once
 
 #include "partie_test.h"
@@ -34,12 +35,20 @@ class Scenario {
         for (const std::string& q : t_.plateforme.questions) {
             changes.push_back("  ? " + q);
         }
+        if (pause_ >= 0) {
+            changes.push_back("  pause " + std::to_string(pause_) + " ms");
+        }
         return changes;
     }
 
   private:
     // Each action with its two numbers: a player and a direction, or a square.
     void agit(const std::string& verbe, std::istringstream& mots) {
+        pause_ = -1;
+        if (verbe == "attente") {
+            pause_ = t_.plateforme.avance();
+            return;
+        }
         using Geste = void (*)(PartieTest&, int, int);
         static const std::map<std::string, Geste> actions{
             {"jouer", [](PartieTest& t, int, int) { t.jeu.jouer(); }},
@@ -57,7 +66,8 @@ class Scenario {
             {"minuterie", [](PartieTest& t, int, int) { t.jeu.relache_bouton(); }},
             {"retour", [](PartieTest& t, int, int) { t.jeu.retour_au_jeu(); }},
             {"oui", [](PartieTest& t, int, int) { t.plateforme.reponses.push_back(true); }},
-            {"non", [](PartieTest& t, int, int) { t.plateforme.reponses.push_back(false); }}};
+            {"non", [](PartieTest& t, int, int) { t.plateforme.reponses.push_back(false); }},
+            {"pas_a_pas", [](PartieTest& t, int, int) { t.plateforme.pas_a_pas = true; }}};
         int a = 0;
         int b = 0;
         mots >> a >> b;
@@ -147,6 +157,7 @@ class Scenario {
     }
 
     PartieTest t_;
+    int pause_ = -1; // the length of the pause an `attente` let end, -1 for none
 };
 
 } // namespace tessor
