@@ -44,7 +44,8 @@ void Pilote::arme() {
 }
 
 // The decision works on a copy of the game and keeps its player alive, so that nothing it reads
-// changes or goes away before it ends.
+// changes or goes away before it ends. One that ends after the game has changed (an abandoned
+// game's, say) is dropped: it must not take the place of the decision under way.
 void Pilote::decide() {
     decide_ = coup_;
     auto resultat = std::make_shared<std::optional<Case>>();
@@ -53,8 +54,10 @@ void Pilote::decide() {
             *resultat = joueur->action(copie, plateforme);
         },
         [this, resultat, coup = coup_] {
-            decision_ = Decision{coup, *resultat};
-            joue_si_pret();
+            if (coup == coup_) {
+                decision_ = Decision{coup, *resultat};
+                joue_si_pret();
+            }
         });
 }
 

@@ -4,6 +4,7 @@
 #include <QFutureWatcher>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
@@ -54,8 +55,11 @@ void PlateformeQt::calcule(std::function<void()> travail, std::function<void()> 
                          suite();
                          synchronise_();
                      });
-    calcul_ = QtConcurrent::run(std::move(travail));
-    veilleur->setFuture(calcul_);
+    veilleur->setFuture(QtConcurrent::run(std::move(travail)));
+}
+
+void PlateformeQt::termine_calcul() {
+    QThreadPool::globalInstance()->waitForDone();
 }
 
 void PlateformeQt::ouvre_lien(const std::string& lien) {

@@ -6,8 +6,6 @@
 #include "game/hasard.h"
 #include "game/plateforme.h"
 
-#include <QFuture>
-
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -44,8 +42,8 @@ class PlateformeQt : public Plateforme {
     float aleatoire() override;
     void reensemence(std::int32_t secondes) override;
 
-    // Waits for the decision running, if any.
-    void termine_calcul() { calcul_.waitForFinished(); }
+    // Waits for the decisions running, if any (an abandoned game's may still run).
+    void termine_calcul();
 
   private:
     QWidget& fenetre_;
@@ -54,7 +52,6 @@ class PlateformeQt : public Plateforme {
     bool pauses_;
     std::mutex verrou_;
     Hasard hasard_;
-    QFuture<void> calcul_;
 };
 
 } // namespace tessor
