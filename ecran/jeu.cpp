@@ -192,15 +192,11 @@ void Jeu::ordi(Phase phase) {
     --occupe_;
 }
 
-// The computer decides on a copy of the board, which its trials change and put back.
 void Jeu::placement_ordinateur() {
     const Joueur& moi = partie_.joueur(partie_.joueur_courant());
     Ordinateur ordinateur(partie_.regles(), plateforme_, moi.profondeur);
     plateforme_.traite_evenements();
-    Case c = moi.position;
-    Tableau essai = partie_.tableau();
-    ordinateur.place_pion_ordi(c, moi.profondeur, essai);
-    place(c);
+    place(ordinateur.choisit_depart(moi.profondeur, partie_.tableau()));
 }
 
 // The wall is chosen with the opponent's own depth, from the computer's new square. The sign
@@ -211,16 +207,12 @@ void Jeu::tour_ordinateur() {
     const Joueur& lui = partie_.joueur(partie_.adversaire());
     Ordinateur ordinateur(partie_.regles(), plateforme_, moi.profondeur);
     plateforme_.traite_evenements();
-    Case cible = moi.position;
-    Tableau essai = partie_.tableau();
-    ordinateur.dep_ordi(cible, lui.position, moi.profondeur, moi.niveau, essai);
-    deplace(cible);
+    deplace(ordinateur.choisit_deplacement(moi.position, lui.position, moi.profondeur, moi.niveau,
+                                           partie_.tableau()));
     plateforme_.traite_evenements();
-    Case mur = lui.position;
-    float score = 0.0f;
-    essai = partie_.tableau();
-    ordinateur.place_casenoir(mur, moi.position, lui.position, score, lui.profondeur, essai);
-    mure(mur);
+    const Mur mur = ordinateur.choisit_mur(lui.position, moi.position, lui.position, lui.profondeur,
+                                           partie_.tableau());
+    mure(mur.casenoir);
     change_joueur();
     ecran_.affiche_signe(Signe::deplacez_pion);
 }

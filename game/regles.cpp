@@ -91,23 +91,24 @@ int16 Regles::compte_case_dep(int x, int y, const Tableau& tableau) const {
     return n;
 }
 
-void Regles::calcul_tab_dep(int x, int y, TableauDep& tableau_dep, int maxtaille,
-                            Tableau& tableau) const {
-    // A knight may come back to the square it leaves, so that square takes part meanwhile.
+TableauDep Regles::calcul_tab_dep(Case position, int maxtaille, const Tableau& tableau) const {
+    // A knight may come back to the square it leaves, so that square takes part, as free, in a
+    // copy of the board.
+    Tableau essai;
+    const Tableau* lu = &tableau;
     if (cavalier) {
-        tableau(x, y) = VRAI;
+        essai = tableau;
+        essai[position] = VRAI;
+        lu = &essai;
     }
-    const TableMobilite t(*this, tableau, maxtaille);
-    tableau_dep = TableauDep{};
+    const TableMobilite t(*this, *lu, maxtaille);
+    TableauDep tableau_dep;
     for (Decalage d : decalages()) {
-        const int cx = x + d.i;
-        const int cy = y + d.j;
-        tableau_dep(d.i, d.j) = tableau.libre(cx, cy) ? t(cx, cy) : 0.0f;
+        const Case cible = decale(position, d);
+        tableau_dep(d.i, d.j) = tableau.libre(cible) ? t(cible.x, cible.y) : 0.0f;
     }
     tableau_dep(0, 0) = 0.0f;
-    if (cavalier) {
-        tableau(x, y) = FAUX;
-    }
+    return tableau_dep;
 }
 
 } // namespace tessor
