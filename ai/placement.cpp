@@ -16,7 +16,7 @@ struct Zone {
 };
 
 Zone zone(int taille) {
-    return {3 * taille / 10 + 3, 60 * taille / 100};
+    return {3 * taille / 10 + PREMIERE_CASE, 60 * taille / 100};
 }
 
 bool zone_a_case_libre(Zone colonnes, Zone lignes, const Tableau& tableau) {

@@ -38,27 +38,16 @@ bool Regles::portee(int x, int y, Case position, int n) const {
 }
 
 void Regles::init_tableau(Tableau& t) const {
-    for (int x = 3; x <= largeur + 2; ++x) {
-        for (int y = 3; y <= hauteur + 2; ++y) {
-            t(x, y) = VRAI;
-        }
-    }
-    for (int x = 1; x <= largeur + 4; ++x) {
-        for (int y : {1, 2, hauteur + 3, hauteur + 4}) {
-            t(x, y) = FAUX;
-        }
-    }
-    for (int x = 1; x <= 2; ++x) {
-        for (int y = 1; y <= hauteur + 4; ++y) {
-            t(x, y) = FAUX;
-            t(largeur + 2 + x, y) = FAUX;
+    for (int x = PREMIERE_CASE - MARGE; x <= derniere_colonne() + MARGE; ++x) {
+        for (int y = PREMIERE_CASE - MARGE; y <= derniere_ligne() + MARGE; ++y) {
+            t(x, y) = sur_plateau(x, y) ? VRAI : FAUX;
         }
     }
 }
 
 bool Regles::a_case_libre(const Tableau& t) const {
-    for (int x = 3; x <= largeur + 2; ++x) {
-        for (int y = 3; y <= hauteur + 2; ++y) {
+    for (int x = PREMIERE_CASE; x <= derniere_colonne(); ++x) {
+        for (int y = PREMIERE_CASE; y <= derniere_ligne(); ++y) {
             if (t.libre(x, y)) {
                 return true;
             }

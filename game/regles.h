@@ -41,8 +41,14 @@ struct Regles {
     bool cavalier = false;
 
     Decalages decalages() const;
-    // Frees the playing area and walls the two-square margin around it, so that no step from a
-    // playable square leaves the array.
+    // The last column and row of the playing area.
+    int derniere_colonne() const { return PREMIERE_CASE + largeur - 1; }
+    int derniere_ligne() const { return PREMIERE_CASE + hauteur - 1; }
+    bool sur_plateau(int x, int y) const {
+        return x >= PREMIERE_CASE && x <= derniere_colonne() && y >= PREMIERE_CASE &&
+               y <= derniere_ligne();
+    }
+    // Frees the playing area and walls the margin around it.
     void init_tableau(Tableau& tableau) const;
     bool a_case_libre(const Tableau& tableau) const;
     // The computer's deepest search on this board: twice its larger side.
