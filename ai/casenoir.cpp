@@ -7,21 +7,19 @@
 
 namespace tessor {
 
-void Ordinateur::place_casenoir(Case& casenoir, Case reference, Case position_adverse, float& score,
-                                int16 maxtaille, Tableau& tableau) {
+Mur Ordinateur::choisit_mur(Case depart, Case reference, Case position_adverse, int16 maxtaille,
+                            const Tableau& tableau) {
     if (regles_.compte_case_dep(position_adverse.x, position_adverse.y, tableau) != 0) {
-        TableauDep tableau_dep;
-        regles_.calcul_tab_dep(position_adverse.x, position_adverse.y, tableau_dep, maxtaille,
-                               tableau);
-        choix_casenoir(casenoir, reference, score, tableau_dep);
-        return;
+        const TableauDep tableau_dep = regles_.calcul_tab_dep(position_adverse, maxtaille, tableau);
+        const Decalage d = decalage_du_mur(depart, reference, tableau_dep);
+        return {decale(depart, d), tableau_dep(d.i, d.j)};
     }
+    Case casenoir = depart;
     tirage_case_libre(regles_, plateforme_, casenoir, tableau);
-    score = SCORE_AUCUN_DEP;
+    return {casenoir, SCORE_AUCUN_DEP};
 }
 
-void Ordinateur::choix_casenoir(Case& casenoir, Case reference, float& score,
-                                const TableauDep& tableau_dep) {
+Decalage Ordinateur::decalage_du_mur(Case depart, Case reference, const TableauDep& tableau_dep) {
     // The tie list starts with the zero offset as a placeholder worth 0; the first positive
     // value replaces it. Nine places: the placeholder and eight equal offsets.
     std::array<Decalage, 9> liste_max{};
@@ -45,7 +43,7 @@ void Ordinateur::choix_casenoir(Case& casenoir, Case reference, float& score,
         std::array<Decalage, 9> liste_filtre{};
         int nb_filtre = 0;
         for (int k = 0; k < nb_max; ++k) {
-            const Case cible = decale(casenoir, liste_max[k]);
+            const Case cible = decale(depart, liste_max[k]);
             if (!regles_.portee(cible.x, cible.y, reference, 1)) {
                 liste_filtre[nb_filtre++] = liste_max[k];
             }
@@ -57,8 +55,7 @@ void Ordinateur::choix_casenoir(Case& casenoir, Case reference, float& score,
             choisi = liste_max[static_cast<int>(std::floor(r * static_cast<float>(nb_max)))];
         }
     }
-    casenoir = decale(casenoir, choisi);
-    score = tableau_dep(choisi.i, choisi.j);
+    return choisi;
 }
 
 } // namespace tessor

@@ -5,9 +5,8 @@
 namespace tessor {
 
 namespace {
-// Levels 1 to 4 decide each action from the mobility tables, on a copy of the board that their
-// trials change. The wall is chosen with the opponent's own depth, from the computer's new
-// square.
+// Levels 1 to 4 decide each action from the mobility tables. The wall is chosen with the
+// opponent's own depth, from the computer's new square.
 class Classique final : public Participant {
   public:
     bool ordinateur() const override { return true; }
@@ -16,23 +15,19 @@ class Classique final : public Participant {
         const Joueur& moi = partie.joueur(partie.joueur_courant());
         const Joueur& lui = partie.joueur(partie.adversaire());
         Ordinateur ordinateur(partie.regles(), plateforme, moi.profondeur);
-        Tableau essai = partie.tableau();
-        Case c = moi.position;
+        const Tableau& tableau = partie.tableau();
         switch (partie.phase()) {
         case Phase::placement:
-            ordinateur.place_pion_ordi(c, moi.profondeur, essai);
-            break;
+            return ordinateur.choisit_depart(moi.profondeur, tableau);
         case Phase::deplacement:
-            ordinateur.dep_ordi(c, lui.position, moi.profondeur, moi.niveau, essai);
-            break;
-        case Phase::mur: {
-            c = lui.position;
-            float score = 0.0f;
-            ordinateur.place_casenoir(c, moi.position, lui.position, score, lui.profondeur, essai);
+            return ordinateur.choisit_deplacement(moi.position, lui.position, moi.profondeur,
+                                                  moi.niveau, tableau);
+        case Phase::mur:
             break;
         }
-        }
-        return c;
+        return ordinateur
+            .choisit_mur(lui.position, moi.position, lui.position, lui.profondeur, tableau)
+            .casenoir;
     }
 };
 } // namespace

@@ -1,27 +1,26 @@
 // The computer player's decisions: where it places its pawn, where it moves it and which square
 // it walls. Every decision is a chain of tests on the mobility tables; the number and order of
 // the random draws is part of the behaviour, so a given random stream replays a game exactly.
+// No decision changes the board it is given.
 #pragma once
 
 #include "game/plateforme.h"
 #include "game/regles.h"
 
 #include <array>
+#include <optional>
 
 namespace tessor {
 
-// One ranked move: its offset and its value in the evaluation table.
-struct dep_classe {
-    int16 i = 0;
-    int16 j = 0;
-    float valeur = 0.0f;
-};
-
-// Ranks 1 to 8 (rank 1 the best); element 0 is not used.
-using Classement = std::array<dep_classe, 9>;
-
 // Score of a wall choice when the opponent has no move left.
 constexpr float SCORE_AUCUN_DEP = -1e31f;
+
+// A wall choice: the square, and its value in the opponent's evaluation table
+// (SCORE_AUCUN_DEP when the opponent cannot move and the square is drawn at random).
+struct Mur {
+    Case casenoir;
+    float score;
+};
 
 class Ordinateur {
   public:
@@ -30,33 +29,40 @@ class Ordinateur {
     Ordinateur(const Regles& regles, Plateforme& plateforme, int16 profondeur_courant)
         : regles_(regles), plateforme_(plateforme), profondeur_courant_(profondeur_courant) {}
 
-    // Moves `position` to the chosen destination.
-    void dep_ordi(Case& position, Case position_adverse, int16 maxtaille, int16 niveau,
-                  Tableau& tableau);
-    // Steps onto one of the opponent's last escape squares, provided the computer keeps room
-    // there; true when it moved the pawn.
-    bool coup_gagnant(Case& position, Case position_adverse, const Tableau& tableau) const;
-    void choix_dep_niveau(Case& position, Case position_adverse, int16 maxtaille, int16 niveau,
-                          Tableau& tableau);
-    void test2_dep_ordi(Case& position, Case position_adverse, const Classement& classement,
-                        const Classement& classement_adverse, int16 maxtaille, int16 niveau,
-                        Tableau& tableau);
-    void choix_dep_tab(Case& position, Case position_adverse, int16 maxtaille, int16 niveau,
-                       Tableau& tableau);
-    void classe(Classement& classement, const TableauDep& tableau_dep) const;
-    void choix_dep_anticipe(Case& position, Case position_adverse, const Classement& classement,
-                            Tableau& tableau);
-    void choix_dep2(int16& x, int16& y, const TableauDep& tableau_dep);
-    // Starting square of the computer's pawn; the caller marks it occupied.
-    void place_pion_ordi(Case& position, int16 maxtaille, Tableau& tableau);
-
-    // The square to wall: `casenoir` enters as the opponent's position.
-    void place_casenoir(Case& casenoir, Case reference, Case position_adverse, float& score,
-                        int16 maxtaille, Tableau& tableau);
-    void choix_casenoir(Case& casenoir, Case reference, float& score,
-                        const TableauDep& tableau_dep);
+    // The starting square of the computer's pawn; the caller marks it occupied. A board without
+    // a free square (no game gets there) gives (0, 0), off the board.
+    Case choisit_depart(int16 maxtaille, const Tableau& tableau);
+    // The square the pawn at `position` moves to, with the procedure of level `niveau` (1 to 3).
+    Case choisit_deplacement(Case position, Case position_adverse, int16 maxtaille, int16 niveau,
+                             const Tableau& tableau);
+    // The square the opponent would most like to reach, preferring among equals one that is not
+    // next to `reference`. The chosen move is counted from `depart`, which the game sets to the
+    // opponent's square; a blocked opponent gets a random free square instead (`depart` itself
+    // on a board without one).
+    Mur choisit_mur(Case depart, Case reference, Case position_adverse, int16 maxtaille,
+                    const Tableau& tableau);
 
   private:
+    // One ranked move: its offset and its value in the evaluation table.
+    struct Rang {
+        Decalage decalage{0, 0};
+        float valeur = 0.0f;
+    };
+    // Ranks 1 to 8 (rank 1 the best); element 0 is not used.
+    using Classement = std::array<Rang, 9>;
+
+    std::optional<Case> coup_gagnant(Case position, Case position_adverse,
+                                     const Tableau& tableau) const;
+    std::optional<Case> case_disputee(Case position, Case position_adverse, int16 maxtaille,
+                                      const Tableau& tableau) const;
+    Case deplacement_selon_table(Case position, Case position_adverse, int16 maxtaille,
+                                 int16 niveau, const Tableau& tableau);
+    Case deplacement_anticipe(Case position, Case position_adverse, const Classement& classement,
+                              const Tableau& tableau);
+    Classement classe(const TableauDep& tableau_dep) const;
+    Decalage meilleur_decalage(const TableauDep& tableau_dep);
+    Decalage decalage_du_mur(Case depart, Case reference, const TableauDep& tableau_dep);
+
     const Regles& regles_;
     Plateforme& plateforme_;
     int16 profondeur_courant_;

@@ -16,7 +16,7 @@ struct Zone {
 };
 
 Zone zone(int taille) {
-    return {3 * taille / 10 + 3, 60 * taille / 100};
+    return {3 * taille / 10 + PREMIERE_CASE, 60 * taille / 100};
 }
 
 bool zone_a_case_libre(Zone colonnes, Zone lignes, const Tableau& tableau) {
@@ -39,11 +39,11 @@ int16 tire(Zone z, float r) {
 // On a 3 x 3 board the zone is the single corner square (3, 3); when the other pawn already
 // stands there no square of the zone can ever be drawn. The computer then starts from a random
 // free square of the whole board instead, so the placement always ends. A board with no free
-// square at all (never met in a game) leaves the position as it was.
-void Ordinateur::place_pion_ordi(Case& position, int16 maxtaille, Tableau& tableau) {
+// square at all (never met in a game) gives (0, 0).
+Case Ordinateur::choisit_depart(int16 maxtaille, const Tableau& tableau) {
     const Zone colonnes = zone(regles_.largeur);
     const Zone lignes = zone(regles_.hauteur);
-    Case c = position;
+    Case c;
     if (zone_a_case_libre(colonnes, lignes, tableau)) {
         do {
             reensemence_horloge(plateforme_);
@@ -54,18 +54,14 @@ void Ordinateur::place_pion_ordi(Case& position, int16 maxtaille, Tableau& table
     } else {
         tirage_case_libre(regles_, plateforme_, c, tableau);
         if (!tableau.libre(c)) {
-            return;
+            return c;
         }
     }
-    TableauDep tableau_dep;
-    regles_.calcul_tab_dep(c.x, c.y, tableau_dep, maxtaille, tableau);
-    tableau[c] = VRAI;
     // With no free square one move away (only met on the fallback, e.g. the knight's dead
     // centre of a 3 x 3 board) every value is 0 and the draws may settle anywhere around:
     // the pawn then stays on the square drawn.
-    Case choisi = c;
-    choix_dep2(choisi.x, choisi.y, tableau_dep);
-    position = tableau.libre(choisi) ? choisi : c;
+    const Case choisi = decale(c, meilleur_decalage(regles_.calcul_tab_dep(c, maxtaille, tableau)));
+    return tableau.libre(choisi) ? choisi : c;
 }
 
 } // namespace tessor

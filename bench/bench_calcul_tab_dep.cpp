@@ -50,11 +50,9 @@ Tableau plateau_du_pion() {
 
 void calcul_tab_dep_12x12_profondeur_24(benchmark::State& state) {
     const Regles regles = bench::regles_12x12();
-    Tableau tableau = plateau_du_pion();
-    TableauDep tableau_dep;
+    const Tableau tableau = plateau_du_pion();
     for (auto _ : state) {
-        regles.calcul_tab_dep(8, 8, tableau_dep, 24, tableau);
-        benchmark::DoNotOptimize(tableau_dep);
+        benchmark::DoNotOptimize(regles.calcul_tab_dep({8, 8}, 24, tableau));
     }
 }
 BENCHMARK(calcul_tab_dep_12x12_profondeur_24)->Unit(benchmark::kMicrosecond);
@@ -62,9 +60,7 @@ BENCHMARK(calcul_tab_dep_12x12_profondeur_24)->Unit(benchmark::kMicrosecond);
 // The yardstick refuses to run unless it computes exactly the game's table.
 void reference_simple_12x12_profondeur_24(benchmark::State& state) {
     const Tableau tableau = plateau_du_pion();
-    Tableau copie = tableau;
-    TableauDep jeu;
-    bench::regles_12x12().calcul_tab_dep(8, 8, jeu, 24, copie);
+    const TableauDep jeu = bench::regles_12x12().calcul_tab_dep({8, 8}, 24, tableau);
     if (table_simple(tableau, 24).valeurs != jeu.valeurs) {
         state.SkipWithError("the plain table differs from the game's");
     }

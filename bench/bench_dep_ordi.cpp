@@ -19,13 +19,12 @@ constexpr Case ADVERSAIRE{10, 9};
 
 void dep_ordi_niveau_3_12x12(benchmark::State& state) {
     const Regles regles = bench::regles_12x12();
-    Tableau tableau = bench::plateau(MILIEU_DE_PARTIE);
+    const Tableau tableau = bench::plateau(MILIEU_DE_PARTIE);
     analyse::PlateformeAnalyse plateforme(0);
     Ordinateur ordinateur(regles, plateforme, 24);
     for (auto _ : state) {
-        Case position = ORDINATEUR;
-        ordinateur.dep_ordi(position, ADVERSAIRE, 24, 3, tableau);
-        benchmark::DoNotOptimize(position);
+        benchmark::DoNotOptimize(
+            ordinateur.choisit_deplacement(ORDINATEUR, ADVERSAIRE, 24, 3, tableau));
     }
 }
 BENCHMARK(dep_ordi_niveau_3_12x12)->Unit(benchmark::kMicrosecond);

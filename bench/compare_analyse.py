@@ -64,7 +64,9 @@ def place_casenoir(h):
     r = regles(h)
     lignes = plateau(h, r["largeur"], r["hauteur"])
     adverse = pion(h, r, lignes)
-    return avec_lignes(r, lignes, requete="place_casenoir", casenoir=adverse,
+    # The game starts the wall's search from the opponent's square; a request may start elsewhere.
+    casenoir = adverse if h.random() < 0.5 else case(h, r)
+    return avec_lignes(r, lignes, requete="place_casenoir", casenoir=casenoir,
                        reference=case(h, r), position_adverse=adverse,
                        maxtaille=profondeur(h, r), graine=h.randrange(2**32))
 

@@ -61,12 +61,11 @@ void Aides::montre_deplacements(const Partie& partie) {
 // The level-3 choice in the player's place, with the player's own depth.
 void Aides::montre_conseil(const Partie& partie) {
     const Joueur& joueur = partie.joueur(partie.joueur_courant());
-    Case conseil = joueur.position;
-    Tableau essai = partie.tableau();
-    Ordinateur(partie.regles(), plateforme_, joueur.profondeur)
-        .dep_ordi(conseil, partie.joueur(partie.adversaire()).position, joueur.profondeur, 3,
-                  essai);
-    geometrie_.place(ecran_.aidepion, conseil);
+    const Case adverse = partie.joueur(partie.adversaire()).position;
+    Ordinateur ordinateur(partie.regles(), plateforme_, joueur.profondeur);
+    geometrie_.place(ecran_.aidepion,
+                     ordinateur.choisit_deplacement(joueur.position, adverse, joueur.profondeur, 3,
+                                                    partie.tableau()));
 }
 
 } // namespace tessor

@@ -46,11 +46,11 @@ void Controleur::pion_suivant(int joueur, int sens) {
     ecran_.choix_pion[joueur].image = image_pion(pion);
 }
 
-// One step of a board dimension within 3 .. 12; at a limit nothing changes.
+// One step of a board dimension within COTE_MIN .. COTE_MAX; at a limit nothing changes.
 void Controleur::change_dimension(int16 Regles::*cote, int sens) {
     Regles r = partie_.regles();
     const int nouvelle = r.*cote + sens;
-    if (nouvelle >= 3 && nouvelle <= 12) {
+    if (nouvelle >= COTE_MIN && nouvelle <= COTE_MAX) {
         r.*cote = static_cast<int16>(nouvelle);
         partie_.regle(r);
         affiche_regles();

@@ -12,12 +12,11 @@ Case depart(const Partie& partie) {
         return partie.joueur(partie.joueur_courant()).position;
     }
     const Regles& r = partie.regles();
-    return {static_cast<int16>(3 + (r.largeur - 1) / 2),
-            static_cast<int16>(3 + (r.hauteur - 1) / 2)};
+    return case_numero((r.largeur - 1) / 2, (r.hauteur - 1) / 2);
 }
 
-int16 dans_le_plateau(int valeur, int16 cote) {
-    return static_cast<int16>(std::clamp(valeur, 3, cote + 2));
+int16 dans_le_plateau(int valeur, int derniere) {
+    return static_cast<int16>(std::clamp(valeur, int{PREMIERE_CASE}, derniere));
 }
 } // namespace
 
@@ -27,8 +26,8 @@ void Curseur::deplace(int dx, int dy, const Partie& partie) {
         return;
     }
     const Regles& r = partie.regles();
-    pose({dans_le_plateau(position_.x + dx, r.largeur),
-          dans_le_plateau(position_.y + dy, r.hauteur)},
+    pose({dans_le_plateau(position_.x + dx, r.derniere_colonne()),
+          dans_le_plateau(position_.y + dy, r.derniere_ligne())},
          true);
 }
 

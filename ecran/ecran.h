@@ -37,9 +37,9 @@ constexpr int16 HAUTEUR_FENETRE = 460;
 constexpr int16 LEFT_PANNEAUX = 456;
 constexpr int16 TOP_PANNEAUX = 8;
 
-constexpr int NB_MARQUEURS = 143; // wall markers 0 .. 142; marker 0 is never shown
-constexpr int NB_LIGNES = 13;     // grid lines 0 .. 12 of each direction
-constexpr int NB_LETTRES = 12;    // coordinate labels 0 .. 11 of each direction
+constexpr int NB_MARQUEURS = 143;       // wall markers 0 .. 142; marker 0 is never shown
+constexpr int NB_LIGNES = COTE_MAX + 1; // grid lines 0 .. 12 of each direction
+constexpr int NB_LETTRES = COTE_MAX;    // coordinate labels 0 .. 11 of each direction
 
 // What the status sign of the game panel says.
 enum class Signe : std::uint8_t { placez_mur, placez_pion, deplacez_pion, match_nul, gagne };

@@ -40,8 +40,8 @@ void Geometrie::trace_grille(Ecran& ecran, const Regles& regles) const {
 }
 
 void Geometrie::place(Element& element, Case c) const {
-    element.left = static_cast<int16>((c.x - 3) * TAILLE_CASE + origine_x_ + 1);
-    element.top = static_cast<int16>((c.y - 3) * TAILLE_CASE + origine_y_ + 1);
+    element.left = static_cast<int16>((c.x - PREMIERE_CASE) * TAILLE_CASE + origine_x_ + 1);
+    element.top = static_cast<int16>((c.y - PREMIERE_CASE) * TAILLE_CASE + origine_y_ + 1);
     element.visible = true;
 }
 
@@ -53,8 +53,8 @@ Case Geometrie::case_sous(float x, float y, const Regles& regles) const {
     const float s = TAILLE_CASE;
     if (x >= x0 && x < x0 + static_cast<float>(regles.largeur) * s && y >= y0 &&
         y < y0 + static_cast<float>(regles.hauteur) * s) {
-        return {static_cast<int16>(std::floor((x - x0) / s) + 3),
-                static_cast<int16>(std::floor((y - y0) / s) + 3)};
+        return case_numero(static_cast<int>(std::floor((x - x0) / s)),
+                           static_cast<int>(std::floor((y - y0) / s)));
     }
     return {-1, -1};
 }

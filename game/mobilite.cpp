@@ -39,7 +39,7 @@ const Plan& propage(const Plan& libre, const Plan& plafond, int hauteur, int pas
     const Plan* source = &libre;
     for (int k = 0; k <= passes; ++k) {
         Plan& cible = tampons[k % 2];
-        for (int i = 3 * COLONNES; i < (hauteur + 3) * COLONNES; ++i) {
+        for (int i = PREMIERE_CASE * COLONNES; i < (PREMIERE_CASE + hauteur) * COLONNES; ++i) {
             const float s = somme<D>(&(*source)[i], std::make_index_sequence<D.size()>{});
             cible[i] = std::min(s, plafond[i]);
         }
@@ -61,12 +61,10 @@ TESSOR_CLONES void calcule(bool cavalier, const Plan& libre, const Plan& plafond
 TableMobilite::TableMobilite(const Regles& regles, const Tableau& tableau, int passes) {
     Plan libre{};
     Plan plafond{};
-    for (int y = 1; y <= regles.hauteur + 4; ++y) {
-        for (int x = 1; x <= regles.largeur + 4; ++x) {
-            const bool joue =
-                x >= 3 && x <= regles.largeur + 2 && y >= 3 && y <= regles.hauteur + 2;
+    for (int y = PREMIERE_CASE - MARGE; y <= regles.derniere_ligne() + MARGE; ++y) {
+        for (int x = PREMIERE_CASE - MARGE; x <= regles.derniere_colonne() + MARGE; ++x) {
             libre[indice(x, y)] = tableau.libre(x, y) ? 1.0f : 0.0f;
-            if (joue && tableau.libre(x, y)) {
+            if (regles.sur_plateau(x, y) && tableau.libre(x, y)) {
                 plafond[indice(x, y)] = std::numeric_limits<float>::infinity();
             }
         }

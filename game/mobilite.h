@@ -11,10 +11,10 @@ namespace tessor {
 
 class TableMobilite {
   public:
-    // Rows of 16 cells for x = 1 .. 16 (the widest playing area and its two-square margin), one
-    // row for each y = 0 .. 17: the rows 0 and 17 only pad the reads of the outermost cells.
-    static constexpr int COLONNES = 16;
-    static constexpr int LIGNES = 18;
+    // Rows of 16 cells for x = 1 .. 16 (the widest playing area and its margins), one row for
+    // each y = 0 .. 17: the rows 0 and 17 only pad the reads of the outermost cells.
+    static constexpr int COLONNES = COTE_MAX + 2 * MARGE;
+    static constexpr int LIGNES = COLONNES + 2;
     using Plan = std::array<float, COLONNES * LIGNES>;
 
     // The table after `passes` passes over `tableau` (none when negative), read with the rules'

@@ -43,7 +43,7 @@ void Partie::applique_niveaux() {
 }
 
 bool Partie::accepte(Case c) const {
-    if (finie_ || !regles_.dans_le_plateau(c)) {
+    if (finie_ || !regles_.sur_plateau(c.x, c.y)) {
         return false;
     }
     if (phase_ == Phase::deplacement) {

@@ -38,27 +38,16 @@ bool Regles::portee(int x, int y, Case position, int n) const {
 }
 
 void Regles::init_tableau(Tableau& t) const {
-    for (int x = 3; x <= largeur + 2; ++x) {
-        for (int y = 3; y <= hauteur + 2; ++y) {
-            t(x, y) = VRAI;
-        }
-    }
-    for (int x = 1; x <= largeur + 4; ++x) {
-        for (int y : {1, 2, hauteur + 3, hauteur + 4}) {
-            t(x, y) = FAUX;
-        }
-    }
-    for (int x = 1; x <= 2; ++x) {
-        for (int y = 1; y <= hauteur + 4; ++y) {
-            t(x, y) = FAUX;
-            t(largeur + 2 + x, y) = FAUX;
+    for (int x = PREMIERE_CASE - MARGE; x <= derniere_colonne() + MARGE; ++x) {
+        for (int y = PREMIERE_CASE - MARGE; y <= derniere_ligne() + MARGE; ++y) {
+            t(x, y) = sur_plateau(x, y) ? VRAI : FAUX;
         }
     }
 }
 
 bool Regles::a_case_libre(const Tableau& t) const {
-    for (int x = 3; x <= largeur + 2; ++x) {
-        for (int y = 3; y <= hauteur + 2; ++y) {
+    for (int x = PREMIERE_CASE; x <= derniere_colonne(); ++x) {
+        for (int y = PREMIERE_CASE; y <= derniere_ligne(); ++y) {
             if (t.libre(x, y)) {
                 return true;
             }
@@ -91,23 +80,24 @@ int16 Regles::compte_case_dep(int x, int y, const Tableau& tableau) const {
     return n;
 }
 
-void Regles::calcul_tab_dep(int x, int y, TableauDep& tableau_dep, int maxtaille,
-                            Tableau& tableau) const {
-    // A knight may come back to the square it leaves, so that square takes part meanwhile.
+TableauDep Regles::calcul_tab_dep(Case position, int maxtaille, const Tableau& tableau) const {
+    // A knight may come back to the square it leaves, so that square takes part, as free, in a
+    // copy of the board.
+    Tableau essai;
+    const Tableau* lu = &tableau;
     if (cavalier) {
-        tableau(x, y) = VRAI;
+        essai = tableau;
+        essai[position] = VRAI;
+        lu = &essai;
     }
-    const TableMobilite t(*this, tableau, maxtaille);
-    tableau_dep = TableauDep{};
+    const TableMobilite t(*this, *lu, maxtaille);
+    TableauDep tableau_dep;
     for (Decalage d : decalages()) {
-        const int cx = x + d.i;
-        const int cy = y + d.j;
-        tableau_dep(d.i, d.j) = tableau.libre(cx, cy) ? t(cx, cy) : 0.0f;
+        const Case cible = decale(position, d);
+        tableau_dep(d.i, d.j) = tableau.libre(cible) ? t(cible.x, cible.y) : 0.0f;
     }
     tableau_dep(0, 0) = 0.0f;
-    if (cavalier) {
-        tableau(x, y) = FAUX;
-    }
+    return tableau_dep;
 }
 
 } // namespace tessor

@@ -41,14 +41,16 @@ struct Regles {
     bool cavalier = false;
 
     Decalages decalages() const;
-    // Frees the playing area and walls the two-square margin around it, so that no step from a
-    // playable square leaves the array.
+    // The last column and row of the playing area.
+    int derniere_colonne() const { return PREMIERE_CASE + largeur - 1; }
+    int derniere_ligne() const { return PREMIERE_CASE + hauteur - 1; }
+    bool sur_plateau(int x, int y) const {
+        return x >= PREMIERE_CASE && x <= derniere_colonne() && y >= PREMIERE_CASE &&
+               y <= derniere_ligne();
+    }
+    // Frees the playing area and walls the margin around it.
     void init_tableau(Tableau& tableau) const;
     bool a_case_libre(const Tableau& tableau) const;
-    // True for a square of the playing area.
-    bool dans_le_plateau(Case c) const {
-        return c.x >= 3 && c.x <= largeur + 2 && c.y >= 3 && c.y <= hauteur + 2;
-    }
     // The computer's deepest search on this board: twice its larger side.
     int16 maxtaille() const {
         return static_cast<int16>(2 * (largeur > hauteur ? largeur : hauteur));
@@ -58,8 +60,8 @@ struct Regles {
     bool dep_valide(Case cible, Case position, const Tableau& tableau) const;
     bool est_bloque(Case position, const Tableau& tableau) const;
     int16 compte_case_dep(int x, int y, const Tableau& tableau) const;
-    void calcul_tab_dep(int x, int y, TableauDep& tableau_dep, int maxtaille,
-                        Tableau& tableau) const;
+    // The evaluation table of the pawn at `position` after `maxtaille` passes.
+    TableauDep calcul_tab_dep(Case position, int maxtaille, const Tableau& tableau) const;
 };
 
 } // namespace tessor

@@ -13,9 +13,10 @@ void tirage_case_libre(const Regles& regles, Plateforme& plateforme, Case& posit
     for (;;) {
         const float r1 = plateforme.aleatoire();
         const float r2 = plateforme.aleatoire();
+        const float premiere = PREMIERE_CASE;
         const Case c{
-            static_cast<int16>(arrondi_pair(3.0f + r1 * static_cast<float>(regles.largeur))),
-            static_cast<int16>(arrondi_pair(3.0f + r2 * static_cast<float>(regles.hauteur)))};
+            static_cast<int16>(arrondi_pair(premiere + r1 * static_cast<float>(regles.largeur))),
+            static_cast<int16>(arrondi_pair(premiere + r2 * static_cast<float>(regles.hauteur)))};
         if (tableau.libre(c)) {
             position = c;
             return;

@@ -13,14 +13,29 @@ using int16 = std::int16_t;
 constexpr int16 VRAI = -1;
 constexpr int16 FAUX = 0;
 
-// A square: column x and row y as indexes of the board array. Playable squares run from (3, 3)
-// to (largeur + 2, hauteur + 2).
+// Each side of the board has 3 to 12 squares.
+constexpr int16 COTE_MIN = 3;
+constexpr int16 COTE_MAX = 12;
+
+// The board array keeps a walled margin of two cells (indexes 1 and 2) before and after the
+// playing area, so that no move from a playable square leaves it; the playing area starts at
+// index 3 in both directions.
+constexpr int MARGE = 2;
+constexpr int16 PREMIERE_CASE = 3;
+
+// A square: column x and row y as indexes of the board array. Playable squares run from
+// (PREMIERE_CASE, PREMIERE_CASE) to the rules' last column and row.
 struct Case {
     int16 x = 0;
     int16 y = 0;
     friend bool operator==(Case a, Case b) { return a.x == b.x && a.y == b.y; }
     friend bool operator!=(Case a, Case b) { return !(a == b); }
 };
+
+// The square in column `colonne` and row `ligne` of the playing area, both counted from 0.
+constexpr Case case_numero(int colonne, int ligne) {
+    return {static_cast<int16>(PREMIERE_CASE + colonne), static_cast<int16>(PREMIERE_CASE + ligne)};
+}
 
 constexpr int TAILLE_TABLEAU = 25;
 

@@ -153,13 +153,13 @@ Damier::Damier(QWidget* fenetre, const Controleur& controleur)
 }
 
 QString Damier::texte(int ligne, int colonne) const {
-    return QString::fromStdString(
-        controleur_.texte_case({static_cast<int16>(colonne + 3), static_cast<int16>(ligne + 3)}));
+    return QString::fromStdString(controleur_.texte_case(case_numero(colonne, ligne)));
 }
 
 int Damier::case_du_curseur() const {
     const Curseur& c = controleur_.curseur();
-    return c.montre() ? (c.position().y - 3) * colonnes() + c.position().x - 3 : -1;
+    const Case p = c.position();
+    return c.montre() ? (p.y - PREMIERE_CASE) * colonnes() + p.x - PREMIERE_CASE : -1;
 }
 
 void Damier::synchronise() {

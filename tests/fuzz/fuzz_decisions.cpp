@@ -1,7 +1,7 @@
 // Fuzzing the rules and the computer's decisions on arbitrary boards: any board, any pawn
-// squares, any depth and level, any random stream. Every decision must end, leave the board as
-// it found it, and land on a free square: a legal move, a free wall square (or the random
-// fallback's -1e31 when the opponent cannot move), a free starting square.
+// squares, any depth and level, any random stream. Every decision must end and land on a free
+// square: a legal move, a free wall square (or the random fallback's -1e31 when the opponent
+// cannot move), a free starting square.
 #include "ai/ordinateur.h"
 #include "plateforme_analyse.h"
 
@@ -68,25 +68,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     }
     t[moi] = FAUX;
     t[lui] = FAUX;
-    const Tableau avant = t;
     Ordinateur o(r, p, static_cast<int16>(l.entre(0, 24)));
 
     // The game asks for a move only when the computer has one.
     if (!r.est_bloque(moi, t)) {
-        Case choix = moi;
-        o.dep_ordi(choix, lui, maxtaille, niveau, t);
-        verifie(t == avant && r.dep_valide(choix, moi, t));
+        verifie(r.dep_valide(o.choisit_deplacement(moi, lui, maxtaille, niveau, t), moi, t));
     }
 
-    Case mur = lui;
-    float score = 0.0f;
-    o.place_casenoir(mur, moi, lui, score, maxtaille, t);
-    verifie(t == avant && sur_plateau(r, mur));
-    verifie(score == SCORE_AUCUN_DEP || t.libre(mur));
+    const Mur mur = o.choisit_mur(lui, moi, lui, maxtaille, t);
+    verifie(sur_plateau(r, mur.casenoir));
+    verifie(mur.score == SCORE_AUCUN_DEP || t.libre(mur.casenoir));
 
     t[moi] = VRAI;
-    Case depart;
-    o.place_pion_ordi(depart, maxtaille, t);
+    const Case depart = o.choisit_depart(maxtaille, t);
     verifie(sur_plateau(r, depart) && t.libre(depart));
     return 0;
 }

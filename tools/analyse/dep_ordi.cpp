@@ -11,7 +11,7 @@ namespace tessor::analyse {
 // computer's pawn can move.
 QJsonObject requete_dep_ordi(Lecteur& lecteur) {
     const Situation s = lecteur.situation();
-    Case position = lecteur.case_de_pion(QStringLiteral("position"), s);
+    const Case position = lecteur.case_de_pion(QStringLiteral("position"), s);
     const Case adverse = lecteur.case_de_pion(QStringLiteral("position_adverse"), s);
     const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
     const int niveau = lecteur.entier(QStringLiteral("niveau"), 1, 3);
@@ -26,11 +26,10 @@ QJsonObject requete_dep_ordi(Lecteur& lecteur) {
         throw erreur_champ(QStringLiteral("position"),
                            QStringLiteral("le pion de l'ordinateur ne peut aller nulle part"));
     }
-    Tableau tableau = s.tableau;
-    Ordinateur(s.regles, plateforme, static_cast<int16>(profondeur))
-        .dep_ordi(position, adverse, static_cast<int16>(maxtaille), static_cast<int16>(niveau),
-                  tableau);
-    QJsonObject reponse{{QStringLiteral("position"), json_case(position)}};
+    const Case cible = Ordinateur(s.regles, plateforme, static_cast<int16>(profondeur))
+                           .choisit_deplacement(position, adverse, static_cast<int16>(maxtaille),
+                                                static_cast<int16>(niveau), s.tableau);
+    QJsonObject reponse{{QStringLiteral("position"), json_case(cible)}};
     ajoute_hasard(reponse, plateforme);
     return reponse;
 }

@@ -81,8 +81,8 @@ std::uint32_t Lecteur::graine() {
 
 Regles Lecteur::regles() {
     Regles r;
-    r.largeur = static_cast<int16>(entier(QStringLiteral("largeur"), 3, 12));
-    r.hauteur = static_cast<int16>(entier(QStringLiteral("hauteur"), 3, 12));
+    r.largeur = static_cast<int16>(entier(QStringLiteral("largeur"), COTE_MIN, COTE_MAX));
+    r.hauteur = static_cast<int16>(entier(QStringLiteral("hauteur"), COTE_MIN, COTE_MAX));
     r.cavalier = booleen(QStringLiteral("cavalier"));
     return r;
 }
@@ -117,7 +117,7 @@ Tableau Lecteur::tableau(const Regles& regles) {
                 throw erreur_champ(
                     nom, QStringLiteral("caractère « %1 » : « . » ou « # » attendu").arg(c));
             }
-            t(x + 3, y + 3) = c == u'.' ? VRAI : FAUX;
+            t[case_numero(x, y)] = c == u'.' ? VRAI : FAUX;
         }
     }
     return t;
@@ -131,10 +131,12 @@ Case Lecteur::case_du_plateau(const QString& nom, const Regles& regles) {
     }
     const double x = xy[0].toDouble();
     const double y = xy[1].toDouble();
-    if (x < 3 || x > regles.largeur + 2 || y < 3 || y > regles.hauteur + 2) {
-        throw erreur_champ(nom, QStringLiteral("case hors du plateau (x de 3 à %1, y de 3 à %2)")
-                                    .arg(regles.largeur + 2)
-                                    .arg(regles.hauteur + 2));
+    if (x < PREMIERE_CASE || x > regles.derniere_colonne() || y < PREMIERE_CASE ||
+        y > regles.derniere_ligne()) {
+        throw erreur_champ(nom, QStringLiteral("case hors du plateau (x de %1 à %2, y de %1 à %3)")
+                                    .arg(PREMIERE_CASE)
+                                    .arg(regles.derniere_colonne())
+                                    .arg(regles.derniere_ligne()));
     }
     return {static_cast<int16>(x), static_cast<int16>(y)};
 }

@@ -11,7 +11,7 @@ namespace tessor::analyse {
 // the wall is a random free square, so a board without one is refused.
 QJsonObject requete_place_casenoir(Lecteur& lecteur) {
     const Situation s = lecteur.situation();
-    Case casenoir = lecteur.case_du_plateau(QStringLiteral("casenoir"), s.regles);
+    const Case casenoir = lecteur.case_du_plateau(QStringLiteral("casenoir"), s.regles);
     const Case reference = lecteur.case_du_plateau(QStringLiteral("reference"), s.regles);
     const Case adverse = lecteur.case_de_pion(QStringLiteral("position_adverse"), s);
     const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
@@ -22,13 +22,11 @@ QJsonObject requete_place_casenoir(Lecteur& lecteur) {
         throw RequeteInvalide{
             QStringLiteral("aucune case libre : le mur ne peut aller nulle part")};
     }
-    Tableau tableau = s.tableau;
-    float score = 0.0f;
-    Ordinateur(s.regles, plateforme, 0)
-        .place_casenoir(casenoir, reference, adverse, score, static_cast<int16>(maxtaille),
-                        tableau);
-    QJsonObject reponse{{QStringLiteral("casenoir"), json_case(casenoir)},
-                        {QStringLiteral("score"), valeur_reelle(score)}};
+    const Mur mur =
+        Ordinateur(s.regles, plateforme, 0)
+            .choisit_mur(casenoir, reference, adverse, static_cast<int16>(maxtaille), s.tableau);
+    QJsonObject reponse{{QStringLiteral("casenoir"), json_case(mur.casenoir)},
+                        {QStringLiteral("score"), valeur_reelle(mur.score)}};
     ajoute_hasard(reponse, plateforme);
     return reponse;
 }

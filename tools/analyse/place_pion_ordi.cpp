@@ -15,10 +15,8 @@ QJsonObject requete_place_pion_ordi(Lecteur& lecteur) {
         throw erreur_champ(QStringLiteral("lignes"),
                            QStringLiteral("aucune case libre pour placer le pion"));
     }
-    Tableau tableau = s.tableau;
-    Case position;
-    Ordinateur(s.regles, plateforme, 0)
-        .place_pion_ordi(position, static_cast<int16>(maxtaille), tableau);
+    const Case position = Ordinateur(s.regles, plateforme, 0)
+                              .choisit_depart(static_cast<int16>(maxtaille), s.tableau);
     QJsonObject reponse{{QStringLiteral("position"), json_case(position)}};
     ajoute_hasard(reponse, plateforme);
     return reponse;

@@ -12,9 +12,9 @@ QJsonArray json_case(Case c) {
 
 QJsonArray json_lignes(const Regles& regles, const Tableau& tableau) {
     QJsonArray lignes;
-    for (int y = 3; y <= regles.hauteur + 2; ++y) {
+    for (int y = PREMIERE_CASE; y <= regles.derniere_ligne(); ++y) {
         QString ligne;
-        for (int x = 3; x <= regles.largeur + 2; ++x) {
+        for (int x = PREMIERE_CASE; x <= regles.derniere_colonne(); ++x) {
             ligne.append(tableau.libre(x, y) ? u'.' : u'#');
         }
         lignes.append(ligne);
