@@ -29,13 +29,23 @@ int mobilite2(const Geometrie& g, const Bits& libres, Indice pion) {
     const Bits un = g.voisins(pion) & libres;
     return (g.etend(un) & libres).compte();
 }
+
+bool meme_couleur(Indice a, Indice b) {
+    return ((a % LARGEUR_LIGNE + a / LARGEUR_LIGNE + b % LARGEUR_LIGNE + b / LARGEUR_LIGNE) & 1) ==
+           0;
+}
 } // namespace
 
 int evalue(const Geometrie& g, const Position& p, const Poids& poids) {
-    const int m = (g.voisins(p.moi) & p.libres).compte() - (g.voisins(p.lui) & p.libres).compte();
+    const Bits a_moi = g.voisins(p.moi) & p.libres;
+    const Bits a_lui = g.voisins(p.lui) & p.libres;
+    const int m = a_moi.compte() - a_lui.compte();
     const int m2 = mobilite2(g, p.libres, p.moi) - mobilite2(g, p.libres, p.lui);
     const int t = poids.territoire != 0 ? territoire(g, p) : 0;
-    const int v = poids.mobilite * m + poids.mobilite2 * m2 + poids.territoire * t;
+    const bool cavalier = g.regles().cavalier;
+    const int parite = cavalier ? (meme_couleur(p.moi, p.lui) ? 1 : -1) : 0;
+    const int v = poids.mobilite * m + poids.mobilite2 * m2 + poids.territoire * t +
+                  poids.partage * (a_moi & a_lui).compte() + poids.parite * parite;
     return std::clamp(v, -EVALUATION_MAX, EVALUATION_MAX);
 }
 

@@ -7,11 +7,17 @@
 
 namespace tessor {
 
-// Weights of the terms, per square of difference between the two pawns.
+// Weights of the terms, per square of difference between the two pawns, and of the two terms of
+// the move on turn: the free squares both pawns reach (the pawn on turn may step onto one of the
+// other's last squares and wall another), and, with knight jumps, pawns on squares of the same
+// colour. A knight changes colour at every move, so the pawn on turn can reach the other's free
+// squares only when both stand on one colour, and then it keeps that edge for the whole game.
 struct Poids {
     int mobilite = 12;
     int mobilite2 = 3;
     int territoire = 1;
+    int partage = 6;
+    int parite = 30;
 };
 
 // A proven result is worth VICTOIRE less the number of turns before it; evaluations stay within
