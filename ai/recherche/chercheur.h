@@ -24,7 +24,7 @@ struct Resultat {
 
 class Chercheur {
   public:
-    Chercheur(const Geometrie& g, const Poids& poids, std::uint64_t budget,
+    Chercheur(const Voisinage& g, const Poids& poids, std::uint64_t budget,
               const std::atomic<bool>* arret);
 
     // The best turn of `p` searched `profondeur` turns deep; interrompu() tells whether the budget
@@ -51,7 +51,7 @@ class Chercheur {
     void note_coupure(Tour t, int profondeur, int ply);
     bool compte_noeud();
 
-    const Geometrie& g_;
+    const Voisinage& g_;
     Poids poids_;
     std::uint64_t budget_;
     const std::atomic<bool>* arret_;

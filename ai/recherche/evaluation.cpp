@@ -7,7 +7,7 @@ namespace tessor {
 namespace {
 // Squares each pawn reaches strictly before the other, the pawn on turn moving first; the squares
 // both reach at the same move count for neither.
-int territoire(const Geometrie& g, const Position& p) {
+int territoire(const Voisinage& g, const Position& p) {
     Bits atteint_moi = singleton(p.moi);
     Bits atteint_lui = singleton(p.lui);
     Bits front_moi = atteint_moi;
@@ -25,7 +25,7 @@ int territoire(const Geometrie& g, const Position& p) {
     return difference;
 }
 
-int mobilite2(const Geometrie& g, const Bits& libres, Indice pion) {
+int mobilite2(const Voisinage& g, const Bits& libres, Indice pion) {
     const Bits un = g.voisins(pion) & libres;
     return (g.etend(un) & libres).compte();
 }
@@ -36,7 +36,7 @@ bool meme_couleur(Indice a, Indice b) {
 }
 } // namespace
 
-int evalue(const Geometrie& g, const Position& p, const Poids& poids) {
+int evalue(const Voisinage& g, const Position& p, const Poids& poids) {
     const Bits a_moi = g.voisins(p.moi) & p.libres;
     const Bits a_lui = g.voisins(p.lui) & p.libres;
     const int m = a_moi.compte() - a_lui.compte();

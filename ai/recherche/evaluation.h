@@ -27,6 +27,6 @@ constexpr int EVALUATION_MAX = 10000;
 // Values at least this far from 0 are proven wins or losses.
 constexpr int SEUIL_PROUVE = VICTOIRE - 1000;
 
-int evalue(const Geometrie& g, const Position& p, const Poids& poids);
+int evalue(const Voisinage& g, const Position& p, const Poids& poids);
 
 } // namespace tessor

@@ -4,7 +4,7 @@ namespace tessor {
 
 namespace {
 // A wall that leaves the pawn at `arrivee` a free square, taken first among `preferes`.
-Indice mur_sans_risque(const Geometrie& g, const Bits& libres, Indice arrivee, Bits preferes) {
+Indice mur_sans_risque(const Voisinage& g, const Bits& libres, Indice arrivee, Bits preferes) {
     while (!preferes.vide()) {
         const Indice w = preferes.extrait();
         Bits reste = libres;
@@ -19,7 +19,7 @@ Indice mur_sans_risque(const Geometrie& g, const Bits& libres, Indice arrivee, B
 
 // The opponent keeps at most one free square after the move: the wall takes it, or, when none is
 // left, any wall that spares the mover's last free squares.
-Tour tour_gagnant(const Geometrie& g, const Position& p) {
+Tour tour_gagnant(const Voisinage& g, const Position& p) {
     Bits cibles = g.voisins(p.moi) & p.libres;
     while (!cibles.vide()) {
         const Indice m = cibles.extrait();

@@ -34,7 +34,7 @@ inline Bits libres_apres_deplacement(const Position& p, Indice cible) {
 }
 
 // The end test after a turn that brought the mover to `arrivee`, with free squares `libres`.
-inline Suite suite_du_tour(const Geometrie& g, const Bits& libres, Indice arrivee, Indice lui) {
+inline Suite suite_du_tour(const Voisinage& g, const Bits& libres, Indice arrivee, Indice lui) {
     const bool lui_bloque = (g.voisins(lui) & libres).vide();
     const bool moi_bloque = (g.voisins(arrivee) & libres).vide();
     if (lui_bloque) {
@@ -45,6 +45,6 @@ inline Suite suite_du_tour(const Geometrie& g, const Bits& libres, Indice arrive
 
 // A turn that wins at once: the opponent left without a free square and the mover keeping one.
 // Returns a turn that does not exist when there is none.
-Tour tour_gagnant(const Geometrie& g, const Position& p);
+Tour tour_gagnant(const Voisinage& g, const Position& p);
 
 } // namespace tessor

@@ -20,7 +20,7 @@ bool deepening_fini(int valeur, int profondeur, const Position& p) {
 }
 
 // The first turn in board order: a move and the square it leaves as the wall.
-Tour premier_tour(const Geometrie& g, const Position& p) {
+Tour premier_tour(const Voisinage& g, const Position& p) {
     const Indice m = (g.voisins(p.moi) & p.libres).premier();
     return {m, p.moi};
 }
@@ -29,7 +29,7 @@ constexpr int INFINI = VICTOIRE + 1;
 
 // The end test after a placement, for the pawn just placed at `pose` against `autre`: the
 // value of a finished game, or nothing when it goes on.
-std::optional<int> fin_placement(const Geometrie& g, const Bits& libres, Indice pose,
+std::optional<int> fin_placement(const Voisinage& g, const Bits& libres, Indice pose,
                                  Indice autre) {
     const bool pose_bloque = (g.voisins(pose) & libres).vide();
     const bool autre_bloque = (g.voisins(autre) & libres).vide();
@@ -44,7 +44,7 @@ std::optional<int> fin_placement(const Geometrie& g, const Bits& libres, Indice 
 
 // The second placement at `pose` against the first pawn `premier`, who then moves first: its
 // value for the second placer.
-int valeur_second(Chercheur& c, const Geometrie& g, const Bits& libres, Indice premier, Indice pose,
+int valeur_second(Chercheur& c, const Voisinage& g, const Bits& libres, Indice premier, Indice pose,
                   int profondeur, int alpha, int beta) {
     Bits f = libres;
     f.retire(pose);
@@ -56,7 +56,7 @@ int valeur_second(Chercheur& c, const Geometrie& g, const Bits& libres, Indice p
 
 // The first placement at `pose`: the value for the first placer against the reply that is worst
 // for it, as soon as that falls to `alpha`.
-int valeur_premier(Chercheur& c, const Geometrie& g, const Bits& libres, Indice pose,
+int valeur_premier(Chercheur& c, const Voisinage& g, const Bits& libres, Indice pose,
                    int profondeur, int alpha) {
     Bits f = libres;
     f.retire(pose);
@@ -78,7 +78,7 @@ int valeur_exacte(Verdict v) {
 
 DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
                          std::uint64_t budget, const std::atomic<bool>* arret, const Poids& poids) {
-    const Geometrie g(regles);
+    const Voisinage g(regles);
     const Position p{g.libres(tableau), g.indice(moi), g.indice(lui)};
     DecisionTour d;
     if (p.libres.compte() <= LIBRES_EXACT) {
@@ -104,8 +104,8 @@ DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi,
             break;
         }
     }
-    d.deplacement = Geometrie::case_de(meilleur.deplacement);
-    d.mur = Geometrie::case_de(meilleur.mur);
+    d.deplacement = Voisinage::case_de(meilleur.deplacement);
+    d.mur = Voisinage::case_de(meilleur.mur);
     d.noeuds += c.noeuds();
     return d;
 }
@@ -113,7 +113,7 @@ DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi,
 DecisionPlacement decide_placement(const Regles& regles, const Tableau& tableau,
                                    std::optional<Case> lui, std::uint64_t budget,
                                    const std::atomic<bool>* arret, const Poids& poids) {
-    const Geometrie g(regles);
+    const Voisinage g(regles);
     const Bits libres = g.libres(tableau);
     DecisionPlacement d;
     if (!lui && libres.compte() <= LIBRES_EXACT) {
@@ -150,7 +150,7 @@ DecisionPlacement decide_placement(const Regles& regles, const Tableau& tableau,
             break;
         }
     }
-    d.depart = Geometrie::case_de(meilleur);
+    d.depart = Voisinage::case_de(meilleur);
     d.noeuds += c.noeuds();
     return d;
 }

@@ -33,10 +33,6 @@ struct Forme {
     }
 };
 
-int popcount(Masque m) {
-    return __builtin_popcountll(m);
-}
-
 int extrait(Masque& m) {
     const int i = __builtin_ctzll(m);
     m &= m - 1;
@@ -115,7 +111,7 @@ bool Solveur::gagne_en_un(Masque f, int a, int b) const {
         const int m = extrait(cibles);
         const Masque f1 = (f & ~bit(m)) | bit(a);
         const Masque issues = g_.voisins(b) & f1;
-        if (popcount(issues) > 1) {
+        if ((issues & (issues - 1)) != 0) { // two free squares or more
             continue;
         }
         for (Masque murs = issues != 0 ? issues : f1; murs != 0;) {
