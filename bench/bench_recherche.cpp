@@ -46,7 +46,8 @@ std::vector<PositionDePartie> positions_de_parties(const Regles& regles) {
             t[c] = FAUX;
         });
         analyse::lance_parties(controleur, regles,
-                               graine % 2 == 0 ? std::array<int, 2>{3, 1} : std::array<int, 2>{1, 3});
+                               graine % 2 == 0 ? std::array<int, 2>{3, 1}
+                                               : std::array<int, 2>{1, 3});
     }
     return positions;
 }

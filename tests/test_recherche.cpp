@@ -82,17 +82,29 @@ struct Cas {
     Case lui;
 };
 
-// A position a game can reach: `libres` free squares and two pawns that can both move.
-Cas position_au_hasard(std::mt19937& hasard, const Regles& r, int libres) {
+// A position a game can reach: about `libres` free squares and two pawns that can both move. With
+// `miroir`, the walls go in pairs mirrored across the board's middle column, so the solver meets
+// the positions a symmetry maps onto each other.
+Cas position_au_hasard(std::mt19937& hasard, const Regles& r, int libres, bool miroir) {
     for (;;) {
         Cas c{r, plateau_vide(r.largeur, r.hauteur), {}, {}};
         std::vector<Case> cases = cases_libres(r, c.tableau);
         std::shuffle(cases.begin(), cases.end(), hasard);
         c.moi = cases[0];
         c.lui = cases[1];
-        for (std::size_t k = 0; k < cases.size() - static_cast<std::size_t>(libres); ++k) {
-            c.tableau[cases[k]] = FAUX;
+        for (std::size_t k = 2;
+             k < cases.size() && static_cast<int>(cases_libres(r, c.tableau).size()) > libres + 2;
+             ++k) {
+            const Case w = cases[k];
+            const Case reflet{static_cast<int16>(r.largeur + 5 - w.x), w.y};
+            if (miroir && (reflet == c.moi || reflet == c.lui)) {
+                continue;
+            }
+            c.tableau[w] = FAUX;
+            c.tableau[miroir ? reflet : w] = FAUX;
         }
+        c.tableau[c.moi] = FAUX;
+        c.tableau[c.lui] = FAUX;
         if (!r.est_bloque(c.moi, c.tableau) && !r.est_bloque(c.lui, c.tableau)) {
             return c;
         }
@@ -171,8 +183,8 @@ class TestRecherche : public QObject {
         QFETCH(bool, cavalier);
         std::mt19937 hasard(static_cast<unsigned>(largeur * 100 + hauteur * 10 + cavalier));
         const Regles r = regles(largeur, hauteur, cavalier);
-        for (int k = 0; k < 25; ++k) {
-            Cas c = position_au_hasard(hasard, r, libres - k % 3);
+        for (int k = 0; k < (largeur * hauteur <= 12 ? 150 : 25); ++k) {
+            Cas c = position_au_hasard(hasard, r, libres - k % 3, k % 2 == 1);
             const Resolution s = resout(r, c.tableau, c.moi, c.lui);
             QCOMPARE(s.statut, Statut::resolu);
             QCOMPARE(valeur(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
@@ -203,7 +215,7 @@ class TestRecherche : public QObject {
             int gains = 0;
             int pieges = 0;
             for (int k = 0; k < 300 && (gains < 8 || pieges < 8); ++k) {
-                const Cas c = position_au_hasard(hasard, r, 19 + k % 6);
+                const Cas c = position_au_hasard(hasard, r, 19 + k % 10, false);
                 const DecisionTour d = decide_tour(r, c.tableau, c.moi, c.lui, 20000);
                 QVERIFY(r.dep_valide(d.deplacement, c.moi, c.tableau));
                 const Tableau apres = apres_tour(c.tableau, c.moi, d.deplacement, d.mur);
