@@ -25,6 +25,8 @@ const Requete REQUETES[] = {
      "mur choisi par l'ordinateur contre le pion adverse"},
     {"dep_ordi", requete_dep_ordi, "déplacement choisi par l'ordinateur"},
     {"place_pion_ordi", requete_place_pion_ordi, "case de départ choisie par l'ordinateur"},
+    {"coup", requete_coup, "tour ou case de départ choisis par Ordi 5"},
+    {"resolution", requete_resolution, "valeur exacte d'une position ou d'un plateau vide"},
     {"partie", requete_partie, "parties entières entre deux ordinateurs"},
     {"tournoi", requete_tournoi, "parties entre chaque paire ordonnée de niveaux, et leur bilan"},
 };

@@ -24,6 +24,8 @@ class Lecteur {
   public:
     explicit Lecteur(QJsonObject objet) : objet_(std::move(objet)) {}
 
+    // The request holds the field (an optional one the handler then reads).
+    bool present(const QString& nom) const { return objet_.contains(nom); }
     QString chaine(const QString& nom);
     int entier(const QString& nom, int min, int max);
     int entier_ou(const QString& nom, int min, int max, int defaut);

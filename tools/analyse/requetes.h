@@ -16,6 +16,10 @@ QJsonObject requete_place_casenoir(Lecteur& lecteur);
 QJsonObject requete_dep_ordi(Lecteur& lecteur);
 // The computer's starting square.
 QJsonObject requete_place_pion_ordi(Lecteur& lecteur);
+// Ordi 5's turn from "position", or its start square when "position" is absent.
+QJsonObject requete_coup(Lecteur& lecteur);
+// The exact value of a position, or of the board from the placements.
+QJsonObject requete_resolution(Lecteur& lecteur);
 // Whole games between two computers, started as "Jouer" starts them.
 QJsonObject requete_partie(Lecteur& lecteur);
 // Games between computers for every ordered pairing of levels, with their scores.

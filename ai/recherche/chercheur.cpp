@@ -1,0 +1,199 @@
+#include "chercheur.h"
+
+#include <algorithm>
+
+namespace tessor {
+
+namespace {
+constexpr int INFINI = VICTOIRE + 1;
+constexpr int PLY_MAX = 160;
+constexpr int BITS_TABLE = 18;
+// The stop flag is read once every this many nodes.
+constexpr std::uint64_t PERIODE_ARRET = 1024;
+
+constexpr int RANG_TABLE = 1 << 30;
+constexpr int RANG_TUEUR = 1 << 29;
+constexpr int BONUS_ISSUE = 1 << 12;
+
+int historique_indice(Tour t) {
+    return t.deplacement * NB_INDICES + t.mur;
+}
+
+// Proven values are stored relative to the position, read back relative to the decision.
+int vers_table(int v, int ply) {
+    return v >= SEUIL_PROUVE ? v + ply : v <= -SEUIL_PROUVE ? v - ply : v;
+}
+int depuis_table(int v, int ply) {
+    return v >= SEUIL_PROUVE ? v - ply : v <= -SEUIL_PROUVE ? v + ply : v;
+}
+
+// A free square far from both pawns, the first one in board order: a wall that changes nothing
+// near them.
+Indice mur_neutre(const Voisinage& g, const Bits& libres, Indice arrivee, Indice lui) {
+    const Bits pres = g.etend(g.voisins(arrivee) | g.voisins(lui));
+    const Bits loin = sauf(libres, pres | g.voisins(arrivee) | g.voisins(lui));
+    return loin.vide() ? -1 : loin.premier();
+}
+} // namespace
+
+Chercheur::Chercheur(const Voisinage& g, const Poids& poids, std::uint64_t budget,
+                     const std::atomic<bool>* arret)
+    : g_(g), poids_(poids), budget_(budget), arret_(arret), table_(BITS_TABLE),
+      historique_(NB_INDICES * NB_INDICES, 0), tueurs_(PLY_MAX), listes_(PLY_MAX) {}
+
+bool Chercheur::compte_noeud() {
+    ++noeuds_;
+    if (noeuds_ >= budget_ ||
+        (noeuds_ % PERIODE_ARRET == 0 && arret_ != nullptr && arret_->load())) {
+        interrompu_ = true;
+    }
+    return !interrompu_;
+}
+
+void Chercheur::genere(const Position& p, Tour prefere, int ply, std::vector<Coup>& coups) const {
+    coups.clear();
+    const bool tous = p.libres.compte() <= LIBRES_TOUS_MURS;
+    const auto& tueurs = tueurs_[static_cast<std::size_t>(ply)];
+    Bits cibles = g_.voisins(p.moi) & p.libres;
+    while (!cibles.vide()) {
+        const Indice m = cibles.extrait();
+        const Bits f = libres_apres_deplacement(p, m);
+        const Bits issues = g_.voisins(p.lui) & f;
+        Bits murs = f;
+        if (!tous) {
+            murs = issues | (g_.etend(issues) & f);
+            const Indice neutre = mur_neutre(g_, f, m, p.lui);
+            if (neutre >= 0) {
+                murs.ajoute(neutre);
+            }
+            if (murs.vide()) {
+                murs = f;
+            }
+        }
+        while (!murs.vide()) {
+            const Tour t{m, murs.extrait()};
+            int rang = historique_[static_cast<std::size_t>(historique_indice(t))];
+            if (t == prefere) {
+                rang = RANG_TABLE;
+            } else if (t == tueurs[0] || t == tueurs[1]) {
+                rang = RANG_TUEUR;
+            } else if (issues.contient(t.mur)) {
+                rang += BONUS_ISSUE;
+            }
+            coups.push_back({t, rang});
+        }
+    }
+}
+
+void Chercheur::note_coupure(Tour t, int profondeur, int ply) {
+    auto& tueurs = tueurs_[static_cast<std::size_t>(ply)];
+    if (!(tueurs[0] == t)) {
+        tueurs[1] = tueurs[0];
+        tueurs[0] = t;
+    }
+    int& h = historique_[static_cast<std::size_t>(historique_indice(t))];
+    h = std::min(h + profondeur * profondeur, BONUS_ISSUE - 1);
+}
+
+int Chercheur::joue(const Position& p, std::uint64_t c, Tour t, int profondeur, int alpha, int beta,
+                    int ply) {
+    Bits f = libres_apres_deplacement(p, t.deplacement);
+    f.retire(t.mur);
+    const int fin = VICTOIRE - (ply + 1);
+    switch (suite_du_tour(g_, f, t.deplacement, p.lui)) {
+    case Suite::gagne:
+        return fin;
+    case Suite::perd:
+        return -fin;
+    case Suite::nul:
+        return 0;
+    case Suite::continue_:
+        break;
+    }
+    const std::uint64_t cf = c ^ cle_pions(p.moi, p.lui) ^ cle_pions(p.lui, t.deplacement) ^
+                             cle_libre(t.deplacement) ^ cle_libre(p.moi) ^ cle_libre(t.mur);
+    return -negamax({f, p.lui, t.deplacement}, cf, profondeur - 1, -beta, -alpha, ply + 1, nullptr);
+}
+
+int Chercheur::negamax(const Position& p, std::uint64_t c, int profondeur, int alpha, int beta,
+                       int ply, Tour* meilleur) {
+    if (!compte_noeud()) {
+        return 0;
+    }
+    const Tour gagnant = tour_gagnant(g_, p);
+    if (gagnant.existe()) {
+        if (meilleur != nullptr) {
+            *meilleur = gagnant;
+        }
+        return VICTOIRE - (ply + 1);
+    }
+    if (profondeur <= 0 || ply + 1 >= PLY_MAX) {
+        return evalue(g_, p, poids_);
+    }
+    Tour prefere = meilleur != nullptr ? *meilleur : Tour{};
+    if (const Entree* e = table_.cherche(c)) {
+        if (!prefere.existe()) {
+            prefere = e->meilleur;
+        }
+        const int v = depuis_table(e->valeur, ply);
+        if (meilleur == nullptr && e->profondeur >= profondeur &&
+            (e->borne == Borne::exacte || (e->borne == Borne::basse && v >= beta) ||
+             (e->borne == Borne::haute && v <= alpha))) {
+            return v;
+        }
+    }
+    std::vector<Coup>& coups = listes_[static_cast<std::size_t>(ply)];
+    genere(p, prefere, ply, coups);
+    const int alpha_depart = alpha;
+    int meilleure = -INFINI;
+    Tour choisi;
+    std::stable_sort(coups.begin(), coups.end(),
+                     [](const Coup& a, const Coup& b) { return a.rang > b.rang; });
+    for (std::size_t k = 0; k < coups.size(); ++k) {
+        const Tour t = coups[k].tour;
+        int v;
+        if (k == 0) {
+            v = joue(p, c, t, profondeur, alpha, beta, ply);
+        } else {
+            v = joue(p, c, t, profondeur, alpha, alpha + 1, ply);
+            if (v > alpha && v < beta && !interrompu_) {
+                v = joue(p, c, t, profondeur, alpha, beta, ply);
+            }
+        }
+        if (interrompu_) {
+            return meilleure;
+        }
+        if (v > meilleure) {
+            meilleure = v;
+            choisi = t;
+            if (meilleur != nullptr && v > alpha) {
+                *meilleur = t;
+            }
+        }
+        alpha = std::max(alpha, v);
+        if (alpha >= beta) {
+            note_coupure(t, profondeur, ply);
+            break;
+        }
+    }
+    const Borne borne = meilleure <= alpha_depart ? Borne::haute
+                        : meilleure >= beta       ? Borne::basse
+                                                  : Borne::exacte;
+    table_.range({c, choisi, vers_table(meilleure, ply), profondeur, borne});
+    return meilleure;
+}
+
+int Chercheur::valeur(const Position& p, int profondeur, int alpha, int beta, int ply) {
+    return negamax(p, cle(p), profondeur, alpha, beta, ply, nullptr);
+}
+
+Resultat Chercheur::racine(const Position& p, int profondeur, Tour premier) {
+    Tour t = premier;
+    const int v = negamax(p, cle(p), profondeur, -INFINI, INFINI, 0, &t);
+    if (interrompu_ && t == premier) {
+        return {premier, v};
+    }
+    return {t, v};
+}
+
+} // namespace tessor

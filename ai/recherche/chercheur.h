@@ -1,0 +1,66 @@
+// The alpha-beta search over whole turns: principal variation search, a transposition table,
+// the table's move, two killer turns a depth and a history of the turns that cut, tried in that
+// order. Away from the end, the walls tried are those that matter to the opponent's pawn: its free
+// squares, the squares next to them, and one wall far from both pawns; near the end of the game
+// every wall is tried.
+#pragma once
+
+#include "evaluation.h"
+#include "table.h"
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+namespace tessor {
+
+// At most this many free squares, every wall is tried.
+constexpr int LIBRES_TOUS_MURS = 24;
+
+struct Resultat {
+    Tour tour;
+    int valeur = 0;
+};
+
+class Chercheur {
+  public:
+    Chercheur(const Voisinage& g, const Poids& poids, std::uint64_t budget,
+              const std::atomic<bool>* arret);
+
+    // The best turn of `p` searched `profondeur` turns deep; interrompu() tells whether the budget
+    // or the stop flag cut it short, and then only a turn whose value was established is kept
+    // (a turn that does not exist when there was none).
+    Resultat racine(const Position& p, int profondeur, Tour premier);
+    // The value of `p` for the player on turn, `profondeur` turns deep, `ply` turns below the
+    // decision.
+    int valeur(const Position& p, int profondeur, int alpha, int beta, int ply);
+    bool interrompu() const { return interrompu_; }
+    std::uint64_t noeuds() const { return noeuds_; }
+
+  private:
+    struct Coup {
+        Tour tour;
+        int rang = 0;
+    };
+    int negamax(const Position& p, std::uint64_t c, int profondeur, int alpha, int beta, int ply,
+                Tour* meilleur);
+    // The value of the turn for its player: the end test, then the opponent's best reply.
+    int joue(const Position& p, std::uint64_t c, Tour t, int profondeur, int alpha, int beta,
+             int ply);
+    void genere(const Position& p, Tour prefere, int ply, std::vector<Coup>& coups) const;
+    void note_coupure(Tour t, int profondeur, int ply);
+    bool compte_noeud();
+
+    const Voisinage& g_;
+    Poids poids_;
+    std::uint64_t budget_;
+    const std::atomic<bool>* arret_;
+    std::uint64_t noeuds_ = 0;
+    bool interrompu_ = false;
+    Table table_;
+    std::vector<int> historique_;
+    std::vector<std::array<Tour, 2>> tueurs_;
+    std::vector<std::vector<Coup>> listes_;
+};
+
+} // namespace tessor

@@ -1,0 +1,96 @@
+#include "graphe.h"
+
+#include <algorithm>
+
+namespace tessor {
+
+Graphe::Graphe(const Regles& regles, const Tableau& tableau, const std::vector<Case>& pions) {
+    for (int16 y = 3; y <= regles.hauteur + 2; ++y) {
+        for (int16 x = 3; x <= regles.largeur + 2; ++x) {
+            const Case c{x, y};
+            if (tableau.libre(c) || std::find(pions.begin(), pions.end(), c) != pions.end()) {
+                cases_.push_back(c);
+            }
+        }
+    }
+    for (Case c : cases_) {
+        Masque m = 0;
+        for (int j = 0; j < taille(); ++j) {
+            const Case d = cases_[static_cast<std::size_t>(j)];
+            if (d != c && regles.portee(d.x, d.y, c, 1)) {
+                m |= bit(j);
+            }
+        }
+        voisins_.push_back(m);
+    }
+    ajoute_symetries(regles);
+}
+
+int Graphe::numero(Case c) const {
+    return static_cast<int>(std::find(cases_.begin(), cases_.end(), c) - cases_.begin());
+}
+
+// The eight maps of a square (transpose or not, then mirror the columns or not, the rows or
+// not), of which a rectangle keeps the four without transposition. Both movements are unchanged
+// by them; a map counts when it sends the solver's squares onto themselves.
+void Graphe::ajoute_symetries(const Regles& regles) {
+    const int l = regles.largeur;
+    const int h = regles.hauteur;
+    for (int s = 0; s < 8; ++s) {
+        const bool transpose = (s & 4) != 0;
+        if (transpose && l != h) {
+            continue;
+        }
+        std::array<int, 64> p{};
+        bool valide = true;
+        for (int i = 0; i < taille() && valide; ++i) {
+            int u = case_de(i).x - 3;
+            int v = case_de(i).y - 3;
+            if (transpose) {
+                std::swap(u, v);
+            }
+            u = (s & 1) != 0 ? l - 1 - u : u;
+            v = (s & 2) != 0 ? h - 1 - v : v;
+            p[static_cast<std::size_t>(i)] =
+                numero({static_cast<int16>(u + 3), static_cast<int16>(v + 3)});
+            valide = p[static_cast<std::size_t>(i)] < taille();
+        }
+        if (!valide) {
+            continue;
+        }
+        permutations_.push_back(p);
+        std::array<std::array<Masque, 256>, 8> t{};
+        for (int o = 0; o < 8; ++o) {
+            for (int valeur = 0; valeur < 256; ++valeur) {
+                for (int b = 0; b < 8; ++b) {
+                    const int i = 8 * o + b;
+                    if ((valeur >> b & 1) != 0 && i < taille()) {
+                        t[static_cast<std::size_t>(o)][static_cast<std::size_t>(valeur)] |=
+                            bit(p[static_cast<std::size_t>(i)]);
+                    }
+                }
+            }
+        }
+        octets_.push_back(t);
+    }
+}
+
+Masque Graphe::image_masque(int s, Masque m) const {
+    const auto& t = octets_[static_cast<std::size_t>(s)];
+    Masque r = 0;
+    for (std::size_t o = 0; o < 8; ++o) {
+        r |= t[o][(m >> (8 * o)) & 0xFF];
+    }
+    return r;
+}
+
+bool Graphe::canonique(int i) const {
+    for (int s = 0; s < nb_symetries(); ++s) {
+        if (image(s, i) < i) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace tessor

@@ -1,0 +1,158 @@
+#include "recherche.h"
+
+#include "chercheur.h"
+#include "solveur.h"
+
+#include <algorithm>
+
+namespace tessor {
+
+namespace {
+// At most this many free squares, the decision first tries to solve the position exactly, with a
+// quarter of its budget: on 6 x 6, such positions take a thousand nodes or so (median), a few
+// hundred thousand at worst.
+constexpr int LIBRES_EXACT = 12;
+constexpr std::uint64_t PART_EXACTE = 4;
+
+// Deepening stops at a proven result, or when the game cannot last that many more turns.
+bool deepening_fini(int valeur, int profondeur, const Position& p) {
+    return valeur >= SEUIL_PROUVE || valeur <= -SEUIL_PROUVE || profondeur > p.libres.compte();
+}
+
+// The first turn in board order: a move and the square it leaves as the wall.
+Tour premier_tour(const Voisinage& g, const Position& p) {
+    const Indice m = (g.voisins(p.moi) & p.libres).premier();
+    return {m, p.moi};
+}
+
+constexpr int INFINI = VICTOIRE + 1;
+
+// The end test after a placement, for the pawn just placed at `pose` against `autre`: the
+// value of a finished game, or nothing when it goes on.
+std::optional<int> fin_placement(const Voisinage& g, const Bits& libres, Indice pose,
+                                 Indice autre) {
+    const bool pose_bloque = (g.voisins(pose) & libres).vide();
+    const bool autre_bloque = (g.voisins(autre) & libres).vide();
+    if (autre_bloque) {
+        return pose_bloque ? 0 : VICTOIRE - 1;
+    }
+    if (pose_bloque) {
+        return -(VICTOIRE - 1);
+    }
+    return std::nullopt;
+}
+
+// The second placement at `pose` against the first pawn `premier`, who then moves first: its
+// value for the second placer.
+int valeur_second(Chercheur& c, const Voisinage& g, const Bits& libres, Indice premier, Indice pose,
+                  int profondeur, int alpha, int beta) {
+    Bits f = libres;
+    f.retire(pose);
+    if (const auto fin = fin_placement(g, f, pose, premier)) {
+        return *fin;
+    }
+    return -c.valeur({f, premier, pose}, profondeur, -beta, -alpha, 1);
+}
+
+// The first placement at `pose`: the value for the first placer against the reply that is worst
+// for it, as soon as that falls to `alpha`.
+int valeur_premier(Chercheur& c, const Voisinage& g, const Bits& libres, Indice pose,
+                   int profondeur, int alpha) {
+    Bits f = libres;
+    f.retire(pose);
+    if ((g.voisins(pose) & f).vide()) {
+        return -(VICTOIRE - 1);
+    }
+    int pire = INFINI;
+    for (Bits reponses = f; !reponses.vide() && pire > alpha && !c.interrompu();) {
+        const Indice r = reponses.extrait();
+        pire = std::min(pire, -valeur_second(c, g, f, pose, r, profondeur, -pire, -alpha));
+    }
+    return pire;
+}
+
+int valeur_exacte(Verdict v) {
+    return v == Verdict::gagne ? SEUIL_PROUVE : v == Verdict::perd ? -SEUIL_PROUVE : 0;
+}
+} // namespace
+
+DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
+                         std::uint64_t budget, const std::atomic<bool>* arret, const Poids& poids) {
+    const Voisinage g(regles);
+    const Position p{g.libres(tableau), g.indice(moi), g.indice(lui)};
+    DecisionTour d;
+    if (p.libres.compte() <= LIBRES_EXACT) {
+        const Resolution r = resout(regles, tableau, moi, lui, budget / PART_EXACTE, arret);
+        d.noeuds = r.noeuds;
+        // A lost position is left to the search, which makes the win as long as it can.
+        if (r.statut == Statut::resolu && r.valeur != Verdict::perd) {
+            return {r.deplacement, r.mur, valeur_exacte(r.valeur), p.libres.compte(), d.noeuds};
+        }
+    }
+    Chercheur c(g, poids, budget - d.noeuds, arret);
+    Tour meilleur = premier_tour(g, p);
+    for (int profondeur = 1;; ++profondeur) {
+        const Resultat r = c.racine(p, profondeur, meilleur);
+        if (c.interrompu()) {
+            meilleur = r.tour.existe() ? r.tour : meilleur;
+            break;
+        }
+        meilleur = r.tour;
+        d.valeur = r.valeur;
+        d.profondeur = profondeur;
+        if (deepening_fini(r.valeur, profondeur, p)) {
+            break;
+        }
+    }
+    d.deplacement = Voisinage::case_de(meilleur.deplacement);
+    d.mur = Voisinage::case_de(meilleur.mur);
+    d.noeuds += c.noeuds();
+    return d;
+}
+
+DecisionPlacement decide_placement(const Regles& regles, const Tableau& tableau,
+                                   std::optional<Case> lui, std::uint64_t budget,
+                                   const std::atomic<bool>* arret, const Poids& poids) {
+    const Voisinage g(regles);
+    const Bits libres = g.libres(tableau);
+    DecisionPlacement d;
+    if (!lui && libres.compte() <= LIBRES_EXACT) {
+        const ResolutionPlacement r =
+            resout_placements(regles, tableau, budget / PART_EXACTE, arret);
+        d.noeuds = r.noeuds;
+        if (r.statut == Statut::resolu) {
+            return {r.depart, valeur_exacte(r.valeur), libres.compte(), d.noeuds};
+        }
+    }
+    Chercheur c(g, poids, budget - d.noeuds, arret);
+    Indice meilleur = libres.premier();
+    for (int profondeur = 0; !c.interrompu(); ++profondeur) {
+        int alpha = -INFINI;
+        Indice choisi = meilleur;
+        Bits candidats = libres;
+        candidats.retire(meilleur);
+        for (Indice pose = meilleur; pose >= 0 && !c.interrompu();
+             pose = candidats.vide() ? -1 : candidats.extrait()) {
+            const int v =
+                lui ? valeur_second(c, g, libres, g.indice(*lui), pose, profondeur, alpha, INFINI)
+                    : valeur_premier(c, g, libres, pose, profondeur, alpha);
+            if (!c.interrompu() && v > alpha) {
+                alpha = v;
+                choisi = pose;
+            }
+        }
+        meilleur = choisi;
+        if (!c.interrompu()) {
+            d.valeur = alpha;
+            d.profondeur = profondeur;
+        }
+        if (c.interrompu() || profondeur >= libres.compte() || alpha >= SEUIL_PROUVE) {
+            break;
+        }
+    }
+    d.depart = Voisinage::case_de(meilleur);
+    d.noeuds += c.noeuds();
+    return d;
+}
+
+} // namespace tessor

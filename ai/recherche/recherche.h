@@ -1,0 +1,52 @@
+// Ordi 5: the computer that searches. Its decisions are pure functions of the position and of a
+// node budget; nothing in them is random and nothing depends on the clock, so a game between two
+// of them replays exactly on any machine.
+//
+// Values are for the player deciding: a proven win in n turns is worth VICTOIRE - n, a proven loss
+// in n turns -(VICTOIRE - n) (evaluation.h: |valeur| >= SEUIL_PROUVE means proven), a proven draw
+// 0, and any other value an evaluation within +-EVALUATION_MAX. Depths count whole turns (a move
+// and its wall), the decider's own turn being the first.
+#pragma once
+
+#include "evaluation.h"
+#include "game/regles.h"
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+
+namespace tessor {
+
+// The budget that keeps a decision on 12 x 12 within about 100 ms on a desktop machine.
+constexpr std::uint64_t BUDGET_DEFAUT = 100000;
+
+struct DecisionTour {
+    Case deplacement;
+    Case mur;
+    int valeur = 0;
+    int profondeur = 0;
+    std::uint64_t noeuds = 0;
+};
+
+struct DecisionPlacement {
+    Case depart;
+    int valeur = 0;
+    int profondeur = 0;
+    std::uint64_t noeuds = 0;
+};
+
+// The turn of the pawn at `moi`, which must have a free square one move away; `lui` is the other
+// pawn. Both pawns' squares are not free on `tableau`. When `arret` becomes true the decision
+// returns at once with the best turn found so far.
+DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
+                         std::uint64_t budget = BUDGET_DEFAUT,
+                         const std::atomic<bool>* arret = nullptr, const Poids& poids = {});
+
+// The start square of the player on turn, before (`lui` absent) or after the other player's
+// placement. The board must have a free square.
+DecisionPlacement decide_placement(const Regles& regles, const Tableau& tableau,
+                                   std::optional<Case> lui, std::uint64_t budget = BUDGET_DEFAUT,
+                                   const std::atomic<bool>* arret = nullptr,
+                                   const Poids& poids = {});
+
+} // namespace tessor

@@ -1,0 +1,315 @@
+#include "solveur.h"
+
+#include "graphe.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace tessor {
+
+namespace {
+
+constexpr std::uint64_t PERIODE_ARRET = 4096;
+constexpr std::uint8_t VIDE = 0xFF;
+
+// One solved or bounded position, in its canonical form: the free squares, the pawn on turn and
+// the other pawn; `bas` and `haut` bound its value.
+struct Connu {
+    Masque libres = 0;
+    std::uint8_t moi = VIDE;
+    std::uint8_t lui = VIDE;
+    std::int8_t bas = -1;
+    std::int8_t haut = 1;
+};
+
+struct Forme {
+    Masque libres;
+    int moi;
+    int lui;
+    friend bool operator<(const Forme& a, const Forme& b) {
+        return a.libres != b.libres ? a.libres < b.libres
+               : a.moi != b.moi     ? a.moi < b.moi
+                                    : a.lui < b.lui;
+    }
+};
+
+int extrait(Masque& m) {
+    const int i = __builtin_ctzll(m);
+    m &= m - 1;
+    return i;
+}
+
+// Enough entries for the board, and no more than twice the node limit.
+int bits_table(int taille, std::uint64_t noeuds_max) {
+    int bits = taille <= 12 ? 16 : taille <= 16 ? 21 : taille <= 20 ? 23 : 25;
+    while (noeuds_max != 0 && bits > 10 && (std::uint64_t{1} << (bits - 1)) > noeuds_max) {
+        --bits;
+    }
+    return bits;
+}
+
+class Solveur {
+  public:
+    Solveur(const Graphe& g, std::uint64_t noeuds_max, const std::atomic<bool>* arret)
+        : g_(g), noeuds_max_(noeuds_max), arret_(arret),
+          bits_table_(bits_table(g.taille(), noeuds_max)),
+          table_(std::make_unique<Connu[]>(std::size_t{1} << bits_table_)) {}
+
+    // The value for the pawn on turn at `a`, `b` being the other pawn, within (alpha, beta).
+    int valeur(Masque f, int a, int b, int alpha, int beta);
+    // The value of the turn (m, w) for its player.
+    int tour(Masque f, int a, int b, int m, int w, int alpha, int beta);
+    // The walls of a turn that ends on `m`, those that take the opponent's free squares first.
+    Masque murs_ordonnes(Masque f1, int b, Masque& suite) const;
+    bool interrompu() const { return interrompu_; }
+    std::uint64_t noeuds() const { return noeuds_; }
+
+  private:
+    bool gagne_en_un(Masque f, int a, int b) const;
+    Forme canonique(Masque f, int a, int b) const;
+    Connu& entree(const Forme& forme);
+    bool compte_noeud();
+
+    const Graphe& g_;
+    std::uint64_t noeuds_max_;
+    const std::atomic<bool>* arret_;
+    std::uint64_t noeuds_ = 0;
+    bool interrompu_ = false;
+    int bits_table_;
+    std::unique_ptr<Connu[]> table_;
+};
+
+bool Solveur::compte_noeud() {
+    ++noeuds_;
+    if ((noeuds_max_ != 0 && noeuds_ >= noeuds_max_) ||
+        (noeuds_ % PERIODE_ARRET == 0 && arret_ != nullptr && arret_->load())) {
+        interrompu_ = true;
+    }
+    return !interrompu_;
+}
+
+Forme Solveur::canonique(Masque f, int a, int b) const {
+    Forme meilleure{f, a, b};
+    for (int s = 1; s < g_.nb_symetries(); ++s) {
+        const Forme image{g_.image_masque(s, f), g_.image(s, a), g_.image(s, b)};
+        meilleure = std::min(meilleure, image);
+    }
+    return meilleure;
+}
+
+Connu& Solveur::entree(const Forme& forme) {
+    std::uint64_t h = forme.libres * 0x9E3779B97F4A7C15u;
+    h ^= static_cast<std::uint64_t>(forme.moi * 64 + forme.lui) * 0xC2B2AE3D27D4EB4Fu;
+    h ^= h >> 29;
+    return table_[h & ((std::uint64_t{1} << bits_table_) - 1)];
+}
+
+// The opponent keeps at most one free square after the move, and a wall takes it (or any wall,
+// when none is left) while the mover keeps a free square.
+bool Solveur::gagne_en_un(Masque f, int a, int b) const {
+    for (Masque cibles = g_.voisins(a) & f; cibles != 0;) {
+        const int m = extrait(cibles);
+        const Masque f1 = (f & ~bit(m)) | bit(a);
+        const Masque issues = g_.voisins(b) & f1;
+        if ((issues & (issues - 1)) != 0) { // two free squares or more
+            continue;
+        }
+        for (Masque murs = issues != 0 ? issues : f1; murs != 0;) {
+            if ((g_.voisins(m) & f1 & ~bit(extrait(murs))) != 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+Masque Solveur::murs_ordonnes(Masque f1, int b, Masque& suite) const {
+    const Masque issues = g_.voisins(b) & f1;
+    Masque autour = 0;
+    for (Masque m = issues; m != 0;) {
+        autour |= g_.voisins(extrait(m));
+    }
+    suite = autour & f1 & ~issues;
+    return issues;
+}
+
+int Solveur::tour(Masque f, int a, int b, int m, int w, int alpha, int beta) {
+    const Masque f2 = ((f & ~bit(m)) | bit(a)) & ~bit(w);
+    const bool lui_bloque = (g_.voisins(b) & f2) == 0;
+    const bool moi_bloque = (g_.voisins(m) & f2) == 0;
+    if (lui_bloque) {
+        return moi_bloque ? 0 : 1;
+    }
+    if (moi_bloque) {
+        return -1;
+    }
+    return -valeur(f2, b, m, -beta, -alpha);
+}
+
+int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
+    if (!compte_noeud()) {
+        return 0;
+    }
+    if (gagne_en_un(f, a, b)) {
+        return 1;
+    }
+    const Forme forme = canonique(f, a, b);
+    Connu& e = entree(forme);
+    const bool connu = e.libres == forme.libres && e.moi == forme.moi && e.lui == forme.lui;
+    std::int8_t bas = -1;
+    std::int8_t haut = 1;
+    if (connu) {
+        bas = e.bas;
+        haut = e.haut;
+        if (e.bas >= beta || e.bas == e.haut) {
+            return e.bas;
+        }
+        if (e.haut <= alpha) {
+            return e.haut;
+        }
+        alpha = std::max(alpha, static_cast<int>(e.bas));
+        beta = std::min(beta, static_cast<int>(e.haut));
+    }
+    const int alpha_depart = alpha;
+    int meilleure = -1;
+    // Moves next to the opponent first: they take its free squares.
+    const Masque cibles = g_.voisins(a) & f;
+    const Masque ordre[2] = {cibles & g_.voisins(b), cibles & ~g_.voisins(b)};
+    for (Masque groupe : ordre) {
+        while (groupe != 0 && alpha < beta) {
+            const int m = extrait(groupe);
+            const Masque f1 = (f & ~bit(m)) | bit(a);
+            Masque suite = 0;
+            const Masque issues = murs_ordonnes(f1, b, suite);
+            for (Masque murs : {issues, suite, f1 & ~issues & ~suite}) {
+                while (murs != 0 && alpha < beta) {
+                    const int v = tour(f, a, b, m, extrait(murs), alpha, beta);
+                    if (interrompu_) {
+                        return 0;
+                    }
+                    meilleure = std::max(meilleure, v);
+                    alpha = std::max(alpha, v);
+                }
+            }
+        }
+    }
+    // The slot may hold another position by now: it takes this one, with the bounds it had.
+    if (meilleure > alpha_depart) {
+        bas = std::max(bas, static_cast<std::int8_t>(meilleure));
+    }
+    if (meilleure < beta) {
+        haut = std::min(haut, static_cast<std::int8_t>(meilleure));
+    }
+    entree(forme) = {forme.libres, static_cast<std::uint8_t>(forme.moi),
+                     static_cast<std::uint8_t>(forme.lui), bas, haut};
+    return meilleure;
+}
+
+Verdict verdict(int v) {
+    return v > 0 ? Verdict::gagne : v < 0 ? Verdict::perd : Verdict::nul;
+}
+
+int libres_du_plateau(const Regles& regles, const Tableau& tableau) {
+    int n = 0;
+    for (int x = 3; x <= regles.largeur + 2; ++x) {
+        for (int y = 3; y <= regles.hauteur + 2; ++y) {
+            n += tableau.libre(x, y) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+// The value for the first placer of its pawn at `a`, against the best reply square, each
+// placement followed by the end test on the placed pawns; -1 as soon as a reply reaches `plancher`.
+int valeur_placement(Solveur& s, const Graphe& g, int a, int plancher) {
+    const Masque f = g.tout() & ~bit(a);
+    if ((g.voisins(a) & f) == 0) {
+        return -1;
+    }
+    int pire = 1;
+    for (Masque reponses = f; reponses != 0 && pire > plancher;) {
+        const int b = extrait(reponses);
+        const Masque f2 = f & ~bit(b);
+        const bool a_bloque = (g.voisins(a) & f2) == 0;
+        const bool b_bloque = (g.voisins(b) & f2) == 0;
+        const int v = a_bloque   ? (b_bloque ? 0 : -1)
+                      : b_bloque ? 1
+                                 : s.valeur(f2, a, b, plancher, pire);
+        if (s.interrompu()) {
+            return 0;
+        }
+        pire = std::min(pire, v);
+    }
+    return pire;
+}
+
+} // namespace
+
+Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
+                  std::uint64_t noeuds_max, const std::atomic<bool>* arret) {
+    Resolution r;
+    r.libres = libres_du_plateau(regles, tableau);
+    if (r.libres > LIBRES_MAX_SOLVEUR) {
+        r.statut = Statut::trop_grand;
+        return r;
+    }
+    const Graphe g(regles, tableau, {moi, lui});
+    const int a = g.numero(moi);
+    const int b = g.numero(lui);
+    const Masque f = g.tout() & ~bit(a) & ~bit(b);
+    Solveur s(g, noeuds_max, arret);
+    int meilleure = -2;
+    for (Masque cibles = g.voisins(a) & f; cibles != 0 && meilleure < 1;) {
+        const int m = extrait(cibles);
+        for (Masque murs = (f & ~bit(m)) | bit(a); murs != 0 && meilleure < 1;) {
+            const int w = extrait(murs);
+            const int v = s.tour(f, a, b, m, w, std::max(meilleure, -1), 1);
+            if (s.interrompu()) {
+                r.statut = Statut::interrompu;
+                r.noeuds = s.noeuds();
+                return r;
+            }
+            if (v > meilleure) {
+                meilleure = v;
+                r.deplacement = g.case_de(m);
+                r.mur = g.case_de(w);
+            }
+        }
+    }
+    r.valeur = verdict(meilleure);
+    r.noeuds = s.noeuds();
+    return r;
+}
+
+ResolutionPlacement resout_placements(const Regles& regles, const Tableau& tableau,
+                                      std::uint64_t noeuds_max, const std::atomic<bool>* arret) {
+    ResolutionPlacement r;
+    r.libres = libres_du_plateau(regles, tableau);
+    if (r.libres > LIBRES_MAX_SOLVEUR) {
+        r.statut = Statut::trop_grand;
+        return r;
+    }
+    const Graphe g(regles, tableau, {});
+    Solveur s(g, noeuds_max, arret);
+    int meilleure = -2;
+    for (int a = 0; a < g.taille() && meilleure < 1; ++a) {
+        if (!g.canonique(a)) {
+            continue;
+        }
+        const int v = valeur_placement(s, g, a, std::max(meilleure, -1));
+        if (s.interrompu()) {
+            r.statut = Statut::interrompu;
+            r.noeuds = s.noeuds();
+            return r;
+        }
+        if (v > meilleure) {
+            meilleure = v;
+            r.depart = g.case_de(a);
+        }
+    }
+    r.valeur = verdict(meilleure);
+    r.noeuds = s.noeuds();
+    return r;
+}
+
+} // namespace tessor

@@ -1,0 +1,57 @@
+// The exact value of a position: win, draw or loss for the player on turn, with both players
+// playing perfectly. Every turn is tried (no wall is left out); positions the board's symmetries
+// map onto each other share one entry of the table.
+//
+// The pawns that have not been placed yet are not tested: the game tests them on a square drawn
+// at random, which only matters on 3 x 3 with knight jumps, where a drawn centre (no knight move
+// from it) ends the game before anyone has chosen anything. Every other square of every board
+// has at least two knight moves, so one placed pawn can never block a drawn square.
+#pragma once
+
+#include "game/regles.h"
+
+#include <atomic>
+#include <cstdint>
+
+namespace tessor {
+
+// The solver works on the squares that can still be free; at most this many.
+constexpr int LIBRES_MAX_SOLVEUR = 30;
+
+enum class Statut : std::uint8_t {
+    resolu,
+    trop_grand, // more free squares than LIBRES_MAX_SOLVEUR
+    interrompu, // the node limit or the stop flag ended it first
+};
+
+// Win, draw or loss, for the player on turn (or, with the placements, the player placing first).
+enum class Verdict : std::int8_t { perd = -1, nul = 0, gagne = 1 };
+
+struct Resolution {
+    Statut statut = Statut::resolu;
+    Verdict valeur = Verdict::nul;
+    Case deplacement;
+    Case mur;
+    int libres = 0;
+    std::uint64_t noeuds = 0;
+};
+
+struct ResolutionPlacement {
+    Statut statut = Statut::resolu;
+    Verdict valeur = Verdict::nul;
+    Case depart;
+    int libres = 0;
+    std::uint64_t noeuds = 0;
+};
+
+// Both pawns placed, `moi` on turn and able to move. `noeuds_max` 0 sets no limit.
+Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
+                  std::uint64_t noeuds_max = 0, const std::atomic<bool>* arret = nullptr);
+
+// A board without pawns, from the first placement: the value for the player who places first,
+// and a best square for it. The board needs two free squares.
+ResolutionPlacement resout_placements(const Regles& regles, const Tableau& tableau,
+                                      std::uint64_t noeuds_max = 0,
+                                      const std::atomic<bool>* arret = nullptr);
+
+} // namespace tessor

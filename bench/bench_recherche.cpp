@@ -1,0 +1,93 @@
+// Ordi 5's decision time on positions from real games: level 3 against level 1 on 6 x 6 and
+// 12 x 12, with king steps and knight jumps, every other turn of the games kept. One iteration
+// decides them all with the default budget and reports the median and the worst processor time
+// of a decision, and the nodes searched per second.
+#include "ai/recherche/recherche.h"
+#include "partie.h"
+#include "plateforme_analyse.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
+#include <vector>
+
+namespace {
+using namespace tessor;
+
+struct PositionDePartie {
+    Tableau tableau;
+    Case moi;
+    Case lui;
+};
+
+constexpr std::size_t NB_POSITIONS = 40;
+
+// Replays the journal of games between levels 3 and 1 (each seat in turn) and keeps the position
+// before every other move.
+std::vector<PositionDePartie> positions_de_parties(const Regles& regles) {
+    std::vector<PositionDePartie> positions;
+    for (std::uint32_t graine = 0; positions.size() < NB_POSITIONS; ++graine) {
+        analyse::PlateformeAnalyse plateforme(graine);
+        Controleur controleur(plateforme);
+        Tableau t;
+        regles.init_tableau(t);
+        std::array<Case, 2> pions{};
+        int coups = 0;
+        controleur.ecoute([&](Action action, int16 joueur, Case c) {
+            if (action == Action::deplacement && ++coups % 2 == 0 &&
+                positions.size() < NB_POSITIONS) {
+                positions.push_back({t, pions[joueur], pions[1 - joueur]});
+            }
+            if (action == Action::deplacement) {
+                t[pions[joueur]] = VRAI;
+            }
+            pions[joueur] = action == Action::mur ? pions[joueur] : c;
+            t[c] = FAUX;
+        });
+        analyse::lance_parties(controleur, regles,
+                               graine % 2 == 0 ? std::array<int, 2>{3, 1}
+                                               : std::array<int, 2>{1, 3});
+    }
+    return positions;
+}
+
+double secondes_processeur() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+void decision_ordi_5(benchmark::State& state, int cote, bool cavalier) {
+    Regles regles;
+    regles.largeur = static_cast<int16>(cote);
+    regles.hauteur = static_cast<int16>(cote);
+    regles.cavalier = cavalier;
+    const std::vector<PositionDePartie> positions = positions_de_parties(regles);
+    std::vector<double> temps;
+    double total = 0.0;
+    std::uint64_t noeuds = 0;
+    for (auto _ : state) {
+        for (const PositionDePartie& s : positions) {
+            const double debut = secondes_processeur();
+            const DecisionTour d = decide_tour(regles, s.tableau, s.moi, s.lui);
+            temps.push_back(secondes_processeur() - debut);
+            total += temps.back();
+            noeuds += d.noeuds;
+            benchmark::DoNotOptimize(d);
+        }
+    }
+    std::sort(temps.begin(), temps.end());
+    state.counters["mediane_ms"] = 1000.0 * temps[temps.size() / 2];
+    state.counters["pire_ms"] = 1000.0 * temps.back();
+    state.counters["noeuds_par_s"] = static_cast<double>(noeuds) / total;
+}
+BENCHMARK_CAPTURE(decision_ordi_5, 6x6_roi, 6, false)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(decision_ordi_5, 6x6_cavalier, 6, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(decision_ordi_5, 12x12_roi, 12, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(decision_ordi_5, 12x12_cavalier, 12, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+} // namespace

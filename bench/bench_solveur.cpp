@@ -1,0 +1,42 @@
+// The solver from the empty board, placements included, on the boards of docs/resolution.md.
+// 4 x 4 must take under a second; 5 x 5 is capped at 6e9 nodes (a quarter of an hour or so), and
+// `resolu` tells whether it got there.
+#include "ai/recherche/solveur.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+using namespace tessor;
+
+constexpr std::uint64_t NOEUDS_MAX = 6000000000;
+
+void resolution_plateau_vide(benchmark::State& state) {
+    Regles regles;
+    regles.largeur = static_cast<int16>(state.range(0));
+    regles.hauteur = static_cast<int16>(state.range(1));
+    regles.cavalier = state.range(2) != 0;
+    Tableau tableau;
+    regles.init_tableau(tableau);
+    ResolutionPlacement r;
+    for (auto _ : state) {
+        r = resout_placements(regles, tableau, NOEUDS_MAX);
+        benchmark::DoNotOptimize(r);
+    }
+    state.counters["resolu"] = r.statut == Statut::resolu ? 1 : 0;
+    state.counters["valeur"] = static_cast<double>(r.valeur);
+    state.counters["noeuds"] = static_cast<double>(r.noeuds);
+    state.counters["case_x"] = r.depart.x;
+    state.counters["case_y"] = r.depart.y;
+}
+BENCHMARK(resolution_plateau_vide)
+    ->ArgNames({"largeur", "hauteur", "cavalier"})
+    ->ArgsProduct({{3}, {3, 4, 5}, {0, 1}})
+    ->Args({4, 4, 0})
+    ->Args({4, 4, 1})
+    ->Args({4, 5, 0})
+    ->Args({4, 5, 1})
+    ->Args({5, 5, 0})
+    ->Args({5, 5, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+} // namespace

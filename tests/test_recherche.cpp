@@ -1,0 +1,252 @@
+// Ordi 5 and the solver: the solver against a plain minimax written over the game's own rules,
+// and the search's choices on positions whose answer is known.
+#include "ai/recherche/recherche.h"
+#include "ai/recherche/solveur.h"
+#include "plateau_test.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <random>
+
+using namespace tessor;
+
+namespace {
+
+std::vector<Case> cases_libres(const Regles& r, const Tableau& t) {
+    std::vector<Case> libres;
+    for (int16 x = 3; x <= r.largeur + 2; ++x) {
+        for (int16 y = 3; y <= r.hauteur + 2; ++y) {
+            if (t.libre(x, y)) {
+                libres.push_back({x, y});
+            }
+        }
+    }
+    return libres;
+}
+
+// The end test after a turn or a placement, for the player who has just played at `moi`.
+int fin(const Regles& r, const Tableau& t, Case moi, Case lui, bool& finie) {
+    const bool b_lui = r.est_bloque(lui, t);
+    const bool b_moi = r.est_bloque(moi, t);
+    finie = b_lui || b_moi;
+    return b_lui ? (b_moi ? 0 : 1) : (b_moi ? -1 : 0);
+}
+
+// 1 win, 0 draw, -1 loss for the pawn `moi` on turn: every move, then every wall.
+int minimax(const Regles& r, Tableau& t, Case moi, Case lui) {
+    int meilleure = -1;
+    for (Decalage d : r.decalages()) {
+        const Case cible = decale(moi, d);
+        if (!r.dep_valide(cible, moi, t)) {
+            continue;
+        }
+        t[moi] = VRAI;
+        t[cible] = FAUX;
+        for (Case w : cases_libres(r, t)) {
+            t[w] = FAUX;
+            bool finie = false;
+            const int v = fin(r, t, cible, lui, finie);
+            meilleure = std::max(meilleure, finie ? v : -minimax(r, t, lui, cible));
+            t[w] = VRAI;
+        }
+        t[cible] = VRAI;
+        t[moi] = FAUX;
+    }
+    return meilleure;
+}
+
+// The first placer's value on an empty board; the player not yet placed is not tested.
+int minimax_placements(const Regles& r, Tableau t) {
+    int meilleure = -1;
+    for (Case a : cases_libres(r, t)) {
+        t[a] = FAUX;
+        int pire = r.est_bloque(a, t) ? -1 : 1;
+        for (Case b : pire < 0 ? std::vector<Case>{} : cases_libres(r, t)) {
+            t[b] = FAUX;
+            bool finie = false;
+            const int v = -fin(r, t, b, a, finie);
+            pire = std::min(pire, finie ? v : minimax(r, t, a, b));
+            t[b] = VRAI;
+        }
+        t[a] = VRAI;
+        meilleure = std::max(meilleure, pire);
+    }
+    return meilleure;
+}
+
+struct Cas {
+    Regles regles;
+    Tableau tableau;
+    Case moi;
+    Case lui;
+};
+
+// A position a game can reach: about `libres` free squares and two pawns that can both move. With
+// `miroir`, the walls go in pairs mirrored across the board's middle column, so the solver meets
+// the positions a symmetry maps onto each other.
+Cas position_au_hasard(std::mt19937& hasard, const Regles& r, int libres, bool miroir) {
+    for (;;) {
+        Cas c{r, plateau_vide(r.largeur, r.hauteur), {}, {}};
+        std::vector<Case> cases = cases_libres(r, c.tableau);
+        std::shuffle(cases.begin(), cases.end(), hasard);
+        c.moi = cases[0];
+        c.lui = cases[1];
+        for (std::size_t k = 2;
+             k < cases.size() && static_cast<int>(cases_libres(r, c.tableau).size()) > libres + 2;
+             ++k) {
+            const Case w = cases[k];
+            const Case reflet{static_cast<int16>(r.largeur + 5 - w.x), w.y};
+            if (miroir && (reflet == c.moi || reflet == c.lui)) {
+                continue;
+            }
+            c.tableau[w] = FAUX;
+            c.tableau[miroir ? reflet : w] = FAUX;
+        }
+        c.tableau[c.moi] = FAUX;
+        c.tableau[c.lui] = FAUX;
+        if (!r.est_bloque(c.moi, c.tableau) && !r.est_bloque(c.lui, c.tableau)) {
+            return c;
+        }
+    }
+}
+
+int valeur(Verdict v) {
+    return static_cast<int>(v);
+}
+
+// The position after the turn (cible, mur) of the pawn at `moi`.
+Tableau apres_tour(Tableau t, Case moi, Case cible, Case mur) {
+    t[moi] = VRAI;
+    t[cible] = FAUX;
+    t[mur] = FAUX;
+    return t;
+}
+
+// Every turn of the pawn at `moi`, each with its position after it.
+template <typename F> void pour_chaque_tour(const Regles& r, const Tableau& t, Case moi, F f) {
+    for (Decalage d : r.decalages()) {
+        const Case cible = decale(moi, d);
+        if (r.dep_valide(cible, moi, t)) {
+            Tableau deplace = t;
+            deplace[moi] = VRAI;
+            deplace[cible] = FAUX;
+            for (Case w : cases_libres(r, deplace)) {
+                f(cible, w, apres_tour(t, moi, cible, w));
+            }
+        }
+    }
+}
+
+// The pawn at `moi` has a turn that ends the game at once in its favour.
+bool gagne_en_un(const Regles& r, const Tableau& t, Case moi, Case lui) {
+    bool gagne = false;
+    pour_chaque_tour(r, t, moi, [&](Case cible, Case, const Tableau& apres) {
+        bool finie = false;
+        gagne = gagne || fin(r, apres, cible, lui, finie) == 1;
+    });
+    return gagne;
+}
+
+// The turn neither loses at once nor gives the opponent a win at once.
+bool tour_sur(const Regles& r, const Tableau& apres, Case cible, Case lui) {
+    bool finie = false;
+    const int v = fin(r, apres, cible, lui, finie);
+    return finie ? v >= 0 : !gagne_en_un(r, apres, lui, cible);
+}
+
+} // namespace
+
+class TestRecherche : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void solver_agrees_with_plain_minimax_data() {
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<int>("hauteur");
+        QTest::addColumn<int>("libres");
+        QTest::addColumn<bool>("cavalier");
+        for (bool cavalier : {false, true}) {
+            const char* mode = cavalier ? "knight" : "king";
+            QTest::newRow(qPrintable(QString("3 x 3 %1").arg(mode))) << 3 << 3 << 6 << cavalier;
+            QTest::newRow(qPrintable(QString("3 x 4 %1").arg(mode))) << 3 << 4 << 7 << cavalier;
+            QTest::newRow(qPrintable(QString("4 x 4 %1").arg(mode))) << 4 << 4 << 7 << cavalier;
+        }
+    }
+    // Random positions, whose mirror images share the solver's table, and the placements on the
+    // 3 x 3 knight board, where the centre loses at once (the plain minimax takes too long on the
+    // others).
+    void solver_agrees_with_plain_minimax() {
+        QFETCH(int, largeur);
+        QFETCH(int, hauteur);
+        QFETCH(int, libres);
+        QFETCH(bool, cavalier);
+        std::mt19937 hasard(static_cast<unsigned>(largeur * 100 + hauteur * 10 + cavalier));
+        const Regles r = regles(largeur, hauteur, cavalier);
+        for (int k = 0; k < (largeur * hauteur <= 12 ? 150 : 25); ++k) {
+            Cas c = position_au_hasard(hasard, r, libres - k % 3, k % 2 == 1);
+            const Resolution s = resout(r, c.tableau, c.moi, c.lui);
+            QCOMPARE(s.statut, Statut::resolu);
+            QCOMPARE(valeur(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
+            // The best turn keeps the value: played, it leaves the opponent the opposite value.
+            Tableau apres = c.tableau;
+            apres[c.moi] = VRAI;
+            apres[s.deplacement] = FAUX;
+            QVERIFY(r.dep_valide(s.deplacement, c.moi, c.tableau));
+            QVERIFY(apres.libre(s.mur));
+            apres[s.mur] = FAUX;
+            bool finie = false;
+            const int v = fin(r, apres, s.deplacement, c.lui, finie);
+            QCOMPARE(finie ? v : -minimax(r, apres, c.lui, s.deplacement), valeur(s.valeur));
+        }
+        if (cavalier && largeur * hauteur == 9) {
+            const ResolutionPlacement p = resout_placements(r, plateau_vide(largeur, hauteur));
+            QCOMPARE(valeur(p.valeur), minimax_placements(r, plateau_vide(largeur, hauteur)));
+        }
+    }
+
+    // Positions above the solver's reach on 6 x 6, where the search decides alone: a win at
+    // once is always taken and reported as proven, a turn that hands the opponent a win at once
+    // is never played when a safe one exists, and the same question gets the same answer.
+    void search_takes_wins_and_avoids_losses() {
+        for (bool cavalier : {false, true}) {
+            const Regles r = regles(6, 6, cavalier);
+            std::mt19937 hasard(cavalier ? 7u : 3u);
+            int gains = 0;
+            int pieges = 0;
+            for (int k = 0; k < 300 && (gains < 8 || pieges < 8); ++k) {
+                const Cas c = position_au_hasard(hasard, r, 19 + k % 10, false);
+                const DecisionTour d = decide_tour(r, c.tableau, c.moi, c.lui, 20000);
+                QVERIFY(r.dep_valide(d.deplacement, c.moi, c.tableau));
+                const Tableau apres = apres_tour(c.tableau, c.moi, d.deplacement, d.mur);
+                QVERIFY(c.tableau.libre(d.mur) || d.mur == c.moi);
+                if (gagne_en_un(r, c.tableau, c.moi, c.lui)) {
+                    ++gains;
+                    bool finie = false;
+                    QCOMPARE(fin(r, apres, d.deplacement, c.lui, finie), 1);
+                    QVERIFY(d.valeur >= SEUIL_PROUVE);
+                    continue;
+                }
+                int surs = 0;
+                int tours = 0;
+                pour_chaque_tour(r, c.tableau, c.moi, [&](Case cible, Case, const Tableau& t) {
+                    ++tours;
+                    surs += tour_sur(r, t, cible, c.lui) ? 1 : 0;
+                });
+                if (surs > 0 && surs < tours) {
+                    ++pieges;
+                    QVERIFY(tour_sur(r, apres, d.deplacement, c.lui));
+                }
+                const DecisionTour encore = decide_tour(r, c.tableau, c.moi, c.lui, 20000);
+                QCOMPARE(encore.deplacement, d.deplacement);
+                QCOMPARE(encore.mur, d.mur);
+                QCOMPARE(encore.valeur, d.valeur);
+                QCOMPARE(encore.noeuds, d.noeuds);
+            }
+            QVERIFY(gains >= 8 && pieges >= 8);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRecherche)
+#include "test_recherche.moc"
