@@ -1,6 +1,9 @@
 #include "joueur_ordinateur.h"
 
 #include "ordinateur.h"
+#include "recherche/recherche.h"
+
+#include <utility>
 
 namespace tessor {
 
@@ -30,9 +33,60 @@ class Classique final : public Participant {
             .casenoir;
     }
 };
+// Level 5 searches its placement, and its move and wall together: the move is played first, and
+// the wall planned with it follows. It draws no random number.
+class Chercheur final : public Participant {
+  public:
+    bool ordinateur() const override { return true; }
+
+    std::optional<Case> action(const Partie& partie, Plateforme&) override {
+        const Case moi = partie.joueur(partie.joueur_courant()).position;
+        const Case lui = partie.joueur(partie.adversaire()).position;
+        switch (partie.phase()) {
+        case Phase::placement: {
+            // Player 1 places second, the other pawn on the board; player 0 places first.
+            const std::optional<Case> adverse =
+                partie.joueur_courant() == 1 ? std::optional<Case>(lui) : std::nullopt;
+            return decide_placement(partie.regles(), partie.tableau(), adverse).depart;
+        }
+        case Phase::deplacement: {
+            const DecisionTour tour = decide_tour(partie.regles(), partie.tableau(), moi, lui);
+            mur_prevu_ = tour.mur;
+            return tour.deplacement;
+        }
+        case Phase::mur:
+            break;
+        }
+        return mur_libre(partie);
+    }
+
+  private:
+    // The wall planned with the move. Asked for a wall without a plan for this position (never
+    // in a game), it walls the first free square, so that the game goes on.
+    Case mur_libre(const Partie& partie) {
+        const Tableau& tableau = partie.tableau();
+        if (mur_prevu_ && tableau.libre(*mur_prevu_)) {
+            return *std::exchange(mur_prevu_, std::nullopt);
+        }
+        const Regles& r = partie.regles();
+        for (int16 x = PREMIERE_CASE; x <= r.derniere_colonne(); ++x) {
+            for (int16 y = PREMIERE_CASE; y <= r.derniere_ligne(); ++y) {
+                if (tableau.libre(x, y)) {
+                    return {x, y};
+                }
+            }
+        }
+        return {};
+    }
+
+    std::optional<Case> mur_prevu_;
+};
 } // namespace
 
-std::unique_ptr<Participant> ordinateur_du_niveau(int16) {
+std::unique_ptr<Participant> ordinateur_du_niveau(int16 niveau) {
+    if (niveau == NIVEAU_MAX) {
+        return std::make_unique<Chercheur>();
+    }
     return std::make_unique<Classique>();
 }
 

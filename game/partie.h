@@ -11,8 +11,8 @@
 
 namespace tessor {
 
-// Levels 1 to 4 rank moves by the mobility tables.
-constexpr int16 NIVEAU_MAX = 4;
+// Levels 1 to 4 rank moves by the mobility tables; level 5 searches.
+constexpr int16 NIVEAU_MAX = 5;
 
 struct Joueur {
     int16 niveau = 0;     // 0 a human, 1 to NIVEAU_MAX the computer's level

@@ -113,7 +113,8 @@ class TestAnalyse : public QObject {
         QCOMPARE(repond(requete), attendu);
     }
 
-    // Every ordered pairing of levels 1 .. 4 on each board and movement, from player 0's side:
+    // Every ordered pairing of levels 1 .. 4, or of the named ones, on each board and movement,
+    // from player 0's side:
     // its games add up, the first player's results are the pairings' sums, and a clean sweep of
     // 3 games has the Wilson interval [n / (n + z^2), 1] = [0.4385, 1].
     void tournament_counts_add_up_and_replay_from_its_seed() {
@@ -149,6 +150,17 @@ class TestAnalyse : public QObject {
         QVERIFY(balayages > 0);
         QCOMPARE(repond(tournoi + "9}"), reponse);
         QVERIFY(repond(tournoi + "10}") != reponse);
+        // Named levels are paired in their order.
+        const QJsonArray choisis =
+            repond("{'requete':'tournoi','parties':1,'plateaux':[[4,4]],'cavalier':[false],"
+                   "'niveaux':[5,2]}")["configurations"][0]["rencontres"]
+                .toArray();
+        QStringList paires;
+        for (const QJsonValue& r : choisis) {
+            paires << QString::fromUtf8(
+                QJsonDocument(r["niveaux"].toArray()).toJson(QJsonDocument::Compact));
+        }
+        QCOMPARE(paires.join(QLatin1Char(' ')), QStringLiteral("[5,5] [5,2] [2,5] [2,2]"));
     }
 
     // Each line is checked by one validation path; the request after a fault is answered. The
@@ -171,6 +183,8 @@ class TestAnalyse : public QObject {
         QTest::newRow("tournament, no board") << tournoi + "'plateaux':[]}";
         QTest::newRow("tournament, board not a pair") << tournoi + "'plateaux':[[4]]}";
         QTest::newRow("tournament, board too wide") << tournoi + "'plateaux':[[13,4]]}";
+        QTest::newRow("tournament, level twice") << tournoi + "'plateaux':[[4,4]],'niveaux':[2,2]}";
+        QTest::newRow("tournament, level 6") << tournoi + "'plateaux':[[4,4]],'niveaux':[6]}";
         QTest::newRow("tournament, too many games")
             << QString(tournoi).replace("1,", "5001,") + "'plateaux':[[4,4]]}";
         QTest::newRow("huge line") << QString(TABLE).replace("}", QString(200000, ' ') + "}");

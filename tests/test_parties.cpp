@@ -102,6 +102,24 @@ class TestParties : public QObject {
         QVERIFY(t.partie().tableau() == abandonne);
     }
 
+    // The level button cycles "Humain", "Ordi  1" to "Ordi  5", "Humain". Level 5 plays whole
+    // games behind the same turn flow and draws no random number: two of them take only the
+    // start squares' four draws.
+    void the_fifth_level_cycles_in_and_plays_without_drawing() {
+        PartieTest t;
+        std::vector<std::string> vus;
+        for (int k = 0; k < 6; ++k) {
+            t.jeu.change_niveau(0);
+            vus.push_back(t.ecran().niveaux[0].texte);
+        }
+        QCOMPARE(vus, (std::vector<std::string>{"Ordi  1", "Ordi  2", "Ordi  3", "Ordi  4",
+                                                "Ordi  5", "Humain"}));
+        t.lance(4, 4, false, 5, 5);
+        QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
+        QCOMPARE(t.plateforme.tirages, 4);
+        QVERIFY(t.partie().finie());
+    }
+
     // The window closing in the middle of a computer's turn: nothing more is played or asked.
     void a_stop_in_the_middle_of_a_turn_plays_nothing_more() {
         PartieTest t;

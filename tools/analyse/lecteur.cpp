@@ -1,5 +1,7 @@
 #include "lecteur.h"
 
+#include <algorithm>
+
 #include <QJsonArray>
 
 #include <cmath>
@@ -167,6 +169,23 @@ std::array<int, 2> Lecteur::niveaux(const QString& nom, int min, int max) {
     }
     return {static_cast<int>(entier_borne(nom, liste[0], min, max)),
             static_cast<int>(entier_borne(nom, liste[1], min, max))};
+}
+
+std::vector<int> Lecteur::niveaux_ou(const QString& nom, int min, int max,
+                                     std::vector<int> defaut) {
+    if (!objet_.contains(nom)) {
+        lus_.insert(nom);
+        return defaut;
+    }
+    std::vector<int> niveaux;
+    for (const QJsonValue& v : liste(nom, 1, max - min + 1)) {
+        const int n = static_cast<int>(entier_borne(nom, v, min, max));
+        if (std::find(niveaux.begin(), niveaux.end(), n) != niveaux.end()) {
+            throw erreur_champ(nom, QStringLiteral("niveau %1 en double").arg(n));
+        }
+        niveaux.push_back(n);
+    }
+    return niveaux;
 }
 
 void Lecteur::termine() const {

@@ -7,8 +7,10 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+
 #include <QSet>
 #include <QString>
+#include <vector>
 
 #include <array>
 #include <cstdint>
@@ -44,6 +46,8 @@ class Lecteur {
     QJsonArray liste(const QString& nom, int min, int max);
     // Two levels [n0, n1], each within min .. max.
     std::array<int, 2> niveaux(const QString& nom, int min, int max);
+    // A list of distinct levels within min .. max (at most all of them), `defaut` when absent.
+    std::vector<int> niveaux_ou(const QString& nom, int min, int max, std::vector<int> defaut);
     // Rejects any field that was not read.
     void termine() const;
 

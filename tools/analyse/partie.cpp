@@ -30,7 +30,7 @@ Partie nouvelle_partie(Plateforme& plateforme, const Regles& regles,
 // a level-4 computer plays its first game with 4 passes, then as level 1.
 QJsonObject requete_partie(Lecteur& lecteur) {
     const Regles regles = lecteur.regles();
-    const std::array<int, 2> niveaux = lecteur.niveaux(QStringLiteral("niveaux"), 1, 4);
+    const std::array<int, 2> niveaux = lecteur.niveaux(QStringLiteral("niveaux"), 1, NIVEAU_MAX);
     const int parties = lecteur.entier_ou(QStringLiteral("parties"), 1, PARTIES_MAX, 1);
     PlateformeAnalyse plateforme(lecteur.graine());
     lecteur.termine();
