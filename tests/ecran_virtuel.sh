@@ -15,12 +15,13 @@ arrete() {
 }
 trap arrete EXIT
 
-# Xvfb writes its display number on a pipe once it accepts connections; openbox runs its startup
-# command once it manages windows. Each read waits for that (the pipes are opened both ways so
-# that opening them never blocks), and gives up after 30 s if a server failed to start.
-mkfifo "$dossier/x" "$dossier/wm"
-exec 4<>"$dossier/x" 5<>"$dossier/wm"
-Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>&4 >"$dossier/xvfb.log" 2>&1 &
+# Xvfb writes its display number on a pipe once it accepts connections; the read waits for that
+# (the pipe is opened both ways so that opening it never blocks), and gives up after 30 s. It
+# listens on its socket file only: an abstract socket of the same number, from a server in a
+# container or chroot that picked the same free number, would catch the clients of the other.
+mkfifo "$dossier/x"
+exec 4<>"$dossier/x"
+Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp -nolisten local 4>&4 >"$dossier/xvfb.log" 2>&1 &
 xvfb=$!
 if ! read -r -t 30 -u 4 numero; then
     cat "$dossier/xvfb.log" >&2
@@ -28,12 +29,22 @@ if ! read -r -t 30 -u 4 numero; then
     exit 1
 fi
 export DISPLAY=":$numero"
-openbox --sm-disable --startup "sh -c 'echo pret >$dossier/wm'" >"$dossier/openbox.log" 2>&1 &
+exec 4>&-
+# openbox manages the windows mapped after it has announced itself on the root window, which
+# wmctrl -m reads; until then a window would show without a frame.
+openbox --sm-disable >"$dossier/openbox.log" 2>&1 &
 wm=$!
-if ! read -r -t 30 -u 5 _; then
-    cat "$dossier/openbox.log" >&2
-    echo "openbox did not start" >&2
+for _ in $(seq 600); do
+    wmctrl -m >/dev/null 2>&1 && break
+    if ! kill -0 "$wm" 2>/dev/null; then
+        cat "$dossier/openbox.log" >&2
+        echo "openbox did not start" >&2
+        exit 1
+    fi
+    sleep 0.05
+done
+if ! wmctrl -m >/dev/null 2>&1; then
+    echo "openbox did not announce itself" >&2
     exit 1
 fi
-exec 4>&- 5>&-
 "$@"

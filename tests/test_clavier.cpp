@@ -207,16 +207,17 @@ class TestClavier : public QObject {
         verifie_anneaux(*f, f->grab().toImage(), 5);
     }
 
-    // One press of a held key is one action: Enter and Space place one pawn, F1 opens the help
-    // panel once, Escape asks once, and a held Enter that ends a game does not answer the replay
-    // question. The arrows keep repeating.
+    // One press of a held key is one action: Enter shows the cursor or places one pawn, Space
+    // places one pawn or ticks a switch once, F1 opens the help panel once, Escape asks once.
+    // The arrows keep repeating.
     void a_held_key_acts_once_but_the_arrows() {
         auto f = fenetre_montree();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         clique(*f, "Command3(1)");
         const Partie& partie = f->controleur().partie();
         QWindow* w = f->windowHandle();
-        touche(*f, Qt::Key_Left);
+        tiens(w, Qt::Key_Return, 3); // its first press shows the cursor
+        QVERIFY(partie.joueur_courant() == 0 && f->controleur().curseur().montre());
         tiens(w, Qt::Key_Return, 3);
         QVERIFY(partie.joueur_courant() == 1 && partie.phase() == Phase::placement);
         touche(*f, Qt::Key_Right);

@@ -41,13 +41,12 @@ bool FiltreRepetition::eventFilter(QObject* objet, QEvent* event) {
         relachee_ = type == QEvent::KeyRelease ? relachee_ : 0;
         return QObject::eventFilter(objet, event);
     }
-    if (touche->isAutoRepeat()) {
-        return true;
-    }
     if (type == QEvent::KeyRelease) {
         relachee_ = touche->key();
         instant_relache_ = touche->timestamp();
-        return QObject::eventFilter(objet, event);
+    }
+    if (touche->isAutoRepeat() || type == QEvent::KeyRelease) {
+        return touche->isAutoRepeat() || QObject::eventFilter(objet, event);
     }
     return (touche->key() == relachee_ && touche->timestamp() == instant_relache_) ||
            QObject::eventFilter(objet, event);
