@@ -5,7 +5,9 @@
 # with the list to install.
 set -euo pipefail
 
-paquets=(cmake g++ make qt6-base-dev)
+# The window's tests on a real display need a virtual X server, a window manager and the tools
+# that drive it.
+paquets=(cmake g++ make qt6-base-dev xvfb openbox xdotool wmctrl)
 if [ "${1:-tout}" != jeu ]; then
     paquets+=(clang-format clang libclang-rt-14-dev libbenchmark-dev dpkg-dev file
               desktop-file-utils appstream lintian)

@@ -3,6 +3,9 @@
 
 #include <QAccessible>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace tessor;
 using namespace tessor::test;
 
@@ -30,6 +33,77 @@ void joue(Form1& f, std::initializer_list<QPoint> cases) {
         touche(f, c.x() > p.x ? Qt::Key_Right : Qt::Key_Left, std::abs(c.x() - p.x));
         touche(f, c.y() > p.y ? Qt::Key_Down : Qt::Key_Up, std::abs(c.y() - p.y));
         touche(f, f.controleur().partie().joueur_courant() == 0 ? Qt::Key_Return : Qt::Key_Space);
+    }
+}
+
+// A key held down: its first press, then `repetitions` repeated presses as X sends them (each
+// after a repeated release), then its release. Each press goes through the window's shortcuts
+// as a real one does; `entre` runs between two presses (the repeat's delay).
+void tiens(QWindow* fenetre, Qt::Key k, int repetitions, const std::function<void()>& entre = {}) {
+    const QString texte = k == Qt::Key_Space ? QStringLiteral(" ") : QString();
+    qt_handleKeyEvent(fenetre, QEvent::KeyPress, k, Qt::NoModifier, texte);
+    for (int n = 0; n < repetitions; ++n) {
+        if (entre) {
+            entre();
+        }
+        qt_handleKeyEvent(fenetre, QEvent::KeyRelease, k, Qt::NoModifier, texte, true);
+        qt_handleKeyEvent(fenetre, QEvent::KeyPress, k, Qt::NoModifier, texte, true);
+    }
+    qt_handleKeyEvent(fenetre, QEvent::KeyRelease, k, Qt::NoModifier, texte);
+}
+
+// WCAG 2.1's contrast ratio of two colours, from their relative luminances.
+double contraste(QColor a, QColor b) {
+    const auto luminance = [](QColor c) {
+        const auto lineaire = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lineaire(c.redF()) + 0.7152 * lineaire(c.greenF()) +
+               0.0722 * lineaire(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Tabs through the `n` controls that follow and checks each one's focus ring against `sans`, the
+// window captured with no control focused by the keyboard. Outside the ring and the controls,
+// nothing changes; across the ring, at the middle of each side, a pixel stands out 3:1 or more
+// from the colour just outside it.
+void verifie_anneaux(Form1& f, const QImage& sans, int n) {
+    QRegion controles;
+    for (QWidget* w : f.findChildren<QWidget*>()) {
+        if (w->focusPolicy() != Qt::NoFocus) {
+            controles += QRect(w->mapTo(&f, QPoint(0, 0)), w->size());
+        }
+    }
+    for (int k = 0; k < n; ++k) {
+        touche(f, Qt::Key_Tab);
+        QWidget* w = f.focusWidget();
+        const QRect r(w->mapTo(&f, QPoint(0, 0)), w->size());
+        const QRect anneau = r.adjusted(-3, -3, 3, 3);
+        const QImage avec = f.grab().toImage().convertToFormat(sans.format());
+        for (int y = 0; y < sans.height(); ++y) {
+            for (int x = 0; x < sans.width(); ++x) {
+                if (!anneau.contains(x, y) && !controles.contains({x, y})) {
+                    QVERIFY2(avec.pixel(x, y) == sans.pixel(x, y), qPrintable(w->objectName()));
+                }
+            }
+        }
+        const QPoint c = r.center();
+        const std::pair<QPoint, QPoint> cotes[] = {{{c.x(), anneau.top()}, {0, 1}},
+                                                   {{c.x(), anneau.bottom()}, {0, -1}},
+                                                   {{anneau.left(), c.y()}, {1, 0}},
+                                                   {{anneau.right(), c.y()}, {-1, 0}}};
+        for (const auto& [bord, dedans] : cotes) {
+            const QColor dehors = sans.pixelColor(bord - dedans);
+            double meilleur = 0;
+            for (int i = 0; i < 3; ++i) {
+                meilleur =
+                    std::max(meilleur, contraste(avec.pixelColor(bord + dedans * i), dehors));
+            }
+            QVERIFY2(meilleur >= 3, qPrintable(w->objectName()));
+        }
     }
 }
 
@@ -116,6 +190,66 @@ class TestClavier : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!f->controleur().ecran().minuterie, 2000);
         QCOMPARE(r.questions,
                  QStringList{QStringLiteral("Etes vous sûre de vouloir abandonner cette partie?")});
+    }
+
+    // The control that Tab reaches shows a ring, on the options screen and on the help panel,
+    // that changes only its surroundings; a click's focus shows none.
+    void the_keyboard_focus_shows_a_ring_around_its_control() {
+        auto f = fenetre_montree();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        const QImage options = f->grab().toImage();
+        verifie_anneaux(*f, options, 18);
+        clique(*f, "text1(1)");
+        QCOMPARE(f->focusWidget()->objectName(), QStringLiteral("text1(1)"));
+        QVERIFY(!controle(*f, QStringLiteral("indicateur_focus"))->isVisible());
+        clique(*f, "Command3(1)");
+        presse_image(*f, "Picture5(0)");
+        verifie_anneaux(*f, f->grab().toImage(), 5);
+    }
+
+    // One press of a held key is one action: Enter shows the cursor or places one pawn, Space
+    // places one pawn or ticks a switch once, F1 opens the help panel once, Escape asks once.
+    // The arrows keep repeating.
+    void a_held_key_acts_once_but_the_arrows() {
+        auto f = fenetre_montree();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        clique(*f, "Command3(1)");
+        const Partie& partie = f->controleur().partie();
+        QWindow* w = f->windowHandle();
+        tiens(w, Qt::Key_Return, 3); // its first press shows the cursor
+        QVERIFY(partie.joueur_courant() == 0 && f->controleur().curseur().montre());
+        tiens(w, Qt::Key_Return, 3);
+        QVERIFY(partie.joueur_courant() == 1 && partie.phase() == Phase::placement);
+        touche(*f, Qt::Key_Right);
+        tiens(w, Qt::Key_Space, 3);
+        QVERIFY(partie.joueur_courant() == 0 && partie.phase() == Phase::deplacement);
+        const Case avant = f->controleur().curseur().position();
+        tiens(w, Qt::Key_Up, 1);
+        QCOMPARE(f->controleur().curseur().position().y, avant.y - 2);
+        const auto attend_relache = [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(!f->controleur().ecran().minuterie, 2000);
+        };
+        tiens(w, Qt::Key_F1, 2, attend_relache);
+        attend_relache();
+        QVERIFY(controle(*f, QStringLiteral("sspanel5"))->isVisible());
+        // X's repeat as a release and a press at the same instant, not marked as a repeat: the
+        // hint switch with the focus turns on once.
+        tabule_vers(*f, QStringLiteral("BoutonAide(0)"));
+        for (const auto& [type, instant] : {std::pair{QEvent::KeyPress, 1000UL},
+                                            {QEvent::KeyRelease, 1500UL},
+                                            {QEvent::KeyPress, 1500UL},
+                                            {QEvent::KeyRelease, 1560UL}}) {
+            QKeyEvent espace(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            espace.setTimestamp(instant);
+            QApplication::sendEvent(f->focusWidget(), &espace);
+        }
+        QVERIFY(QAccessible::queryAccessibleInterface(f->focusWidget())->state().checked);
+        touche(*f, Qt::Key_F1);
+        attend_relache();
+        Repondeur r;
+        tiens(w, Qt::Key_Escape, 2, attend_relache);
+        attend_relache();
+        QCOMPARE(r.questions.size(), 1);
     }
 };
 

@@ -14,8 +14,7 @@ class QWidget;
 
 namespace tessor {
 
-// The colour of where the keyboard acts: the board's cursor and the frame of a picture control
-// that has the focus. It stands apart from the grey and red hint squares.
+// The colour of the board's keyboard cursor. It stands apart from the grey and red hint squares.
 inline const QColor BLEU_CLAVIER{0x00, 0x40, 0xFF};
 
 // Name of element `indice` of a control array, "mur(5)": tests and tools find controls by it.

@@ -3,8 +3,11 @@
 #include "accessibilite.h"
 #include "damier.h"
 #include "form2.h"
+#include "garde.h"
+#include "indicateur_focus.h"
 #include "picture.h"
 #include "pointeur.h"
+#include "repetition.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -51,6 +54,9 @@ Form1::Form1(Horloge horloge, bool pauses)
     connecte_menu();
     connecte_panneaux();
     connecte_clavier();
+    new FiltreRepetition(this);
+    new IndicateurFocus(this);
+    new Garde(*this);
     synchronise();
 }
 
@@ -198,7 +204,10 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 // Closing the window ends the program, also in the middle of a computer's turn: the game stops
-// playing and asks nothing more.
+// playing and asks nothing more. While a question or the information window is open,
+// the window is blocked by it and the toolkit holds a close request back; the box's own close
+// answers "Non" or goes back to the game. `Garde` closes the window the same way when the
+// window is destroyed or the program gets SIGTERM, past any open box.
 void Form1::closeEvent(QCloseEvent* event) {
     controleur_.arrete();
     minuterie_.stop();

@@ -1,7 +1,5 @@
 #include "picture.h"
 
-#include "controles.h"
-
 #include <QPainter>
 
 namespace tessor {
@@ -16,15 +14,9 @@ void Picture::setPixmap(const QPixmap& pixmap) {
     update();
 }
 
-// A picture that acts as a control and has the keyboard focus shows a frame over its edge.
 void Picture::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
     if (!pixmap_.isNull()) {
-        painter.drawPixmap(0, 0, pixmap_);
-    }
-    if (hasFocus()) {
-        painter.setPen(QPen(BLEU_CLAVIER, 2));
-        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        QPainter(this).drawPixmap(0, 0, pixmap_);
     }
 }
 

@@ -1,6 +1,6 @@
 // A picture box: shows its pixmap at its top-left corner, clipped to its own size, and keeps that
 // look when disabled (a disabled button of the game panel looks the same, it only refuses clicks).
-// A picture that the keyboard reaches draws a frame while it has the focus.
+// The window's focus indicator marks a picture that the keyboard reaches.
 #pragma once
 
 #include <QPixmap>

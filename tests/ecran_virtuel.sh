@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Runs a command on a display of its own: a virtual X server (Xvfb) on a display number it picks
+# free itself, with the openbox window manager. The command starts once both are ready, and both
+# are stopped by their process ids when it ends; its exit status is the script's.
+#   usage: ecran_virtuel.sh COMMAND [ARGUMENT...]
+set -euo pipefail
+dossier=$(mktemp -d)
+xvfb=
+wm=
+arrete() {
+    for pid in $wm $xvfb; do
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$dossier"
+}
+trap arrete EXIT
+
+# Xvfb writes its display number on a pipe once it accepts connections; the read waits for that
+# (the pipe is opened both ways so that opening it never blocks), and gives up after 30 s. It
+# listens on its socket file only: an abstract socket of the same number, from a server in a
+# container or chroot that picked the same free number, would catch the clients of the other.
+mkfifo "$dossier/x"
+exec 4<>"$dossier/x"
+Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp -nolisten local 4>&4 >"$dossier/xvfb.log" 2>&1 &
+xvfb=$!
+if ! read -r -t 30 -u 4 numero; then
+    cat "$dossier/xvfb.log" >&2
+    echo "Xvfb did not start" >&2
+    exit 1
+fi
+export DISPLAY=":$numero"
+exec 4>&-
+# openbox manages the windows mapped after it has announced itself on the root window, which
+# wmctrl -m reads; until then a window would show without a frame.
+openbox --sm-disable >"$dossier/openbox.log" 2>&1 &
+wm=$!
+for _ in $(seq 600); do
+    wmctrl -m >/dev/null 2>&1 && break
+    if ! kill -0 "$wm" 2>/dev/null; then
+        cat "$dossier/openbox.log" >&2
+        echo "openbox did not start" >&2
+        exit 1
+    fi
+    sleep 0.05
+done
+if ! wmctrl -m >/dev/null 2>&1; then
+    echo "openbox did not announce itself" >&2
+    exit 1
+fi
+"$@"

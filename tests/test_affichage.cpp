@@ -1,0 +1,375 @@
+// The real window on a real X display with a window manager (tests/ecran_virtuel.sh starts both),
+// driven with xdotool and wmctrl: centring, minimising, close requests in every state, the window
+// destroyed, SIGTERM, scale factors, bursts of clicks and keys held under the X server's repeat.
+// Every wait is on a state of the window or of the game, never a fixed delay, so the computer's
+// cases hold whether its turns are instant or paced.
+#include "fenetre_test.h"
+#include "ui/programme.h"
+
+#include <QProcess>
+#include <QScreen>
+#include <QSet>
+
+#include <csignal>
+
+using namespace tessor;
+using namespace tessor::test;
+
+namespace {
+
+// Runs an X tool and returns its output; `reussi`, when given, tells whether it succeeded (a
+// search that finds nothing fails), otherwise a failure is reported.
+QString outil(const char* nom, const QStringList& arguments, bool* reussi = nullptr) {
+    QProcess p;
+    p.start(QString::fromLatin1(nom), arguments);
+    const bool ok = p.waitForFinished(10000) && p.exitCode() == 0;
+    if (reussi != nullptr) {
+        *reussi = ok;
+    } else if (!ok) {
+        qWarning("%s %s failed", nom, qPrintable(arguments.join(QLatin1Char(' '))));
+    }
+    return QString::fromLatin1(p.readAllStandardOutput());
+}
+
+QString id(QWidget& w) {
+    return QString::number(w.winId());
+}
+
+// What the title bar's close button sends: the window manager asks the window to close.
+void demande_fermeture(const QString& fenetre) {
+    outil("wmctrl", {"-i", "-c", QStringLiteral("0x%1").arg(fenetre.toULongLong(), 0, 16)});
+}
+
+// `fois` real clicks 5 ms apart at a position of the window in device pixels.
+void clic_x(const QString& fenetre, QPoint p, int fois = 1) {
+    outil("xdotool",
+          {"mousemove", "--window", fenetre, QString::number(p.x()), QString::number(p.y()),
+           "click", "--repeat", QString::number(fois), "--delay", "5", "1"});
+}
+
+bool minimisee(QWidget& w) {
+    return w.windowHandle()->windowStates().testFlag(Qt::WindowMinimized);
+}
+
+// Runs `action` once, the first time `condition` holds, checked at every turn of the event loop:
+// also in the pauses of a computer turn and inside a question's own loop.
+struct Quand {
+    Quand(std::function<bool()> condition, std::function<void()> action) {
+        QObject::connect(&minuterie, &QTimer::timeout, [this, condition, action] {
+            if (!fait && condition()) {
+                fait = true;
+                action();
+            }
+        });
+        minuterie.start(0);
+    }
+    bool fait = false;
+    QTimer minuterie;
+};
+
+// Runs `voit` on every event of the application before the window's own filters see it.
+struct Espion : QObject {
+    explicit Espion(std::function<void(QObject*, QEvent*)> voit) : voit_(std::move(voit)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* objet, QEvent* event) override {
+        voit_(objet, event);
+        return false;
+    }
+    std::function<void(QObject*, QEvent*)> voit_;
+};
+
+void ordinateurs(Form1& f) {
+    clique(f, "Command1(0)");
+    clique(f, "Command1(1)");
+}
+
+QWidget* boite_ouverte() {
+    QWidget* boite = QApplication::activeModalWidget();
+    return boite != nullptr && boite->isVisible() ? boite : nullptr;
+}
+
+// Everything of a game that a stray action would change.
+QString etat(const Controleur& c) {
+    const Partie& p = c.partie();
+    return QStringLiteral("%1 %2 %3,%4 %5,%6 %7")
+        .arg(p.joueur_courant())
+        .arg(static_cast<int>(p.phase()))
+        .arg(p.joueur(0).position.x)
+        .arg(p.joueur(0).position.y)
+        .arg(p.joueur(1).position.x)
+        .arg(p.joueur(1).position.y)
+        .arg(c.jeu().nb_murs());
+}
+
+// The real program, started on the test's display; its windows, main window first.
+struct Tessor {
+    QProcess processus;
+    QStringList fenetres() {
+        bool trouvees = false;
+        return outil("xdotool",
+                     {"search", "--all", "--onlyvisible", "--pid",
+                      QString::number(processus.processId()), "--name", "^Tessor$"},
+                     &trouvees)
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+};
+
+} // namespace
+
+class TestAffichage : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        filtre_messages();
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    }
+
+    // The outer frame, title bar included, stands in the middle of the screen.
+    void the_framed_window_is_centred() {
+        Programme programme([] { return MIDI; });
+        programme.demarre();
+        QTRY_VERIFY(programme.fenetre() != nullptr && programme.fenetre()->isVisible());
+        Form1& f = *programme.fenetre();
+        QTRY_VERIFY(f.frameGeometry().height() > f.height());
+        const QSize marge = f.screen()->geometry().size() - f.frameGeometry().size();
+        QTRY_COMPARE(f.frameGeometry().topLeft(), QPoint(marge.width() / 2, marge.height() / 2));
+    }
+
+    // Minimised and restored in a human's game, the window shows the game as it was and plays
+    // on; minimised in a game between two computers, the game runs to its end and the window
+    // comes back.
+    void minimising_and_restoring_keeps_the_game() {
+        auto f = fenetre_montree();
+        bool rendue = false;
+        const auto minimise_et_rend = [&f, &rendue] {
+            outil("xdotool", {"windowminimize", id(*f)});
+            QTRY_VERIFY(minimisee(*f));
+            outil("xdotool", {"windowactivate", id(*f)});
+            QTRY_VERIFY(!minimisee(*f) && f->windowHandle()->isExposed());
+            rendue = true;
+        };
+        clique(*f, "Command3(1)");
+        clique_cases(*f, {{3, 3}, {8, 8}});
+        const QString avant = etat(f->controleur());
+        minimise_et_rend();
+        QVERIFY(rendue && etat(f->controleur()) == avant);
+        clique_cases(*f, {{4, 4}});
+        QCOMPARE(f->controleur().partie().joueur(0).position, (Case{4, 4}));
+        {
+            Repondeur oui([] { return true; });
+            presse_image(*f, "Picture6(0)");
+        }
+        ordinateurs(*f);
+        const Controleur& c = f->controleur();
+        rendue = false;
+        Quand milieu([&c] { return c.jeu().nb_murs() >= 3; }, minimise_et_rend);
+        Repondeur r;
+        clique(*f, "Command3(1)");
+        QTRY_COMPARE_WITH_TIMEOUT(r.questions, QStringList{"Voulez-vous rejouer?"}, 20000);
+        QVERIFY(rendue && c.jeu().nb_murs() > 3);
+    }
+
+    // A close request ends the program at once, with no question, on the options screen, in a
+    // human's turn and in a computer's turn (the game stops there); SIGTERM in a computer's turn
+    // does the same. While a question or the information window is open, the main window waits
+    // for it: the toolkit holds the request back and the box stays; the box's own close request
+    // answers it "Non" or closes the information window, and the window goes on from there.
+    void close_requests_and_sigterm_in_each_state_data() {
+        QTest::addColumn<int>("placements");
+        QTest::addColumn<bool>("ordinateurs");
+        QTest::addColumn<bool>("signal");
+        QTest::newRow("options screen") << -1 << false << false;
+        QTest::newRow("human's turn") << 1 << false << false;
+        QTest::newRow("computer's turn") << 0 << true << false;
+        QTest::newRow("SIGTERM in a computer's turn") << 0 << true << true;
+    }
+    void close_requests_and_sigterm_in_each_state() {
+        QFETCH(int, placements);
+        QFETCH(bool, ordinateurs);
+        QFETCH(bool, signal);
+        auto f = fenetre_montree();
+        if (ordinateurs) {
+            ::ordinateurs(*f);
+        }
+        const Controleur& c = f->controleur();
+        Quand milieu([&c, ordinateurs] { return !ordinateurs || c.jeu().nb_murs() >= 2; },
+                     [&f, signal] {
+                         if (signal) {
+                             std::raise(SIGTERM);
+                         } else {
+                             demande_fermeture(id(*f));
+                         }
+                         QTRY_VERIFY(!f->isVisible()); // the game goes no further meanwhile
+                     });
+        Repondeur r;
+        if (placements >= 0) {
+            clique(*f, "Command3(1)");
+        }
+        if (placements > 0) {
+            clique_cases(*f, {{3, 3}});
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(milieu.fait && !f->isVisible(), 20000);
+        QVERIFY(r.questions.isEmpty() && !c.partie().finie());
+    }
+    void close_requests_wait_for_an_open_box() {
+        auto f = fenetre_montree();
+        QStringList vues;
+        const auto ferme_les_deux = [&] {
+            auto* question = qobject_cast<QMessageBox*>(boite_ouverte());
+            vues << (question != nullptr ? question->text() : QStringLiteral("information"));
+            demande_fermeture(id(*f));
+            demande_fermeture(id(*boite_ouverte()));
+        };
+        const auto avec_une_boite = [&](const std::function<void()>& ouvre) {
+            Quand boite([] { return boite_ouverte() != nullptr; }, ferme_les_deux);
+            ouvre();
+            QTRY_VERIFY_WITH_TIMEOUT(boite.fait && boite_ouverte() == nullptr, 20000);
+            QVERIFY(f->isVisible());
+        };
+        avec_une_boite([&] { clique(*f, "Command3(0)"); });
+        avec_une_boite([&] { clique(*f, "Aide(0)"); });
+        clique(*f, "Command3(1)");
+        clique_cases(*f, {{3, 3}, {8, 8}});
+        const QString avant = etat(f->controleur());
+        avec_une_boite([&] { presse_image(*f, "Picture6(0)"); });
+        QCOMPARE(etat(f->controleur()), avant);
+        {
+            Repondeur oui([] { return true; });
+            presse_image(*f, "Picture6(0)");
+        }
+        ordinateurs(*f);
+        avec_une_boite([&] { clique(*f, "Command3(1)"); });
+        QVERIFY(controle(*f, "Menu")->isVisible());
+        QCOMPARE(vues, (QStringList{"Etes vous sûre de vouloir quitter?", "information",
+                                    "Etes vous sûre de vouloir abandonner cette partie?",
+                                    "Voulez-vous rejouer?"}));
+    }
+
+    // The program itself ends promptly with status 0 when its window is closed or destroyed or
+    // when it is told to stop, also while a question is open or computers play.
+    void the_program_ends_when_its_window_is_lost_data() {
+        QTest::addColumn<QString>("cas");
+        for (const char* cas : {"close request", "window destroyed", "destroyed during a question",
+                                "SIGTERM during a question", "SIGTERM while computers play"}) {
+            QTest::newRow(cas) << QString::fromLatin1(cas);
+        }
+    }
+    void the_program_ends_when_its_window_is_lost() {
+        QFETCH(QString, cas);
+        Tessor t;
+        t.processus.start(QStringLiteral(TESSOR_PROGRAMME), QStringList());
+        QTRY_VERIFY_WITH_TIMEOUT(!t.fenetres().isEmpty(), 10000);
+        const QString fenetre = t.fenetres().value(0);
+        if (cas.contains(QLatin1String("question"))) {
+            clic_x(fenetre, {104, 416}); // "Quitter"
+            QTRY_COMPARE_WITH_TIMEOUT(t.fenetres().size(), 2, 10000);
+        } else if (cas.contains(QLatin1String("computers"))) {
+            for (QPoint p : {QPoint(104, 216), QPoint(536, 216), QPoint(320, 440)}) {
+                clic_x(fenetre, p); // both players' "Humain", to level 1, then "Jouer"
+            }
+        }
+        if (cas == QLatin1String("close request")) {
+            demande_fermeture(fenetre);
+        } else if (cas.startsWith(QLatin1String("SIGTERM"))) {
+            t.processus.terminate();
+        } else {
+            outil("xdotool", {"windowclose", fenetre});
+        }
+        // It may have ended already, seen while a tool ran.
+        QVERIFY(t.processus.state() == QProcess::NotRunning || t.processus.waitForFinished(10000));
+        QVERIFY(t.processus.exitStatus() == QProcess::NormalExit && t.processus.exitCode() == 0);
+    }
+
+    // Under a scale factor, real clicks reach the squares drawn under the pointer. The test
+    // runs itself again with QT_SCALE_FACTOR set, this function alone.
+    void clicks_land_on_their_squares_when_scaled() {
+        if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+            for (const char* facteur : {"1.5", "2"}) {
+                QProcess enfant;
+                QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(facteur));
+                enfant.setProcessEnvironment(env);
+                enfant.setProcessChannelMode(QProcess::ForwardedChannels);
+                enfant.start(QCoreApplication::applicationFilePath(),
+                             {QString::fromLatin1(QTest::currentTestFunction())});
+                QVERIFY2(enfant.waitForFinished(30000) && enfant.exitCode() == 0, facteur);
+            }
+            return;
+        }
+        auto f = fenetre_montree();
+        const qreal echelle = f->devicePixelRatioF();
+        QCOMPARE(echelle, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+        clique(*f, "Command3(1)");
+        const Partie& p = f->controleur().partie();
+        for (const Case c : {Case{3, 3}, Case{8, 7}}) {
+            clic_x(id(*f), centre_case(*f, c.x, c.y) * echelle);
+            QTRY_COMPARE(p.joueur(c.x == 3 ? 0 : 1).position, c);
+        }
+        clic_x(id(*f), (centre_case(*f, 4, 4) - QPoint(15, 15)) * echelle);
+        QTRY_COMPARE(p.joueur(0).position, (Case{4, 4}));
+    }
+
+    // Twenty real clicks in 100 ms: on the board, one move and the other clicks refused; on the
+    // game panel's "Quitter" and "Aide", the game stays as it was and the buttons come to rest.
+    void a_burst_of_clicks_acts_once_per_press() {
+        auto f = fenetre_montree();
+        clique(*f, "Command3(1)");
+        clique_cases(*f, {{3, 3}, {8, 8}});
+        int presses = 0;
+        Espion espion([&](QObject* o, QEvent* e) {
+            presses += o == f->windowHandle() && e->type() == QEvent::MouseButtonPress ? 1 : 0;
+        });
+        clic_x(id(*f), centre_case(*f, 4, 4), 20);
+        QTRY_COMPARE(presses, 20);
+        const Controleur& c = f->controleur();
+        const QString apres = QStringLiteral("0 2 4,4 8,8 0");
+        QCOMPARE(etat(c), apres);
+        Repondeur non;
+        for (const char* bouton : {"Picture6(0)", "Picture5(0)"}) {
+            clic_x(id(*f), controle(*f, bouton)->mapTo(f.get(), QPoint(20, 10)), 20);
+            // A move of the pointer after the burst: once it is seen, every click before it was.
+            const QPoint sur = centre_case(*f, 6, 6);
+            outil("xdotool", {"mousemove", "--window", id(*f), QString::number(sur.x()),
+                              QString::number(sur.y())});
+            QTRY_VERIFY(c.case_survolee().x == 6 && !c.ecran().minuterie);
+            QCOMPARE(etat(c), apres);
+        }
+        QVERIFY(!non.questions.isEmpty() && montre(*f, "Picture6(0)", "bouton_quitter") &&
+                montre(*f, "Picture5(0)", "bouton_aide"));
+        QVERIFY(controle(*f, "sspanel3")->isVisible() != controle(*f, "sspanel5")->isVisible());
+    }
+
+    // Keys held down under the X server's own repeat, which comes as releases and presses that
+    // the toolkit does not always mark as repeats: Enter acts once, the arrows repeat.
+    void held_keys_repeat_only_the_arrows() {
+        auto f = fenetre_montree();
+        clique(*f, "Command3(1)");
+        QTRY_VERIFY(f->isActiveWindow());
+        const auto tiens = [](const char* touche, Qt::Key k) {
+            QSet<quint64> presses; // each press once, whichever controls it visits
+            Espion espion([&presses, k](QObject*, QEvent* e) {
+                const auto* t = static_cast<QKeyEvent*>(e);
+                if ((e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) &&
+                    t->key() == k) {
+                    presses.insert(t->timestamp());
+                }
+            });
+            outil("xdotool", {"keydown", touche});
+            QTRY_VERIFY_WITH_TIMEOUT(presses.size() >= 4, 10000);
+            outil("xdotool", {"keyup", touche});
+        };
+        const Controleur& c = f->controleur();
+        const QString avant = etat(c);
+        tiens("Return", Qt::Key_Return); // its first press shows the cursor, and that is all
+        QVERIFY(c.curseur().montre());
+        QCOMPARE(etat(c), avant);
+        const int y = c.curseur().position().y;
+        tiens("Up", Qt::Key_Up);
+        QTRY_VERIFY(c.curseur().position().y <= y - 3 || c.curseur().position().y == 3);
+    }
+};
+
+QTEST_MAIN(TestAffichage)
+#include "test_affichage.moc"
