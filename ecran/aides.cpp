@@ -10,15 +10,15 @@ void Aides::bascule(Aide aide, const Partie& partie) {
         actives_[k] = false;
         ecran_.interrupteurs_aide[k].image = Image::mur_vide;
         if (aide == Aide::deplacements) {
-            for (Element& c : ecran_.cible2) {
+            for (Element& c : ecran_.cases_accessibles) {
                 c.visible = false;
             }
         } else {
-            ecran_.aidepion.visible = false;
+            ecran_.case_conseillee.visible = false;
         }
         return;
     }
-    if (!ecran_.dessinpion[0].visible || !ecran_.dessinpion[1].visible) {
+    if (!ecran_.pions[0].visible || !ecran_.pions[1].visible) {
         return;
     }
     actives_[k] = true;
@@ -53,7 +53,7 @@ void Aides::montre_deplacements(const Partie& partie) {
     for (Decalage d : partie.regles().decalages()) {
         const Case cible = decale(position, d);
         if (partie.tableau().libre(cible)) {
-            geometrie_.place(ecran_.cible2[n++], cible);
+            geometrie_.place(ecran_.cases_accessibles[n++], cible);
         }
     }
 }
@@ -63,7 +63,7 @@ void Aides::montre_conseil(const Partie& partie) {
     const Joueur& joueur = partie.joueur(partie.joueur_courant());
     const Case adverse = partie.joueur(partie.adversaire()).position;
     Ordinateur ordinateur(partie.regles(), plateforme_, joueur.profondeur);
-    geometrie_.place(ecran_.aidepion,
+    geometrie_.place(ecran_.case_conseillee,
                      ordinateur.choisit_deplacement(joueur.position, adverse, joueur.profondeur, 3,
                                                     partie.tableau()));
 }

@@ -80,8 +80,8 @@ void Controleur::affiche_regles() {
 
 void Controleur::jouer() {
     geometrie_.centre(partie_.regles());
-    ecran_.dessinpion[0].image = ecran_.choix_pion[0].image;
-    ecran_.dessinpion[1].image = ecran_.choix_pion[1].image;
+    ecran_.pions[0].image = ecran_.choix_pion[0].image;
+    ecran_.pions[1].image = ecran_.choix_pion[1].image;
     jeu_.debut_jeu();
     pilote_.relance();
 }

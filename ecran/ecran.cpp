@@ -45,7 +45,7 @@ Ecran::Ecran()
       texte_largeur(texte("6")), texte_hauteur(texte("6")) {
     panneau_jeu.image = Image::planche_jeu;
     panneau_aide.image = Image::planche_aide;
-    for (Element& m : mur) {
+    for (Element& m : murs) {
         m.image = Image::pastille;
     }
     affiche_signe(Signe::placez_pion);
@@ -70,29 +70,29 @@ std::string Ecran::texte_signe() const {
 }
 
 void Ecran::efface_plateau() {
-    for (auto* lignes : {&lignevert, &lignehori}) {
+    for (auto* lignes : {&lignes_verticales, &lignes_horizontales}) {
         for (Ligne& l : *lignes) {
             l.visible = false;
         }
     }
-    for (auto* lettres : {&lettrehaut, &lettregauche}) {
+    for (auto* lettres : {&numeros_colonnes, &numeros_lignes}) {
         for (Element& e : *lettres) {
             e.visible = false;
         }
     }
-    for (Element& m : mur) {
+    for (Element& m : murs) {
         m.visible = false;
     }
-    dessinpion[0].visible = false;
-    dessinpion[1].visible = false;
+    pions[0].visible = false;
+    pions[1].visible = false;
     curseur.visible = false;
 }
 
 void Ecran::efface_aides() {
-    for (Element& c : cible2) {
+    for (Element& c : cases_accessibles) {
         c.visible = false;
     }
-    aidepion.visible = false;
+    case_conseillee.visible = false;
 }
 
 } // namespace tessor

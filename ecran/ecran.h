@@ -39,7 +39,7 @@ constexpr int16 TOP_PANNEAUX = 8;
 
 constexpr int NB_MARQUEURS = 143;       // wall markers 0 .. 142; marker 0 is never shown
 constexpr int NB_LIGNES = COTE_MAX + 1; // grid lines 0 .. 12 of each direction
-constexpr int NB_LETTRES = COTE_MAX;    // coordinate labels 0 .. 11 of each direction
+constexpr int NB_NUMEROS = COTE_MAX;    // coordinate labels 0 .. 11 of each direction
 
 // What the status sign of the game panel says.
 enum class Signe : std::uint8_t { placez_mur, placez_pion, deplacez_pion, match_nul, gagne };
@@ -62,16 +62,16 @@ struct Ecran {
     Element panneau_aide;
 
     // The board.
-    std::array<Ligne, NB_LIGNES> lignevert;
-    std::array<Ligne, NB_LIGNES> lignehori;
-    std::array<Element, NB_LETTRES> lettrehaut;
-    std::array<Element, NB_LETTRES> lettregauche;
-    std::array<Element, NB_MARQUEURS> mur;
-    std::array<Element, 2> dessinpion;
-    int pion_glisse = -1;          // the pawn a computer has just moved, which glides to its square
-    std::array<Element, 8> cible2; // the squares in reach
-    Element aidepion;              // the advised square
-    Element curseur;               // the keyboard's cursor
+    std::array<Ligne, NB_LIGNES> lignes_verticales;
+    std::array<Ligne, NB_LIGNES> lignes_horizontales;
+    std::array<Element, NB_NUMEROS> numeros_colonnes;
+    std::array<Element, NB_NUMEROS> numeros_lignes;
+    std::array<Element, NB_MARQUEURS> murs;
+    std::array<Element, 2> pions;
+    int pion_glisse = -1; // the pawn a computer has just moved, which glides to its square
+    std::array<Element, 8> cases_accessibles; // the squares in reach
+    Element case_conseillee;                  // the advised square
+    Element curseur;                          // the keyboard's cursor
 
     // The game panel.
     Element plaque_joueur; // "Joueur 1" or "Joueur 2"

@@ -17,21 +17,21 @@ void Geometrie::trace_grille(Ecran& ecran, const Regles& regles) const {
     const int16 x0 = origine_x_;
     const int16 y0 = origine_y_;
     for (int i = 0; i < NB_LIGNES; ++i) {
-        ecran.lignevert[i] = {i <= regles.largeur, static_cast<int16>(x0 + i * s), y0,
-                              static_cast<int16>(x0 + i * s),
-                              static_cast<int16>(y0 + regles.hauteur * s)};
-        ecran.lignehori[i] = {i <= regles.hauteur, x0, static_cast<int16>(y0 + i * s),
-                              static_cast<int16>(x0 + regles.largeur * s),
-                              static_cast<int16>(y0 + i * s)};
+        ecran.lignes_verticales[i] = {i <= regles.largeur, static_cast<int16>(x0 + i * s), y0,
+                                      static_cast<int16>(x0 + i * s),
+                                      static_cast<int16>(y0 + regles.hauteur * s)};
+        ecran.lignes_horizontales[i] = {i <= regles.hauteur, x0, static_cast<int16>(y0 + i * s),
+                                        static_cast<int16>(x0 + regles.largeur * s),
+                                        static_cast<int16>(y0 + i * s)};
     }
-    for (int i = 0; i < NB_LETTRES; ++i) {
+    for (int i = 0; i < NB_NUMEROS; ++i) {
         const std::string numero = " " + std::to_string(i + 1);
-        Element& haut = ecran.lettrehaut[i];
+        Element& haut = ecran.numeros_colonnes[i];
         haut.visible = i < regles.largeur;
         haut.left = static_cast<int16>(x0 + i * s);
         haut.top = static_cast<int16>(y0 - 17);
         haut.texte = numero;
-        Element& gauche = ecran.lettregauche[i];
+        Element& gauche = ecran.numeros_lignes[i];
         gauche.visible = i < regles.hauteur;
         gauche.left = static_cast<int16>(x0 - 36);
         gauche.top = static_cast<int16>(y0 + i * s + 14);

@@ -12,7 +12,7 @@ void Jeu::debut_jeu() {
     do {
         prepare_ecran();
         const Evenements evenements = partie_.commence();
-        for (Element& m : ecran_.mur) {
+        for (Element& m : ecran_.murs) {
             m.image = ecran_.choix_mur.image;
         }
         ecran_.plaque_deplacement.image =
@@ -35,13 +35,13 @@ void Jeu::debut_jeu() {
 }
 
 void Jeu::prepare_ecran() {
-    for (Element& m : ecran_.mur) {
+    for (Element& m : ecran_.murs) {
         m.visible = false;
     }
     nb_murs_ = 0;
-    ecran_.dessinpion[0].visible = false;
-    ecran_.dessinpion[1].visible = false;
-    ecran_.aidepion.visible = false;
+    ecran_.pions[0].visible = false;
+    ecran_.pions[1].visible = false;
+    ecran_.case_conseillee.visible = false;
 }
 
 void Jeu::prend_joueurs() {
@@ -110,10 +110,10 @@ void Jeu::montre(const Evenement& e, bool ordinateur, bool apres_mur) {
     ecran_.pion_glisse = -1;
     switch (e.genre) {
     case Evenement::Genre::pion_place:
-        geometrie_.place(ecran_.dessinpion[e.joueur], e.lieu);
+        geometrie_.place(ecran_.pions[e.joueur], e.lieu);
         break;
     case Evenement::Genre::pion_deplace:
-        geometrie_.place(ecran_.dessinpion[e.joueur], e.lieu);
+        geometrie_.place(ecran_.pions[e.joueur], e.lieu);
         ecran_.affiche_signe(Signe::placez_mur);
         ecran_.image_signe.image = ecran_.choix_mur.image;
         if (ordinateur) {
@@ -124,7 +124,7 @@ void Jeu::montre(const Evenement& e, bool ordinateur, bool apres_mur) {
         break;
     case Evenement::Genre::mur_pose:
         ++nb_murs_;
-        geometrie_.place(ecran_.mur[nb_murs_], e.lieu);
+        geometrie_.place(ecran_.murs[nb_murs_], e.lieu);
         if (!ordinateur) {
             ecran_.affiche_signe(Signe::deplacez_pion);
         }
@@ -209,12 +209,12 @@ void Jeu::etat_boutons() {
 
 void Jeu::dispose(int joueur, Case c) {
     partie_.dispose(joueur, c);
-    geometrie_.place(ecran_.dessinpion[joueur], c);
+    geometrie_.place(ecran_.pions[joueur], c);
 }
 
 void Jeu::ajoute_mur(Case c) {
     ++nb_murs_;
-    geometrie_.place(ecran_.mur[nb_murs_], c);
+    geometrie_.place(ecran_.murs[nb_murs_], c);
     partie_.ajoute_mur(c);
 }
 

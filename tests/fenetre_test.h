@@ -4,8 +4,8 @@
 #pragma once
 
 #include "ecran/controleur.h"
-#include "ui/form1.h"
-#include "ui/picture.h"
+#include "ui/cadre_image.h"
+#include "ui/fenetre_principale.h"
 
 #include <QApplication>
 #include <QImage>
@@ -39,9 +39,9 @@ inline constexpr std::int32_t MIDI = 43200;
 
 // The main window, shown and exposed, with a clock that always reads noon so that every game
 // draws the same random numbers; the computer plays without its pauses unless asked.
-inline std::unique_ptr<Form1> fenetre_montree(bool pauses = false) {
+inline std::unique_ptr<FenetrePrincipale> fenetre_montree(bool pauses = false) {
     filtre_messages();
-    auto f = std::make_unique<Form1>([] { return MIDI; }, pauses);
+    auto f = std::make_unique<FenetrePrincipale>([] { return MIDI; }, pauses);
     f->show();
     if (!QTest::qWaitForWindowExposed(f.get())) {
         qFatal("the main window was never exposed");
@@ -63,16 +63,16 @@ template <typename T = QWidget> T* controle(QWidget& fenetre, const char* nom, i
 
 // A click of the left button at a position of the window, delivered as the system would: to
 // whatever control lies there.
-inline void clique_a(Form1& f, QPoint p) {
+inline void clique_a(FenetrePrincipale& f, QPoint p) {
     QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, p);
 }
 
-inline void clique_sur(Form1& f, QWidget* w) {
+inline void clique_sur(FenetrePrincipale& f, QWidget* w) {
     clique_a(f, w->mapTo(&f, w->rect().center()));
 }
 
 // Clicks control `nom`, which must show, at its place in the window, `fois` times.
-inline void clique(Form1& f, const char* nom, int fois = 1) {
+inline void clique(FenetrePrincipale& f, const char* nom, int fois = 1) {
     QWidget* w = controle(f, QString::fromLatin1(nom));
     QVERIFY2(w->isVisible(), nom);
     for (int k = 0; k < fois; ++k) {
@@ -81,28 +81,28 @@ inline void clique(Form1& f, const char* nom, int fois = 1) {
 }
 
 // True when a picture box shows the built-in picture `nom`.
-inline bool montre(Form1& f, const QString& controle_nom, const char* nom) {
-    const QImage vu = controle<Picture>(f, controle_nom)->pixmap().toImage();
+inline bool montre(FenetrePrincipale& f, const QString& controle_nom, const char* nom) {
+    const QImage vu = controle<CadreImage>(f, controle_nom)->pixmap().toImage();
     return vu == QImage(QStringLiteral(":/images/%1.png").arg(QLatin1String(nom)))
                      .convertToFormat(vu.format());
 }
 
 // Centre of square (x, y) of the board, in window coordinates (the top-left square is (3, 3)).
-inline QPoint centre_case(Form1& f, int x, int y) {
+inline QPoint centre_case(FenetrePrincipale& f, int x, int y) {
     const Controleur& j = f.controleur();
     return {j.geometrie().origine_x() + (x - 3) * Geometrie::TAILLE_CASE + 16,
             j.geometrie().origine_y() + (y - 3) * Geometrie::TAILLE_CASE + 16};
 }
 
-inline void clique_cases(Form1& f, std::initializer_list<QPoint> cases) {
+inline void clique_cases(FenetrePrincipale& f, std::initializer_list<QPoint> cases) {
     for (QPoint c : cases) {
         clique_a(f, centre_case(f, c.x(), c.y()));
     }
 }
 
 // Puts a name in name box k over its current text, as a paste would.
-inline void tape_nom(Form1& f, int k, const QString& nom) {
-    auto* boite = controle<QLineEdit>(f, "text1", k);
+inline void tape_nom(FenetrePrincipale& f, int k, const QString& nom) {
+    auto* boite = controle<QLineEdit>(f, "nom", k);
     boite->selectAll();
     boite->insert(nom);
 }
@@ -171,22 +171,22 @@ class Repondeur {
 
 // Clicks control `nom`, then waits until no press of the game panel's picture buttons is pending:
 // "Aide" and "Quitter" act 10 ms after their click.
-inline void presse_image(Form1& f, const char* nom) {
+inline void presse_image(FenetrePrincipale& f, const char* nom) {
     clique(f, nom);
     QTRY_VERIFY_WITH_TIMEOUT(!f.controleur().ecran().minuterie, 2000);
 }
 
 // A 6 x 6 game with the dolphin for player 2, five turns played and both hints on, back on
 // the game panel.
-inline void partie_avec_les_aides(Form1& f) {
-    clique(f, "Command2(3)", 5);
-    clique(f, "Command3(1)");
+inline void partie_avec_les_aides(FenetrePrincipale& f) {
+    clique(f, "pion_plus(1)", 5);
+    clique(f, "jouer");
     clique_cases(f,
                  {{4, 4}, {6, 6}, {5, 4}, {7, 7}, {7, 6}, {3, 3}, {5, 5}, {8, 4}, {7, 5}, {4, 8}});
-    presse_image(f, "Picture5(0)");
-    clique(f, "BoutonAide(0)");
-    clique(f, "BoutonAide(1)");
-    clique(f, "Command4");
+    presse_image(f, "bouton_aide");
+    clique(f, "interrupteur_aide(0)");
+    clique(f, "interrupteur_aide(1)");
+    clique(f, "retour");
 }
 
 } // namespace tessor::test

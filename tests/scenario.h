@@ -129,7 +129,7 @@ class Scenario {
         std::map<std::string, std::string> e{{"ecran_options", etat(f.options)},
                                              {"panneau_jeu", etat(f.panneau_jeu)},
                                              {"panneau_aide", etat(f.panneau_aide)},
-                                             {"case_conseillee", etat(f.aidepion)},
+                                             {"case_conseillee", etat(f.case_conseillee)},
                                              {"plaque_joueur", etat(f.plaque_joueur)},
                                              {"nom_au_trait", etat(f.nom_au_trait)},
                                              {"signe", etat(f.signe)},
@@ -142,13 +142,13 @@ class Scenario {
                                              {"deplacement", etat(f.deplacement)},
                                              {"largeur", etat(f.texte_largeur)},
                                              {"hauteur", etat(f.texte_hauteur)}};
-        serie(e, "ligne_verticale", f.lignevert);
-        serie(e, "ligne_horizontale", f.lignehori);
-        serie(e, "numero_colonne", f.lettrehaut);
-        serie(e, "numero_ligne", f.lettregauche);
-        serie(e, "mur", f.mur, 1);
-        serie(e, "pion", f.dessinpion);
-        serie(e, "case_accessible", f.cible2);
+        serie(e, "ligne_verticale", f.lignes_verticales);
+        serie(e, "ligne_horizontale", f.lignes_horizontales);
+        serie(e, "numero_colonne", f.numeros_colonnes);
+        serie(e, "numero_ligne", f.numeros_lignes);
+        serie(e, "mur", f.murs, 1);
+        serie(e, "pion", f.pions);
+        serie(e, "case_accessible", f.cases_accessibles);
         serie(e, "interrupteur_aide", f.interrupteurs_aide);
         serie(e, "choix_pion", f.choix_pion);
         serie(e, "nom", f.noms);

@@ -79,9 +79,9 @@ struct Espion : QObject {
     std::function<void(QObject*, QEvent*)> voit_;
 };
 
-void ordinateurs(Form1& f) {
-    clique(f, "Command1(0)");
-    clique(f, "Command1(1)");
+void ordinateurs(FenetrePrincipale& f) {
+    clique(f, "niveau(0)");
+    clique(f, "niveau(1)");
 }
 
 QWidget* boite_ouverte() {
@@ -131,7 +131,7 @@ class TestAffichage : public QObject {
         Programme programme([] { return MIDI; });
         programme.demarre();
         QTRY_VERIFY(programme.fenetre() != nullptr && programme.fenetre()->isVisible());
-        Form1& f = *programme.fenetre();
+        FenetrePrincipale& f = *programme.fenetre();
         QTRY_VERIFY(f.frameGeometry().height() > f.height());
         const QSize marge = f.screen()->geometry().size() - f.frameGeometry().size();
         QTRY_COMPARE(f.frameGeometry().topLeft(), QPoint(marge.width() / 2, marge.height() / 2));
@@ -150,7 +150,7 @@ class TestAffichage : public QObject {
             QTRY_VERIFY(!minimisee(*f) && f->windowHandle()->isExposed());
             rendue = true;
         };
-        clique(*f, "Command3(1)");
+        clique(*f, "jouer");
         clique_cases(*f, {{3, 3}, {8, 8}});
         const QString avant = etat(f->controleur());
         minimise_et_rend();
@@ -159,14 +159,14 @@ class TestAffichage : public QObject {
         QCOMPARE(f->controleur().partie().joueur(0).position, (Case{4, 4}));
         {
             Repondeur oui([] { return true; });
-            presse_image(*f, "Picture6(0)");
+            presse_image(*f, "bouton_abandon");
         }
         ordinateurs(*f);
         const Controleur& c = f->controleur();
         rendue = false;
         Quand milieu([&c] { return c.jeu().nb_murs() >= 3; }, minimise_et_rend);
         Repondeur r;
-        clique(*f, "Command3(1)");
+        clique(*f, "jouer");
         QTRY_COMPARE_WITH_TIMEOUT(r.questions, QStringList{"Voulez-vous rejouer?"}, 20000);
         QVERIFY(rendue && c.jeu().nb_murs() > 3);
     }
@@ -205,7 +205,7 @@ class TestAffichage : public QObject {
                      });
         Repondeur r;
         if (placements >= 0) {
-            clique(*f, "Command3(1)");
+            clique(*f, "jouer");
         }
         if (placements > 0) {
             clique_cases(*f, {{3, 3}});
@@ -228,20 +228,20 @@ class TestAffichage : public QObject {
             QTRY_VERIFY_WITH_TIMEOUT(boite.fait && boite_ouverte() == nullptr, 20000);
             QVERIFY(f->isVisible());
         };
-        avec_une_boite([&] { clique(*f, "Command3(0)"); });
-        avec_une_boite([&] { clique(*f, "Aide(0)"); });
-        clique(*f, "Command3(1)");
+        avec_une_boite([&] { clique(*f, "quitter"); });
+        avec_une_boite([&] { clique(*f, "aide"); });
+        clique(*f, "jouer");
         clique_cases(*f, {{3, 3}, {8, 8}});
         const QString avant = etat(f->controleur());
-        avec_une_boite([&] { presse_image(*f, "Picture6(0)"); });
+        avec_une_boite([&] { presse_image(*f, "bouton_abandon"); });
         QCOMPARE(etat(f->controleur()), avant);
         {
             Repondeur oui([] { return true; });
-            presse_image(*f, "Picture6(0)");
+            presse_image(*f, "bouton_abandon");
         }
         ordinateurs(*f);
-        avec_une_boite([&] { clique(*f, "Command3(1)"); });
-        QVERIFY(controle(*f, "Menu")->isVisible());
+        avec_une_boite([&] { clique(*f, "jouer"); });
+        QVERIFY(controle(*f, "options")->isVisible());
         QCOMPARE(vues, (QStringList{"Etes vous sûre de vouloir quitter?", "information",
                                     "Etes vous sûre de vouloir abandonner cette partie?",
                                     "Voulez-vous rejouer?"}));
@@ -301,7 +301,7 @@ class TestAffichage : public QObject {
         auto f = fenetre_montree();
         const qreal echelle = f->devicePixelRatioF();
         QCOMPARE(echelle, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
-        clique(*f, "Command3(1)");
+        clique(*f, "jouer");
         const Partie& p = f->controleur().partie();
         for (const Case c : {Case{3, 3}, Case{8, 7}}) {
             clic_x(id(*f), centre_case(*f, c.x, c.y) * echelle);
@@ -315,7 +315,7 @@ class TestAffichage : public QObject {
     // game panel's "Quitter" and "Aide", the game stays as it was and the buttons come to rest.
     void a_burst_of_clicks_acts_once_per_press() {
         auto f = fenetre_montree();
-        clique(*f, "Command3(1)");
+        clique(*f, "jouer");
         clique_cases(*f, {{3, 3}, {8, 8}});
         int presses = 0;
         Espion espion([&](QObject* o, QEvent* e) {
@@ -327,7 +327,7 @@ class TestAffichage : public QObject {
         const QString apres = QStringLiteral("0 2 4,4 8,8 0");
         QCOMPARE(etat(c), apres);
         Repondeur non;
-        for (const char* bouton : {"Picture6(0)", "Picture5(0)"}) {
+        for (const char* bouton : {"bouton_abandon", "bouton_aide"}) {
             clic_x(id(*f), controle(*f, bouton)->mapTo(f.get(), QPoint(20, 10)), 20);
             // A move of the pointer after the burst: once it is seen, every click before it was.
             const QPoint sur = centre_case(*f, 6, 6);
@@ -336,16 +336,17 @@ class TestAffichage : public QObject {
             QTRY_VERIFY(c.case_survolee().x == 6 && !c.ecran().minuterie);
             QCOMPARE(etat(c), apres);
         }
-        QVERIFY(!non.questions.isEmpty() && montre(*f, "Picture6(0)", "bouton_quitter") &&
-                montre(*f, "Picture5(0)", "bouton_aide"));
-        QVERIFY(controle(*f, "sspanel3")->isVisible() != controle(*f, "sspanel5")->isVisible());
+        QVERIFY(!non.questions.isEmpty() && montre(*f, "bouton_abandon", "bouton_quitter") &&
+                montre(*f, "bouton_aide", "bouton_aide"));
+        QVERIFY(controle(*f, "panneau_jeu")->isVisible() !=
+                controle(*f, "panneau_aide")->isVisible());
     }
 
     // Keys held down under the X server's own repeat, which comes as releases and presses that
     // the toolkit does not always mark as repeats: Enter acts once, the arrows repeat.
     void held_keys_repeat_only_the_arrows() {
         auto f = fenetre_montree();
-        clique(*f, "Command3(1)");
+        clique(*f, "jouer");
         QTRY_VERIFY(f->isActiveWindow());
         const auto tiens = [](const char* touche, Qt::Key k) {
             QSet<quint64> presses; // each press once, whichever controls it visits

@@ -11,14 +11,14 @@ using namespace tessor::test;
 
 namespace {
 
-void touche(Form1& f, Qt::Key k, int fois = 1) {
+void touche(FenetrePrincipale& f, Qt::Key k, int fois = 1) {
     for (int n = 0; n < fois; ++n) {
         QTest::keyClick(f.windowHandle(), k);
     }
 }
 
 // Presses Tab until the control `nom` has the focus.
-void tabule_vers(Form1& f, const QString& nom) {
+void tabule_vers(FenetrePrincipale& f, const QString& nom) {
     for (int n = 0; n < 30 && f.focusWidget()->objectName() != nom; ++n) {
         touche(f, Qt::Key_Tab);
     }
@@ -27,7 +27,7 @@ void tabule_vers(Form1& f, const QString& nom) {
 
 // Plays each square in turn: the cursor brought there with the arrows, then Enter and Space
 // by turns.
-void joue(Form1& f, std::initializer_list<QPoint> cases) {
+void joue(FenetrePrincipale& f, std::initializer_list<QPoint> cases) {
     for (QPoint c : cases) {
         const Case p = f.controleur().curseur().position();
         touche(f, c.x() > p.x ? Qt::Key_Right : Qt::Key_Left, std::abs(c.x() - p.x));
@@ -70,7 +70,7 @@ double contraste(QColor a, QColor b) {
 // window captured with no control focused by the keyboard. Outside the ring and the controls,
 // nothing changes; across the ring, at the middle of each side, a pixel stands out 3:1 or more
 // from the colour just outside it.
-void verifie_anneaux(Form1& f, const QImage& sans, int n) {
+void verifie_anneaux(FenetrePrincipale& f, const QImage& sans, int n) {
     QRegion controles;
     for (QWidget* w : f.findChildren<QWidget*>()) {
         if (w->focusPolicy() != Qt::NoFocus) {
@@ -124,14 +124,14 @@ class TestClavier : public QObject {
     void a_game_played_with_keys_alone_reaches_a_win() {
         auto f = fenetre_montree();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        clique(*f, "Command2(5)", 3);
-        clique(*f, "Command2(7)", 3);
-        tabule_vers(*f, QStringLiteral("Command3(1)"));
+        clique(*f, "largeur_moins", 3);
+        clique(*f, "hauteur_moins", 3);
+        tabule_vers(*f, QStringLiteral("jouer"));
         touche(*f, Qt::Key_Space);
         touche(*f, Qt::Key_Up);
         QCOMPARE(controle(*f, QStringLiteral("curseur"))->geometry().center(),
                  centre_case(*f, 4, 4));
-        QWidget* signe = controle(*f, "Picture2", 0);
+        QWidget* signe = controle(*f, "signe");
         joue(*f, {{3, 3}, {5, 5}, {4, 3}});
         QCOMPARE(nom(signe), QStringLiteral("Placez un mur"));
         joue(*f, {{3, 3}});
@@ -149,7 +149,7 @@ class TestClavier : public QObject {
         joue(*f, {{4, 4}});
         QCOMPARE(signe_vu, QStringLiteral("Gagné !"));
         QCOMPARE(r.questions, QStringList{QStringLiteral("Voulez-vous rejouer?")});
-        QVERIFY(controle(*f, QStringLiteral("Menu"))->isVisible() &&
+        QVERIFY(controle(*f, QStringLiteral("options"))->isVisible() &&
                 !controle(*f, QStringLiteral("curseur"))->isVisible());
     }
 
@@ -159,33 +159,34 @@ class TestClavier : public QObject {
     void the_panel_keys_act_as_the_panel_buttons() {
         auto f = fenetre_montree();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        clique(*f, "Command1(2)");
-        QCOMPARE(nom(controle(*f, "text1", 1)), QStringLiteral("Nom du joueur 2"));
-        QCOMPARE(nom(controle(*f, "Command1", 2)), QStringLiteral("Déplacement : Cavalier"));
+        clique(*f, "deplacement");
+        QCOMPARE(nom(controle(*f, "nom", 1)), QStringLiteral("Nom du joueur 2"));
+        QCOMPARE(nom(controle(*f, "deplacement")), QStringLiteral("Déplacement : Cavalier"));
         Repondeur r;
-        tabule_vers(*f, QStringLiteral("Command2(5)"));
+        tabule_vers(*f, QStringLiteral("largeur_moins"));
         for (Qt::Key k : {Qt::Key_Right, Qt::Key_F1, Qt::Key_Escape}) {
             touche(*f, k);
         }
         QTest::qWait(30);
-        QVERIFY(r.questions.isEmpty() && !controle(*f, QStringLiteral("sspanel5"))->isVisible());
+        QVERIFY(r.questions.isEmpty() &&
+                !controle(*f, QStringLiteral("panneau_aide"))->isVisible());
         QCOMPARE(nom(f->focusWidget()), QStringLiteral("Augmenter la largeur"));
-        clique(*f, "Command3(1)");
+        clique(*f, "jouer");
         clique_cases(*f, {{3, 3}, {8, 8}});
         for (Qt::Key k : {Qt::Key_F1, Qt::Key_Escape, Qt::Key_F1}) {
             touche(*f, k);
-            QTRY_COMPARE_WITH_TIMEOUT(controle(*f, QStringLiteral("sspanel5"))->isVisible(),
+            QTRY_COMPARE_WITH_TIMEOUT(controle(*f, QStringLiteral("panneau_aide"))->isVisible(),
                                       k == Qt::Key_F1, 2000);
         }
-        tabule_vers(*f, QStringLiteral("BoutonAide(1)"));
+        tabule_vers(*f, QStringLiteral("interrupteur_aide(1)"));
         touche(*f, Qt::Key_Space);
         QAccessibleInterface* interrupteur =
             QAccessible::queryAccessibleInterface(f->focusWidget());
         QVERIFY(interrupteur->role() == QAccessible::CheckBox && interrupteur->state().checked);
-        tabule_vers(*f, QStringLiteral("Command4"));
+        tabule_vers(*f, QStringLiteral("retour"));
         touche(*f, Qt::Key_Space);
-        QVERIFY(controle(*f, QStringLiteral("sspanel3"))->isVisible() &&
-                controle(*f, QStringLiteral("aidepion"))->isVisible());
+        QVERIFY(controle(*f, QStringLiteral("panneau_jeu"))->isVisible() &&
+                controle(*f, QStringLiteral("case_conseillee"))->isVisible());
         touche(*f, Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!f->controleur().ecran().minuterie, 2000);
         QCOMPARE(r.questions,
@@ -202,8 +203,8 @@ class TestClavier : public QObject {
         clique(*f, "text1(1)");
         QCOMPARE(f->focusWidget()->objectName(), QStringLiteral("text1(1)"));
         QVERIFY(!controle(*f, QStringLiteral("indicateur_focus"))->isVisible());
-        clique(*f, "Command3(1)");
-        presse_image(*f, "Picture5(0)");
+        clique(*f, "jouer");
+        presse_image(*f, "bouton_aide");
         verifie_anneaux(*f, f->grab().toImage(), 5);
     }
 
@@ -213,7 +214,7 @@ class TestClavier : public QObject {
     void a_held_key_acts_once_but_the_arrows() {
         auto f = fenetre_montree();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        clique(*f, "Command3(1)");
+        clique(*f, "jouer");
         const Partie& partie = f->controleur().partie();
         QWindow* w = f->windowHandle();
         tiens(w, Qt::Key_Return, 3); // its first press shows the cursor
@@ -231,10 +232,10 @@ class TestClavier : public QObject {
         };
         tiens(w, Qt::Key_F1, 2, attend_relache);
         attend_relache();
-        QVERIFY(controle(*f, QStringLiteral("sspanel5"))->isVisible());
+        QVERIFY(controle(*f, QStringLiteral("panneau_aide"))->isVisible());
         // X's repeat as a release and a press at the same instant, not marked as a repeat: the
         // hint switch with the focus turns on once.
-        tabule_vers(*f, QStringLiteral("BoutonAide(0)"));
+        tabule_vers(*f, QStringLiteral("interrupteur_aide(0)"));
         for (const auto& [type, instant] : {std::pair{QEvent::KeyPress, 1000UL},
                                             {QEvent::KeyRelease, 1500UL},
                                             {QEvent::KeyPress, 1500UL},

@@ -2,7 +2,7 @@
 // wide name fits its field, the frames of the size labels, and which button takes a click where
 // two of them meet.
 #include "fenetre_test.h"
-#include "ui/form2.h"
+#include "ui/fenetre_information.h"
 
 using namespace tessor;
 using namespace tessor::test;
@@ -39,7 +39,7 @@ class TestDetails : public QObject {
     void a_name_keeps_ten_whole_characters_and_shows_as_typed() {
         auto f = fenetre_montree();
         const auto boites =
-            std::array{controle<QLineEdit>(*f, "text1", 0), controle<QLineEdit>(*f, "text1", 1)};
+            std::array{controle<QLineEdit>(*f, "nom", 0), controle<QLineEdit>(*f, "nom", 1)};
         const QString accent = QStringLiteral("e\u0301");
         tape_nom(*f, 0, accent.repeated(11));
         QCOMPARE(boites[0]->text(), accent.repeated(10));
@@ -48,11 +48,11 @@ class TestDetails : public QObject {
         const QString dix = QStringLiteral("<b>bcdefg\U0001F600");
         tape_nom(*f, 1, dix + QStringLiteral("x"));
         QCOMPARE(boites[1]->text(), dix);
-        clique(*f, "Command3(1)");
-        auto* nom = controle<QLabel>(*f, QStringLiteral("Label7"));
+        clique(*f, "jouer");
+        auto* nom = controle<QLabel>(*f, QStringLiteral("nom_au_trait"));
         QCOMPARE(nom->text(), QStringLiteral("ABCDEFGHIJ"));
         clique_cases(*f, {{3, 3}});
-        QVERIFY(montre(*f, "aff_joueur(0)", "plaque_joueur2"));
+        QVERIFY(montre(*f, "plaque_joueur", "plaque_joueur2"));
         QCOMPARE(nom->text(), dix);
         QCOMPARE(nom->textFormat(), Qt::PlainText);
         enregistre(f->grab().toImage(), QStringLiteral("nom_emoji"));
@@ -62,8 +62,8 @@ class TestDetails : public QObject {
     void a_wide_name_stays_within_its_field() {
         auto f = fenetre_montree();
         tape_nom(*f, 0, QStringLiteral("WWWWWWWWWW"));
-        clique(*f, "Command3(1)");
-        QWidget* nom = controle(*f, QStringLiteral("Label7"));
+        clique(*f, "jouer");
+        QWidget* nom = controle(*f, QStringLiteral("nom_au_trait"));
         const QList<int> colonnes = colonnes_sombres(nom->grab().toImage());
         QVERIFY(!colonnes.isEmpty());
         QVERIFY(colonnes.first() > 0 && colonnes.last() < nom->width() - 1);
@@ -74,7 +74,7 @@ class TestDetails : public QObject {
     void the_size_labels_are_framed_on_every_side() {
         auto f = fenetre_montree();
         for (int k = 0; k < 2; ++k) {
-            const QImage image = controle(*f, "Label2", k)->grab().toImage();
+            const QImage image = controle(*f, k == 0 ? "largeur" : "hauteur")->grab().toImage();
             const int d = image.width() - 1;
             const int b = image.height() - 1;
             for (int i = 0; i <= d; ++i) {
@@ -87,19 +87,19 @@ class TestDetails : public QObject {
     // "Info" takes a click on any of its rows, even where the area of "Retour" lies beneath.
     void info_takes_its_clicks_down_to_its_lowest_row() {
         auto f = fenetre_montree();
-        clique(*f, "Command3(1)");
-        presse_image(*f, "Picture5(0)");
+        clique(*f, "jouer");
+        presse_image(*f, "bouton_aide");
         bool ouverte = false;
         QTimer::singleShot(50, [&ouverte] {
-            if (auto* info = qobject_cast<Form2*>(QApplication::activeModalWidget())) {
+            if (auto* info = qobject_cast<FenetreInformation*>(QApplication::activeModalWidget())) {
                 ouverte = true;
                 info->reject();
             }
         });
-        QWidget* bouton = controle(*f, "Aide", 1);
+        QWidget* bouton = controle(*f, "info");
         clique_a(*f, bouton->mapTo(f.get(), QPoint(bouton->width() / 2, bouton->height() - 1)));
         QTRY_VERIFY(ouverte);
-        QVERIFY(controle(*f, QStringLiteral("sspanel5"))->isVisible());
+        QVERIFY(controle(*f, QStringLiteral("panneau_aide"))->isVisible());
     }
 };
 

@@ -8,17 +8,17 @@ using namespace tessor::test;
 
 namespace {
 
-QPoint case_de(Form1& f, QWidget* w) {
+QPoint case_de(FenetrePrincipale& f, QWidget* w) {
     const Controleur& j = f.controleur();
     return {3 + (w->x() - 1 - j.geometrie().origine_x()) / 33,
             3 + (w->y() - 1 - j.geometrie().origine_y()) / 33};
 }
 
 // The squares of the hint squares shown: the grey ones, then the red one.
-QList<QPoint> cases_d_aide(Form1& f) {
+QList<QPoint> cases_d_aide(FenetrePrincipale& f) {
     QList<QPoint> cases;
     for (int k = 0; k <= 8; ++k) {
-        QWidget* w = k < 8 ? controle(f, "cible2", k) : controle(f, "aidepion");
+        QWidget* w = k < 8 ? controle(f, "case_accessible", k) : controle(f, "case_conseillee");
         if (w->isVisible()) {
             cases << case_de(f, w);
         }
@@ -27,15 +27,15 @@ QList<QPoint> cases_d_aide(Form1& f) {
 }
 
 // Sets the board size with the steppers.
-void dimensionne(Form1& f, int largeur, int hauteur) {
+void dimensionne(FenetrePrincipale& f, int largeur, int hauteur) {
     const int dl = largeur - f.controleur().partie().regles().largeur;
     const int dh = hauteur - f.controleur().partie().regles().hauteur;
-    clique(f, dl > 0 ? "Command2(4)" : "Command2(5)", std::abs(dl));
-    clique(f, dh > 0 ? "Command2(6)" : "Command2(7)", std::abs(dh));
+    clique(f, dl > 0 ? "largeur_plus" : "largeur_moins", std::abs(dl));
+    clique(f, dh > 0 ? "hauteur_plus" : "hauteur_moins", std::abs(dh));
 }
 
 // Checks that the origin, and every line and number, match a board of `taille` at `o`.
-void verifie_grille(Form1& f, QSize taille, QPoint o) {
+void verifie_grille(FenetrePrincipale& f, QSize taille, QPoint o) {
     QCOMPARE(QPoint(f.controleur().geometrie().origine_x(), f.controleur().geometrie().origine_y()),
              o);
     const auto vu = [&](const char* nom, int i) {
@@ -49,13 +49,13 @@ void verifie_grille(Form1& f, QSize taille, QPoint o) {
     const int l = taille.width();
     const int h = taille.height();
     for (int i = 0; i < NB_LIGNES; ++i) {
-        QCOMPARE(vu("lignevert", i), si(i <= l, {o.x() + 33 * i, o.y(), 1, 33 * h + 1}));
-        QCOMPARE(vu("lignehori", i), si(i <= h, {o.x(), o.y() + 33 * i, 33 * l + 1, 1}));
+        QCOMPARE(vu("ligne_verticale", i), si(i <= l, {o.x() + 33 * i, o.y(), 1, 33 * h + 1}));
+        QCOMPARE(vu("ligne_horizontale", i), si(i <= h, {o.x(), o.y() + 33 * i, 33 * l + 1, 1}));
     }
-    for (int i = 0; i < NB_LETTRES; ++i) {
+    for (int i = 0; i < NB_NUMEROS; ++i) {
         const QString n = QStringLiteral(" %1").arg(i + 1);
-        QCOMPARE(vu("lettrehaut", i), si(i < l, {o.x() + 33 * i, o.y() - 17, 33, 17}, n));
-        QCOMPARE(vu("lettregauche", i), si(i < h, {o.x() - 36, o.y() + 33 * i + 14, 33, 17}, n));
+        QCOMPARE(vu("numero_colonne", i), si(i < l, {o.x() + 33 * i, o.y() - 17, 33, 17}, n));
+        QCOMPARE(vu("numero_ligne", i), si(i < h, {o.x() - 36, o.y() + 33 * i + 14, 33, 17}, n));
     }
 }
 
@@ -72,10 +72,10 @@ class TestFenetre : public QObject {
         for (const QRect& p :
              {QRect(32, 33, 12, 12), QRect(176, 177, 3, 3), QRect(160, 81, 4, 9)}) {
             dimensionne(*f, p.width(), p.height());
-            clique(*f, "Command3(1)");
+            clique(*f, "jouer");
             verifie_grille(*f, p.size(), p.topLeft());
             Repondeur oui([] { return true; });
-            presse_image(*f, "Picture6(0)");
+            presse_image(*f, "bouton_abandon");
         }
     }
 
@@ -84,7 +84,7 @@ class TestFenetre : public QObject {
     // plays nothing. A right click on the board plays nothing either.
     void the_square_under_the_pointer_and_what_takes_a_click() {
         auto f = fenetre_montree();
-        clique(*f, "Command3(1)");
+        clique(*f, "jouer");
         const Controleur& j = f->controleur();
         const QPoint o(128, 129);
         const struct {
@@ -119,31 +119,31 @@ class TestFenetre : public QObject {
         partie_avec_les_aides(*f);
         const QImage capture = f->grab().toImage();
         enregistre(capture, QStringLiteral("partie_6x6"));
-        QWidget* rouge = controle(*f, "aidepion");
+        QWidget* rouge = controle(*f, "case_conseillee");
         QList<QPoint> grises = cases_d_aide(*f);
         QCOMPARE(grises.takeLast(), case_de(*f, rouge));
         QCOMPARE(QSet<QPoint>(grises.begin(), grises.end()),
                  (QSet<QPoint>{{4, 4}, {5, 4}, {6, 4}, {4, 5}, {6, 5}, {4, 6}, {5, 6}, {6, 6}}));
         for (int k = 0; k < 8; ++k) {
-            const QRect r = controle(*f, "cible2", k)->geometry();
+            const QRect r = controle(*f, "case_accessible", k)->geometry();
             QCOMPARE(capture.pixelColor(r.center()),
                      r == rouge->geometry() ? QColor(0xC0, 0, 0) : QColor(0xE0, 0xE0, 0xE0));
             QCOMPARE(capture.pixelColor(r.right(), r.center().y()), QColor(Qt::black));
             QCOMPARE(capture.pixelColor(r.center().x(), r.bottom()), QColor(Qt::black));
         }
         Repondeur oui([] { return true; });
-        presse_image(*f, "Picture6(0)");
-        QVERIFY(controle(*f, "Menu")->isVisible() && cases_d_aide(*f).isEmpty());
-        clique(*f, "Command3(1)");
+        presse_image(*f, "bouton_abandon");
+        QVERIFY(controle(*f, "options")->isVisible() && cases_d_aide(*f).isEmpty());
+        clique(*f, "jouer");
         clique_cases(*f, {{3, 3}, {5, 5}, {4, 4}, {8, 8}}); // player 2 to move
         QVERIFY(!cases_d_aide(*f).isEmpty());
         clique_cases(*f, {{6, 6}, {7, 7}}); // player 1 to move, from (4, 4)
         QVERIFY(cases_d_aide(*f).isEmpty());
-        presse_image(*f, "Picture5(0)");
+        presse_image(*f, "bouton_aide");
         enregistre(f->grab().toImage(), QStringLiteral("aide"));
-        clique(*f, "BoutonAide(0)");
-        clique(*f, "BoutonAide(1)");
-        clique(*f, "Command4");
+        clique(*f, "interrupteur_aide(0)");
+        clique(*f, "interrupteur_aide(1)");
+        clique(*f, "retour");
         QCOMPARE(cases_d_aide(*f).size(), 9);
         const QPoint visee = case_de(*f, rouge);
         clique_a(*f, rouge->geometry().center());
@@ -158,10 +158,10 @@ class TestFenetre : public QObject {
         auto f = fenetre_montree();
         tape_nom(*f, 0, QStringLiteral("Capucine"));
         tape_nom(*f, 1, QStringLiteral("Ordinateur"));
-        clique(*f, "Command1(0)");
-        clique(*f, "Command1(1)", 2);
-        clique(*f, "Command1(2)");
-        clique(*f, "Command2(8)", 3); // walls: castles
+        clique(*f, "niveau(0)");
+        clique(*f, "niveau(1)", 2);
+        clique(*f, "deplacement");
+        clique(*f, "mur_plus", 3); // walls: castles
         dimensionne(*f, 12, 12);
         const Controleur& j = f->controleur();
         QImage capture;
@@ -176,11 +176,11 @@ class TestFenetre : public QObject {
         });
         fermeture.start(0);
         Repondeur r;
-        clique(*f, "Command3(1)");
+        clique(*f, "jouer");
         QTRY_VERIFY(!f->isVisible());
         QTest::qWait(20);
         QVERIFY(r.questions.isEmpty() && !j.partie().finie() && j.jeu().nb_murs() == 12);
-        for (const Element& e : {vue.mur[1], vue.mur[12], vue.dessinpion[0], vue.dessinpion[1]}) {
+        for (const Element& e : {vue.murs[1], vue.murs[12], vue.pions[0], vue.pions[1]}) {
             QVERIFY(dessine(capture, {e.left, e.top}, nom_image(e.image)));
         }
         QVERIFY(dessine(capture, QPoint(456, 8) + QPoint(31, 292), "plaque_cavalier"));
@@ -213,10 +213,10 @@ class TestFenetre : public QObject {
             signe = dessine(capture, coin, qPrintable("panneau_" + panneau), 1, {0, 0, 128, 60});
             return false;
         });
-        clique(*f, "Command1(0)", niveaux.x());
-        clique(*f, "Command1(1)", niveaux.y());
+        clique(*f, "niveau(0)", niveaux.x());
+        clique(*f, "niveau(1)", niveaux.y());
         dimensionne(*f, taille.width(), taille.height());
-        clique(*f, "Command3(1)");
+        clique(*f, "jouer");
         QTRY_COMPARE(r.questions, QStringList{QStringLiteral("Voulez-vous rejouer?")});
         QVERIFY(signe);
         enregistre(capture, panneau);

@@ -13,20 +13,17 @@ class TestHidpi : public QObject {
 
     void the_panels_keep_their_size_with_2x_pictures() {
         auto f = fenetre_montree();
-        const char* paires[][2] = {{"sspanel3", "planche_jeu"},
-                                   {"sspanel5", "planche_aide"},
-                                   {"aff_joueur(0)", "plaque_joueur1"},
-                                   {"Picture1", "plaque_nom"},
-                                   {"Picture2(0)", "panneau_placez_pion"},
-                                   {"Picture3", "plaque_deplacement"},
-                                   {"Picture4(0)", "plaque_roi"},
-                                   {"Picture5(0)", "bouton_aide"},
-                                   {"Picture6(0)", "bouton_quitter"}};
+        const char* paires[][2] = {
+            {"panneau_jeu", "planche_jeu"},       {"panneau_aide", "planche_aide"},
+            {"plaque_joueur", "plaque_joueur1"},  {"plaque_nom", "plaque_nom"},
+            {"signe", "panneau_placez_pion"},     {"titre_deplacement", "plaque_deplacement"},
+            {"plaque_deplacement", "plaque_roi"}, {"bouton_aide", "bouton_aide"},
+            {"bouton_abandon", "bouton_quitter"}};
         for (const auto& p : paires) {
-            auto* picture = controle<Picture>(*f, QString::fromLatin1(p[0]));
+            auto* cadre = controle<CadreImage>(*f, QString::fromLatin1(p[0]));
             const QString image = QStringLiteral(":/images/%1").arg(QLatin1String(p[1]));
-            QCOMPARE(picture->size(), QImage(image + ".png").size());
-            QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+            QCOMPARE(cadre->size(), QImage(image + ".png").size());
+            QCOMPARE(cadre->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
                      QImage(image + "@2x.png").convertToFormat(QImage::Format_ARGB32));
         }
     }
@@ -38,10 +35,10 @@ class TestHidpi : public QObject {
         partie_avec_les_aides(*f);
         const QImage capture = f->grab().toImage();
         QCOMPARE(capture.size(), QSize(1280, 920));
-        QVERIFY(dessine(capture, controle(*f, "dessinpion", 1)->pos(), "pion_06_dauphin", 2));
+        QVERIFY(dessine(capture, controle(*f, "pion", 1)->pos(), "pion_06_dauphin", 2));
         QVERIFY(dessine(capture, controle(*f, "mur", 4)->pos(), "mur_00_briques", 2));
         QVERIFY(dessine(capture, QPoint(456, 8) + QPoint(30, 37), "plaque_joueur1", 2));
-        const QWidget* numero = controle(*f, "lettregauche", 0);
+        const QWidget* numero = controle(*f, "numero_ligne", 0);
         const QRect zone(numero->pos() * 2, numero->size() * 2);
         int lignes_encrees = 0;
         for (int y = zone.top(); y <= zone.bottom(); ++y) {

@@ -28,28 +28,28 @@ class TestOptions : public QObject {
                             const QString& question = {}) {
             QTest::newRow(c) << QString::fromLatin1(temoin) << QString::fromLatin1(vu) << question;
         };
-        cas("Command1(0)", "Command1(0)", "Ordi  1");
-        cas("Command1(1)", "Command1(1)", "Ordi  1");
-        cas("Command1(2)", "Command1(2)", "Cavalier");
-        cas("Command2(0)", "Image1(0)", "pion_02_voiture"); // 1 is player 2's
-        cas("Command2(1)", "Image1(0)", "pion_11_soldat2");
-        cas("Command2(2)", "Image1(1)", "pion_11_soldat2"); // 0 is player 1's
-        cas("Command2(3)", "Image1(1)", "pion_02_voiture");
-        cas("Command2(4)", "Label2(0)", "7");
-        cas("Command2(5)", "Label2(0)", "5");
-        cas("Command2(6)", "Label2(1)", "7");
-        cas("Command2(7)", "Label2(1)", "5");
-        cas("Command2(8)", "Image1(2)", "mur_01_sens_interdit");
-        cas("Command2(9)", "Image1(2)", "mur_04_blason");
-        cas("Command3(0)", "Menu", "visible", QUITTER);
-        cas("Command3(1)", "sspanel3", "visible");
-        cas("Picture5(0)", "sspanel5", "visible");
-        cas("Picture6(0)", "sspanel3", "visible", ABANDON);
-        cas("BoutonAide(0)", "BoutonAide(0)", "mur_plein");
-        cas("BoutonAide(1)", "BoutonAide(1)", "mur_plein");
-        cas("Label5(0)", "BoutonAide(0)", "mur_plein");
-        cas("Label5(1)", "BoutonAide(1)", "mur_plein");
-        cas("Command4", "sspanel3", "visible");
+        cas("niveau(0)", "niveau(0)", "Ordi  1");
+        cas("niveau(1)", "niveau(1)", "Ordi  1");
+        cas("deplacement", "deplacement", "Cavalier");
+        cas("pion_plus(0)", "choix_pion(0)", "pion_02_voiture"); // 1 is player 2's
+        cas("pion_moins(0)", "choix_pion(0)", "pion_11_soldat2");
+        cas("pion_moins(1)", "choix_pion(1)", "pion_11_soldat2"); // 0 is player 1's
+        cas("pion_plus(1)", "choix_pion(1)", "pion_02_voiture");
+        cas("largeur_plus", "largeur", "7");
+        cas("largeur_moins", "largeur", "5");
+        cas("hauteur_plus", "hauteur", "7");
+        cas("hauteur_moins", "hauteur", "5");
+        cas("mur_plus", "choix_mur", "mur_01_sens_interdit");
+        cas("mur_moins", "choix_mur", "mur_04_blason");
+        cas("quitter", "options", "visible", QUITTER);
+        cas("jouer", "panneau_jeu", "visible");
+        cas("bouton_aide", "panneau_aide", "visible");
+        cas("bouton_abandon", "panneau_jeu", "visible", ABANDON);
+        cas("interrupteur_aide(0)", "interrupteur_aide(0)", "mur_plein");
+        cas("interrupteur_aide(1)", "interrupteur_aide(1)", "mur_plein");
+        cas("legende_aide(0)", "interrupteur_aide(0)", "mur_plein");
+        cas("legende_aide(1)", "interrupteur_aide(1)", "mur_plein");
+        cas("retour", "panneau_jeu", "visible");
     }
     void each_control_reaches_its_action() {
         QFETCH(QString, temoin);
@@ -57,23 +57,23 @@ class TestOptions : public QObject {
         QFETCH(QString, question);
         const char* nom = QTest::currentDataTag();
         auto f = fenetre_montree();
-        if (!controle(*f, "Menu")->isAncestorOf(controle(*f, nom))) {
-            clique(*f, "Command3(1)");
+        if (!controle(*f, "options")->isAncestorOf(controle(*f, nom))) {
+            clique(*f, "jouer");
             clique_cases(*f, {{3, 3}, {5, 5}});
-            if (controle(*f, "sspanel5")->isAncestorOf(controle(*f, nom))) {
-                presse_image(*f, "Picture5(0)");
+            if (controle(*f, "panneau_aide")->isAncestorOf(controle(*f, nom))) {
+                presse_image(*f, "bouton_aide");
             }
         }
         bool enfonce = false; // "Quitter" keeps its pressed look while it asks
         Repondeur r([&] {
-            enfonce = montre(*f, "Picture6(0)", "bouton_quitter_enfonce");
+            enfonce = montre(*f, "bouton_abandon", "bouton_quitter_enfonce");
             return false;
         });
         presse_image(*f, nom);
         QWidget* w = controle(*f, temoin);
         if (vu == QLatin1String("visible")) {
             QVERIFY(w->isVisible());
-        } else if (dynamic_cast<Picture*>(w) != nullptr) {
+        } else if (dynamic_cast<CadreImage*>(w) != nullptr) {
             QVERIFY(montre(*f, temoin, qPrintable(vu)));
         } else {
             QCOMPARE(w->property("text").toString(), vu);
@@ -88,7 +88,7 @@ class TestOptions : public QObject {
     void the_panel_buttons_wait_for_the_computer_turn() {
         auto f = fenetre_montree(true);
         const Controleur& j = f->controleur();
-        QWidget* boutons[] = {controle(*f, "Picture5(0)"), controle(*f, "Picture6(0)")};
+        QWidget* boutons[] = {controle(*f, "bouton_aide"), controle(*f, "bouton_abandon")};
         const auto inactifs = [&] {
             const bool presse = j.ecran().minuterie;
             for (QWidget* b : boutons) {
@@ -98,20 +98,20 @@ class TestOptions : public QObject {
                    j.ecran().minuterie == presse;
         };
         Repondeur r;
-        clique(*f, "Command1(0)"); // player 1: "Ordi  1", who places its pawn after a pause
-        clique(*f, "Command3(1)");
+        clique(*f, "niveau(0)"); // player 1: "Ordi  1", who places its pawn after a pause
+        clique(*f, "jouer");
         QVERIFY(inactifs());
-        QTRY_VERIFY(j.ecran().dessinpion[0].visible);
+        QTRY_VERIFY(j.ecran().pions[0].visible);
         QVERIFY(boutons[0]->isEnabled() && boutons[1]->isEnabled());
         clique_sur(*f, boutons[0]);
         clique_cases(*f,
                      {j.partie().joueur(0).position == Case{3, 3} ? QPoint(8, 8) : QPoint(3, 3)});
         QVERIFY(inactifs());
         QTest::qWait(50); // the press's tick falls in the computer's turn, and waits
-        QVERIFY(!controle(*f, "sspanel5")->isVisible());
-        QTRY_VERIFY(controle(*f, "sspanel5")->isVisible());
+        QVERIFY(!controle(*f, "panneau_aide")->isVisible());
+        QTRY_VERIFY(controle(*f, "panneau_aide")->isVisible());
         QVERIFY(j.jeu().nb_murs() == 1 && boutons[1]->isEnabled());
-        QVERIFY(r.questions.isEmpty() && montre(*f, "Picture6(0)", "bouton_quitter"));
+        QVERIFY(r.questions.isEmpty() && montre(*f, "bouton_abandon", "bouton_quitter"));
     }
 };
 

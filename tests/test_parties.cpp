@@ -44,10 +44,10 @@ class TestParties : public QObject {
         lance_contre_ordinateur(t, 0, 2);
         QVERIFY(t.plateforme.pauses.empty());
         t.clic(3, 3);
-        QVERIFY(t.ecran().dessinpion[0].visible && !t.ecran().dessinpion[1].visible);
+        QVERIFY(t.ecran().pions[0].visible && !t.ecran().pions[1].visible);
         QVERIFY(tout_est_ignore(t));
         QCOMPARE(t.plateforme.avance(), PAUSE_ORDINATEUR_MS);
-        QVERIFY(t.ecran().dessinpion[1].visible);
+        QVERIFY(t.ecran().pions[1].visible);
         QCOMPARE(t.signe(), Image::panneau_deplacez_pion);
         QVERIFY(t.plateforme.pauses.empty());
         QVERIFY(t.ecran().bouton_aide.actif && t.ecran().bouton_abandon.actif);
@@ -151,8 +151,8 @@ class TestParties : public QObject {
         QCOMPARE(t.jeu.jeu().nb_murs(), int16(0));
         QCOMPARE(t.signe(), Image::panneau_placez_pion);
         QCOMPARE(t.ecran().signe.top, int16(2115));
-        QVERIFY(!t.ecran().dessinpion[0].visible);
-        QVERIFY(!t.ecran().dessinpion[1].visible);
+        QVERIFY(!t.ecran().pions[0].visible);
+        QVERIFY(!t.ecran().pions[1].visible);
     }
 };
 

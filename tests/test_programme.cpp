@@ -4,7 +4,7 @@
 #include "fenetre_test.h"
 #include "plateforme_test.h"
 #include "ui/chargement.h"
-#include "ui/form2.h"
+#include "ui/fenetre_information.h"
 #include "ui/programme.h"
 
 using namespace tessor;
@@ -12,15 +12,15 @@ using namespace tessor::test;
 
 namespace {
 
-void clique(const Form2& fenetre, const QString& nom) {
+void clique(const FenetreInformation& fenetre, const QString& nom) {
     QTest::mouseClick(fenetre.findChild<QPushButton*>(nom), Qt::LeftButton);
 }
 
 // Names of the pages that the player sees.
-QStringList pages_visibles(const Form2& fenetre) {
+QStringList pages_visibles(const FenetreInformation& fenetre) {
     QStringList noms;
     for (int i = 1; i <= 4; ++i) {
-        const QString nom = QStringLiteral("Picture%1").arg(i);
+        const QString nom = QStringLiteral("page(%1)").arg(i);
         if (fenetre.findChild<QWidget*>(nom)->isVisible()) {
             noms << nom;
         }
@@ -35,11 +35,11 @@ QStringList ouvre(
     const std::function<void()>& ouverture, const std::function<void()>& pendant = [] {}) {
     QStringList vues;
     QTimer::singleShot(0, [&] {
-        if (auto* fenetre = qobject_cast<Form2*>(QApplication::activeModalWidget())) {
+        if (auto* fenetre = qobject_cast<FenetreInformation*>(QApplication::activeModalWidget())) {
             vues = pages_visibles(*fenetre);
             pendant();
             if (fenetre->isVisible()) {
-                clique(*fenetre, QStringLiteral("Command5"));
+                clique(*fenetre, QStringLiteral("retour_au_jeu"));
             }
         }
     });
@@ -78,20 +78,22 @@ class TestProgramme : public QObject {
         programme.demarre();
         QVERIFY(programme.chargement().isVisible() && programme.fenetre() == nullptr);
         QTRY_VERIFY(programme.fenetre() != nullptr);
-        Form1& f = *programme.fenetre();
+        FenetrePrincipale& f = *programme.fenetre();
         QVERIFY(QTest::qWaitForWindowExposed(&f) && !programme.chargement().isVisible());
-        const auto page2 = [&f] { clique(*f.findChild<Form2*>(), QStringLiteral("Command2")); };
-        QCOMPARE(ouvre([&] { clique(f, "Aide(0)"); }, page2), QStringList{"Picture4"});
-        clique(f, "Command3(1)");
-        presse_image(f, "Picture5(0)");
-        QCOMPARE(ouvre([&] { clique(f, "Aide(1)"); }), QStringList{"Picture2"});
-        clique(f, "Command4");
+        const auto page2 = [&f] {
+            clique(*f.findChild<FenetreInformation*>(), QStringLiteral("bouton_page(2)"));
+        };
+        QCOMPARE(ouvre([&] { clique(f, "aide"); }, page2), QStringList{"page(4)"});
+        clique(f, "jouer");
+        presse_image(f, "bouton_aide");
+        QCOMPARE(ouvre([&] { clique(f, "info"); }), QStringList{"page(2)"});
+        clique(f, "retour");
         int n = 0;
         Repondeur r([&n] { return n++ != 1; }); // Yes to abandoning, No then Yes to quitting
-        presse_image(f, "Picture6(0)");
-        clique(f, "Command3(0)");
+        presse_image(f, "bouton_abandon");
+        clique(f, "quitter");
         QVERIFY(f.isVisible());
-        clique(f, "Command3(0)");
+        clique(f, "quitter");
         QCOMPARE(r.questions.size(), 3);
         const QWidgetList fenetres = QApplication::topLevelWidgets();
         QVERIFY(std::none_of(fenetres.begin(), fenetres.end(),
@@ -103,19 +105,19 @@ class TestProgramme : public QObject {
     // off a link opens nothing, a click opens its address once.
     void the_information_window_pages_closing_and_links() {
         PlateformeTest plateforme;
-        Form2 fenetre(plateforme, nullptr);
+        FenetreInformation fenetre(plateforme, nullptr);
         const auto ouverture = [&] { fenetre.ouvre(); };
-        const auto page = [&](int i) { clique(fenetre, QStringLiteral("Command%1").arg(i)); };
+        const auto page = [&](int i) { clique(fenetre, QStringLiteral("bouton_page(%1)").arg(i)); };
         const char* noms[] = {"jouer", "enregistrer", "jeux", "a_propos"};
         ouvre(ouverture, [&] {
             for (int i = 1; i <= 4; ++i) {
                 page(i);
-                QCOMPARE(pages_visibles(fenetre), QStringList{QStringLiteral("Picture%1").arg(i)});
+                QCOMPARE(pages_visibles(fenetre), QStringList{QStringLiteral("page(%1)").arg(i)});
                 enregistre(fenetre.grab().toImage(), QLatin1String("information_") + noms[i - 1]);
             }
         });
         const std::function<void()> sorties[] = {
-            [&] { clique(fenetre, QStringLiteral("Command5")); }, [&] { fenetre.close(); },
+            [&] { clique(fenetre, QStringLiteral("retour_au_jeu")); }, [&] { fenetre.close(); },
             [&] { QTest::keyClick(&fenetre, Qt::Key_Escape); }};
         for (int i = 1; i <= 3; ++i) {
             ouvre(ouverture, [&] {
@@ -123,10 +125,10 @@ class TestProgramme : public QObject {
                 sorties[i - 1]();
                 QVERIFY(!fenetre.isVisible());
             });
-            QCOMPARE(ouvre(ouverture), QStringList{QStringLiteral("Picture%1").arg(i)});
+            QCOMPARE(ouvre(ouverture), QStringList{QStringLiteral("page(%1)").arg(i)});
         }
         const std::pair<int, const char*> liens[] = {
-            {3, "Label33"}, {3, "Label34"}, {4, "Label36"}, {4, "Label39"}};
+            {3, "courriel_jeux"}, {3, "site_jeux"}, {4, "site_a_propos"}, {4, "courriel_a_propos"}};
         std::vector<std::string> attendus; // an e-mail address opens as a "mailto:" link
         ouvre(ouverture, [&] {
             for (const auto& [numero, nom] : liens) {

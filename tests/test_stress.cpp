@@ -5,7 +5,7 @@
 // button timer fires and which events come while the game is busy depend on the machine's
 // speed, so two runs of one seed may part ways at such a moment.
 #include "fenetre_test.h"
-#include "ui/form2.h"
+#include "ui/fenetre_information.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -19,7 +19,7 @@ namespace {
 
 constexpr quint32 EVENEMENTS_PAR_DEFAUT = 5000;
 
-QList<QWidget*> cherche(Form1& f, const char* motif) {
+QList<QWidget*> cherche(FenetrePrincipale& f, const char* motif) {
     return f.findChildren<QWidget*>(QRegularExpression(QLatin1String(motif)));
 }
 
@@ -50,7 +50,8 @@ struct Stress {
         // The information window is closed as it opens, by a timer of its own: it may open in
         // a pause, where the pauses' timer cannot run again.
         QObject::connect(&fermeture, &QTimer::timeout, [] {
-            if (auto* information = qobject_cast<Form2*>(QApplication::activeModalWidget())) {
+            if (auto* information =
+                    qobject_cast<FenetreInformation*>(QApplication::activeModalWidget())) {
                 information->reject();
             }
         });
@@ -106,16 +107,17 @@ struct Stress {
     // that games between humans come about; steppers take runs of clicks to reach the limits.
     void clique_option() {
         const auto humain = [this](QWidget* b) {
-            return (b == controle(*f, "Command1", 0) &&
+            return (b == controle(*f, "niveau", 0) &&
                     f->controleur().partie().joueur(0).niveau == 0) ||
-                   (b == controle(*f, "Command1", 1) &&
+                   (b == controle(*f, "niveau", 1) &&
                     f->controleur().partie().joueur(1).niveau == 0);
         };
         QWidget* bouton = un_de(boutons);
         while (humain(bouton) && de(4) != 0) {
             bouton = un_de(boutons);
         }
-        const bool pas = bouton->objectName().startsWith(QLatin1String("Command2"));
+        const bool pas =
+            bouton->objectName().contains(QRegularExpression(QStringLiteral("_(plus|moins)")));
         for (int fois = pas ? 1 + de(8) : 1; fois > 0; --fois) {
             clique_sur(*f, bouton);
         }
@@ -240,17 +242,18 @@ struct Stress {
               montrees.size(), p.size(), murs, j.jeu().nb_murs());
     }
 
-    std::unique_ptr<Form1> f = fenetre_montree();
+    std::unique_ptr<FenetrePrincipale> f = fenetre_montree();
     // The board elements (markers and pawns among them), the options screen's buttons, the panels'.
     const QList<QWidget*> hors_options =
-        cherche(*f, "^(sspanel|ligne|lettre|cible2|aidepion|mur\\(|dessinpion)");
-    const QList<QWidget*> marqueurs = cherche(*f, "^(mur\\(|dessinpion)");
-    const QList<QWidget*> boutons = cherche(*f, "^(Command[123]\\(\\d+\\)|Aide\\(0\\))$");
+        cherche(*f, "^(panneau_(jeu|aide)$|ligne_|numero_|case_|mur\\(|pion\\()");
+    const QList<QWidget*> marqueurs = cherche(*f, "^(mur|pion)\\(");
+    const QList<QWidget*> boutons = cherche(
+        *f, "^(niveau\\(\\d\\)|deplacement|\\w+_(plus|moins)(\\(\\d\\))?|quitter|jouer|aide)$");
     const QList<QWidget*> panneaux =
-        cherche(*f, "^(Picture[56]\\(0|BoutonAide|Label5|Aide\\(1|Command4)");
-    QWidget* const menu = controle(*f, QStringLiteral("Menu"));
-    QWidget* const panneau[2] = {controle(*f, QStringLiteral("sspanel3")),
-                                 controle(*f, QStringLiteral("sspanel5"))};
+        cherche(*f, "^(bouton_(aide|abandon)|(interrupteur|legende)_aide\\(\\d\\)|info|retour)$");
+    QWidget* const menu = controle(*f, QStringLiteral("options"));
+    QWidget* const panneau[2] = {controle(*f, QStringLiteral("panneau_jeu")),
+                                 controle(*f, QStringLiteral("panneau_aide"))};
     QRandomGenerator hasard_flot, hasard_pauses;
     QRandomGenerator* hasard = &hasard_flot;
     Repondeur repondeur{[this] { return repond(); }};

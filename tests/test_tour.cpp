@@ -12,7 +12,7 @@ auto instantane(const PartieTest& t) {
     const Partie& p = t.partie();
     return std::make_tuple(p.tableau().cellules, p.joueur(0).position, p.joueur(1).position,
                            p.joueur_courant(), p.phase(), t.jeu.jeu().nb_murs(),
-                           t.ecran().dessinpion[0].visible, t.ecran().dessinpion[1].visible);
+                           t.ecran().pions[0].visible, t.ecran().pions[1].visible);
 }
 
 // 6 x 6 king board, player 0 on (4, 3), player 1 on (5, 3), walled so that player 0's step into
@@ -121,7 +121,7 @@ class TestTour : public QObject {
         QCOMPARE(t.partie().joueur(0).position, (Case{4, 4}));
         QVERIFY(t.ecran().options.visible);
         QVERIFY(!t.ecran().panneau_jeu.visible);
-        QVERIFY(!t.ecran().lignevert[0].visible);
+        QVERIFY(!t.ecran().lignes_verticales[0].visible);
     }
 
     // A press just before the click that ends the game waits while the replay question is open;
@@ -156,8 +156,9 @@ class TestTour : public QObject {
         t.jeu.bascule_aide(Aide::conseil);
         const auto aucune_aide = [&t] {
             const Ecran& f = t.ecran();
-            return !f.aidepion.visible && std::none_of(f.cible2.begin(), f.cible2.end(),
-                                                       [](const Element& c) { return c.visible; });
+            return !f.case_conseillee.visible &&
+                   std::none_of(f.cases_accessibles.begin(), f.cases_accessibles.end(),
+                                [](const Element& c) { return c.visible; });
         };
         QVERIFY(!aucune_aide());
         t.plateforme.reponses = {true};
@@ -170,7 +171,7 @@ class TestTour : public QObject {
             QVERIFY(aucune_aide());
         }
         t.clic(3, 3); // player 2 on turn, both switches on
-        QVERIFY(t.ecran().aidepion.visible && t.ecran().cible2[0].visible);
+        QVERIFY(t.ecran().case_conseillee.visible && t.ecran().cases_accessibles[0].visible);
     }
 };
 

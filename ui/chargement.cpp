@@ -50,7 +50,7 @@ void bande_bleue(QLabel* label) {
 
 Chargement::Chargement(std::function<void()> passage)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), passage_(std::move(passage)),
-      Timer1_(new QTimer(this)) {
+      minuterie_(new QTimer(this)) {
     charge_polices();
     setWindowTitle(QStringLiteral("Chargement"));
     setFixedSize(LARGEUR, HAUTEUR);
@@ -60,27 +60,28 @@ Chargement::Chargement(std::function<void()> passage)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    colore_texte(ligne_de_texte(this, "Label1", {0, 16, 305, 33}, "CHARGEMENT DE"), Qt::white);
-    bande_bleue(ligne_de_texte(this, "Label2", {0, 72, 306, 26}, "TESSOR"));
-    colore_texte(ligne_de_texte(this, "Label3", {0, 136, 305, 33}, "EN COURS"), Qt::white);
+    colore_texte(ligne_de_texte(this, "chargement_de", {0, 16, 305, 33}, "CHARGEMENT DE"),
+                 Qt::white);
+    bande_bleue(ligne_de_texte(this, "titre", {0, 72, 306, 26}, "TESSOR"));
+    colore_texte(ligne_de_texte(this, "en_cours", {0, 136, 305, 33}, "EN COURS"), Qt::white);
 
-    Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setSingleShot(true);
-    Timer1_->setInterval(1);
-    connect(Timer1_, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    minuterie_->setObjectName(QStringLiteral("minuterie"));
+    minuterie_->setSingleShot(true);
+    minuterie_->setInterval(1);
+    connect(minuterie_, &QTimer::timeout, this, [this] { passe_a_la_fenetre(); });
 }
 
 void Chargement::demarre() {
     centre_sur_ecran(*this);
     show();
-    Timer1_->start();
+    minuterie_->start();
 }
 
 void Chargement::arrete_minuterie() {
-    Timer1_->stop();
+    minuterie_->stop();
 }
 
-void Chargement::Timer1_Timer() {
+void Chargement::passe_a_la_fenetre() {
     passage_();
 }
 

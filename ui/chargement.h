@@ -22,10 +22,10 @@ class Chargement : public QWidget {
     void arrete_minuterie();
 
   private:
-    void Timer1_Timer();
+    void passe_a_la_fenetre();
 
     std::function<void()> passage_;
-    QTimer* Timer1_;
+    QTimer* minuterie_;
 };
 
 } // namespace tessor

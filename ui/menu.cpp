@@ -1,13 +1,13 @@
 #include "menu.h"
 
+#include "cadre_image.h"
 #include "controles.h"
 #include "ecran/ecran.h"
-#include "form2_textes.h"
-#include "picture.h"
+#include "fenetre_information_textes.h"
+#include "panneau_relief.h"
 #include "pixmaps.h"
 #include "pointeur.h"
 #include "polices.h"
-#include "sspanel.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -34,47 +34,49 @@ QLabel* etiquette_panneau(QWidget* panneau, const QRect& r, const char* texte,
                      couleur, Qt::AlignHCenter | Qt::AlignTop);
 }
 
-QPushButton* bouton_menu(QWidget* parent, const QRect& r, const char* texte, const char* nom,
-                         int indice) {
+QPushButton* bouton_menu(QWidget* parent, const QRect& r, const char* texte, const QString& nom) {
     QPushButton* b =
         bouton(parent, r, QString::fromUtf8(texte), police_sans(POINTS_CONTROLES, true));
-    b->setObjectName(nom_indice(nom, indice));
+    b->setObjectName(nom);
     return b;
 }
 
-SSPanel* grand_panneau(QWidget* menu, const QRect& r, const char* caption, int indice) {
-    auto* panneau = new SSPanel(menu, r, BLEU_PANNEAU);
+PanneauRelief* grand_panneau(QWidget* menu, const QRect& r, const char* caption, int indice) {
+    auto* panneau = new PanneauRelief(menu, r, BLEU_PANNEAU);
     panneau->setCaption(QString::fromUtf8(caption), police_sans(18, true), CYAN_CAPTION);
-    panneau->setObjectName(nom_indice("SSPanel1", indice));
+    panneau->setObjectName(nom_indice("panneau_menu", indice));
     return panneau;
 }
 
-SSPanel* petit_panneau(QWidget* parent, const QRect& r, int indice) {
-    auto* panneau = new SSPanel(parent, r, GRIS_PANNEAU);
-    panneau->setObjectName(nom_indice("SSPanel2", indice));
+PanneauRelief* petit_panneau(QWidget* parent, const QRect& r, int indice) {
+    auto* panneau = new PanneauRelief(parent, r, GRIS_PANNEAU);
+    panneau->setObjectName(nom_indice("encadre_menu", indice));
     return panneau;
 }
 
 // A chosen picture in a sunken frame, 32 x 32 inside 36 x 36.
-Picture* image_choisie(QWidget* parent, QPoint coin, int indice) {
+CadreImage* image_choisie(QWidget* parent, QPoint coin, const QString& nom) {
     auto* cadre = new QFrame(parent);
     cadre->setGeometry(QRect(coin, QSize(36, 36)));
     cadre->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    auto* image = new Picture(cadre);
+    auto* image = new CadreImage(cadre);
     image->setGeometry(2, 2, 32, 32);
-    image->setObjectName(nom_indice("Image1", indice));
+    image->setObjectName(nom);
     return image;
 }
 
-// A "-" stepper, the picture or number it changes, and the "+" stepper, by control index.
+// A "-" stepper, the picture or number it changes, and the "+" stepper, by control index and
+// object name.
 struct Pas {
     int moins;
     int plus;
+    QString nom_moins;
+    QString nom_plus;
 };
 
-void steppers(Menu& m, QWidget* parent, Pas pas, QPoint moins, QPoint plus) {
-    m.pas[pas.moins] = bouton_menu(parent, QRect(moins, QSize(25, 25)), "-", "Command2", pas.moins);
-    m.pas[pas.plus] = bouton_menu(parent, QRect(plus, QSize(25, 25)), "+", "Command2", pas.plus);
+void steppers(Menu& m, QWidget* parent, const Pas& pas, QPoint moins, QPoint plus) {
+    m.pas[pas.moins] = bouton_menu(parent, QRect(moins, QSize(25, 25)), "-", pas.nom_moins);
+    m.pas[pas.plus] = bouton_menu(parent, QRect(plus, QSize(25, 25)), "+", pas.nom_plus);
 }
 
 // A name holds ten characters as the player sees them: an emoji or an accented letter counts
@@ -96,24 +98,27 @@ void limite_a_dix_caracteres(QLineEdit* boite) {
 
 void panneau_joueur(Menu& m, QWidget* menu, int joueur) {
     const int indice_panneau = joueur == 0 ? 0 : 2;
-    SSPanel* panneau = grand_panneau(menu, QRect(joueur == 0 ? 16 : 448, 40, 177, 353),
-                                     joueur == 0 ? "Joueur 1" : "Joueur 2", indice_panneau);
+    PanneauRelief* panneau = grand_panneau(menu, QRect(joueur == 0 ? 16 : 448, 40, 177, 353),
+                                           joueur == 0 ? "Joueur 1" : "Joueur 2", indice_panneau);
     etiquette_panneau(panneau, QRect(24, 48, 129, 33), "Nom :", MAUVE_ETIQUETTE);
     QLineEdit* nom = new QLineEdit(panneau);
     nom->setGeometry(24, 80, 129, 28);
     nom->setFont(police_sans(12, true));
     limite_a_dix_caracteres(nom);
-    nom->setObjectName(nom_indice("text1", joueur));
+    nom->setObjectName(nom_indice("nom", joueur));
     m.noms[joueur] = nom;
     etiquette_panneau(panneau, QRect(24, 128, 129, 33), "Intelligence :", MAUVE_ETIQUETTE);
-    m.choix[joueur] = bouton_menu(panneau, QRect(24, 160, 129, 33), "Humain", "Command1", joueur);
-    SSPanel* pion = petit_panneau(panneau, QRect(24, 216, 129, 113), joueur);
+    m.choix[joueur] =
+        bouton_menu(panneau, QRect(24, 160, 129, 33), "Humain", nom_indice("niveau", joueur));
+    PanneauRelief* pion = petit_panneau(panneau, QRect(24, 216, 129, 113), joueur);
     etiquette_panneau(pion, QRect(8, 16, 113, 33), "Pion :", Qt::black);
-    steppers(m, pion, joueur == 0 ? Pas{1, 0} : Pas{2, 3}, {13, 60}, {91, 60});
-    m.images[joueur] = image_choisie(pion, {47, 56}, joueur);
+    const Pas pas{joueur == 0 ? 1 : 2, joueur == 0 ? 0 : 3, nom_indice("pion_moins", joueur),
+                  nom_indice("pion_plus", joueur)};
+    steppers(m, pion, pas, {13, 60}, {91, 60});
+    m.images[joueur] = image_choisie(pion, {47, 56}, nom_indice("choix_pion", joueur));
 }
 
-QLabel* dimension(QWidget* parent, int y, int indice) {
+QLabel* dimension(QWidget* parent, int y, const QString& nom) {
     QLabel* label = etiquette(parent, QRect(48, y, 33, 33), QStringLiteral("6"),
                               police_sans(POINTS_CONTROLES, true), Qt::black, Qt::AlignCenter);
     label->setAutoFillBackground(true);
@@ -122,31 +127,34 @@ QLabel* dimension(QWidget* parent, int y, int indice) {
     label->setPalette(palette);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
-    label->setObjectName(nom_indice("Label2", indice));
+    label->setObjectName(nom);
     return label;
 }
 
 void panneau_options(Menu& m, QWidget* menu) {
-    SSPanel* panneau = grand_panneau(menu, QRect(232, 40, 177, 377), "Options", 1);
+    PanneauRelief* panneau = grand_panneau(menu, QRect(232, 40, 177, 377), "Options", 1);
     etiquette_panneau(panneau, QRect(16, 40, 145, 33), "Déplacement :", MAUVE_ETIQUETTE);
-    m.choix[2] = bouton_menu(panneau, QRect(24, 72, 129, 33), "Roi", "Command1", 2);
-    SSPanel* mur = petit_panneau(panneau, QRect(24, 112, 129, 97), 3);
+    m.choix[2] = bouton_menu(panneau, QRect(24, 72, 129, 33), "Roi", QStringLiteral("deplacement"));
+    PanneauRelief* mur = petit_panneau(panneau, QRect(24, 112, 129, 97), 3);
     etiquette_panneau(mur, QRect(8, 16, 113, 33), "Mur :", Qt::black);
-    steppers(m, mur, {9, 8}, {13, 56}, {91, 56});
-    m.images[2] = image_choisie(mur, {47, 48}, 2);
-    SSPanel* taille = petit_panneau(panneau, QRect(24, 216, 129, 145), 2);
+    steppers(m, mur, {9, 8, QStringLiteral("mur_moins"), QStringLiteral("mur_plus")}, {13, 56},
+             {91, 56});
+    m.images[2] = image_choisie(mur, {47, 48}, QStringLiteral("choix_mur"));
+    PanneauRelief* taille = petit_panneau(panneau, QRect(24, 216, 129, 145), 2);
     etiquette_panneau(taille, QRect(8, 8, 113, 33), "Largeur :", Qt::black);
-    steppers(m, taille, {5, 4}, {13, 41}, {88, 41});
-    m.dimensions[0] = dimension(taille, 37, 0);
+    steppers(m, taille, {5, 4, QStringLiteral("largeur_moins"), QStringLiteral("largeur_plus")},
+             {13, 41}, {88, 41});
+    m.dimensions[0] = dimension(taille, 37, QStringLiteral("largeur"));
     etiquette_panneau(taille, QRect(8, 72, 113, 33), "Hauteur :", Qt::black);
-    steppers(m, taille, {7, 6}, {13, 105}, {89, 105});
-    m.dimensions[1] = dimension(taille, 100, 1);
+    steppers(m, taille, {7, 6, QStringLiteral("hauteur_moins"), QStringLiteral("hauteur_plus")},
+             {13, 105}, {89, 105});
+    m.dimensions[1] = dimension(taille, 100, QStringLiteral("hauteur"));
 }
 
 void logo(QWidget* menu, Pixmaps& pixmaps, QPoint coin, Image image) {
-    auto* picture = new Picture(menu);
-    picture->setGeometry(QRect(coin, QSize(32, 32)));
-    picture->setPixmap(pixmaps[image]);
+    auto* cadre = new CadreImage(menu);
+    cadre->setGeometry(QRect(coin, QSize(32, 32)));
+    cadre->setPixmap(pixmaps[image]);
 }
 
 // The maker's name, its first word above the rest.
@@ -210,8 +218,8 @@ void nomme(Menu& m) {
 
 Menu construit_menu(QWidget* fenetre, Pixmaps& pixmaps) {
     Menu m;
-    m.ecran = new Picture(fenetre);
-    m.ecran->setObjectName(QStringLiteral("Menu"));
+    m.ecran = new CadreImage(fenetre);
+    m.ecran->setObjectName(QStringLiteral("options"));
     m.ecran->setGeometry(0, 0, LARGEUR_FENETRE, HAUTEUR_FENETRE);
     m.ecran->setPixmap(pixmaps[Image::texture]);
     prend_pointeur(m.ecran);
@@ -219,9 +227,10 @@ Menu construit_menu(QWidget* fenetre, Pixmaps& pixmaps) {
     panneau_joueur(m, m.ecran, 0);
     panneau_options(m, m.ecran);
     panneau_joueur(m, m.ecran, 1);
-    m.boutons[0] = bouton_menu(m.ecran, QRect(40, 400, 129, 33), "Quitter", "Command3", 0);
-    m.boutons[1] = bouton_menu(m.ecran, QRect(232, 424, 177, 33), "Jouer", "Command3", 1);
-    m.aide = bouton_menu(m.ecran, QRect(472, 400, 129, 33), "Aide", "Aide", 0);
+    m.boutons[0] =
+        bouton_menu(m.ecran, QRect(40, 400, 129, 33), "Quitter", QStringLiteral("quitter"));
+    m.boutons[1] = bouton_menu(m.ecran, QRect(232, 424, 177, 33), "Jouer", QStringLiteral("jouer"));
+    m.aide = bouton_menu(m.ecran, QRect(472, 400, 129, 33), "Aide", QStringLiteral("aide"));
     nomme(m);
     return m;
 }

@@ -12,17 +12,17 @@ class QWidget;
 
 namespace tessor {
 
-class Picture;
+class CadreImage;
 class Pixmaps;
 
 struct Menu {
-    Picture* ecran = nullptr;
+    CadreImage* ecran = nullptr;
     std::array<QLineEdit*, 2> noms{};      // name boxes
     std::array<QPushButton*, 3> choix{};   // level of each player, movement rule
     std::array<QPushButton*, 10> pas{};    // the "+" and "-" steppers
     std::array<QPushButton*, 2> boutons{}; // "Quitter", "Jouer"
     QPushButton* aide = nullptr;           // "Aide": the information window
-    std::array<Picture*, 3> images{};      // pawn pictures of both players, wall picture
+    std::array<CadreImage*, 3> images{};   // pawn pictures of both players, wall picture
     std::array<QLabel*, 2> dimensions{};   // board width and height
 };
 

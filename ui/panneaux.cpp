@@ -1,9 +1,9 @@
 #include "panneaux.h"
 
 #include "accessibilite.h"
+#include "cadre_image.h"
 #include "controles.h"
 #include "etiquette_nom.h"
-#include "picture.h"
 #include "pixmaps.h"
 #include "pointeur.h"
 #include "polices.h"
@@ -24,8 +24,8 @@ constexpr const char* DESCRIPTIONS_INTERRUPTEURS[2] = {
     "Montre en rouge la case où l'ordinateur irait à votre place"};
 
 // A picture box sized to its picture.
-Picture* picture(QWidget* parent, QPoint coin, const QPixmap& pixmap, const QString& nom) {
-    auto* p = new Picture(parent);
+CadreImage* cadre_image(QWidget* parent, QPoint coin, const QPixmap& pixmap, const QString& nom) {
+    auto* p = new CadreImage(parent);
     p->setGeometry(QRect(coin, pixmap.deviceIndependentSize().toSize()));
     p->setPixmap(pixmap);
     p->setObjectName(nom);
@@ -34,8 +34,8 @@ Picture* picture(QWidget* parent, QPoint coin, const QPixmap& pixmap, const QStr
 
 // A side panel: hidden until a game starts, and taking the pointer so that nothing on it acts
 // on the board.
-Picture* planche(QWidget* fenetre, Pixmaps& pixmaps, Image image, const char* nom) {
-    Picture* p = picture(fenetre, {0, 0}, pixmaps[image], QString::fromLatin1(nom));
+CadreImage* planche(QWidget* fenetre, Pixmaps& pixmaps, Image image, const char* nom) {
+    CadreImage* p = cadre_image(fenetre, {0, 0}, pixmaps[image], QString::fromLatin1(nom));
     p->hide();
     prend_pointeur(p);
     return p;
@@ -67,9 +67,9 @@ void interrupteur(PanneauAide& a, int k, const char* caption) {
     const int y = 288 + 32 * k;
     constexpr int HAUT_CADRE[2] = {289, 320};
     rectangle_vide(a.planche_aide, QRect(32, HAUT_CADRE[k], 129, 32));
-    a.interrupteurs[k] = new Picture(a.planche_aide);
+    a.interrupteurs[k] = new CadreImage(a.planche_aide);
     a.interrupteurs[k]->setGeometry(40, y + 8, 16, 16);
-    a.interrupteurs[k]->setObjectName(nom_indice("BoutonAide", k));
+    a.interrupteurs[k]->setObjectName(nom_indice("interrupteur_aide", k));
     a.clic_interrupteurs[k] = prend_pointeur(a.interrupteurs[k]);
     a.acces_interrupteurs[k] = new ImageAccessible(
         a.interrupteurs[k], QAccessible::CheckBox, QString::fromUtf8(NOMS_INTERRUPTEURS[k]),
@@ -77,7 +77,7 @@ void interrupteur(PanneauAide& a, int k, const char* caption) {
     a.acces_interrupteurs[k]->prend_le_focus();
     QLabel* label = etiquette(a.planche_aide, QRect(64, y, 97, 33), QString::fromUtf8(caption),
                               police_sans(9.75, true), BRUN_CAPTION, Qt::AlignLeft | Qt::AlignTop);
-    label->setObjectName(nom_indice("Label5", k));
+    label->setObjectName(nom_indice("legende_aide", k));
     a.clic_legendes[k] = prend_pointeur(label);
 }
 
@@ -85,33 +85,33 @@ void interrupteur(PanneauAide& a, int k, const char* caption) {
 
 PanneauJeu construit_panneau_jeu(QWidget* fenetre, Pixmaps& pixmaps) {
     PanneauJeu j;
-    j.planche_jeu = planche(fenetre, pixmaps, Image::planche_jeu, "sspanel3");
-    j.plaque_joueur = picture(j.planche_jeu, {30, 37}, pixmaps[Image::plaque_joueur1],
-                              nom_indice("aff_joueur", 0));
-    Picture* nom =
-        picture(j.planche_jeu, {30, 75}, pixmaps[Image::plaque_nom], QStringLiteral("Picture1"));
+    j.planche_jeu = planche(fenetre, pixmaps, Image::planche_jeu, "panneau_jeu");
+    j.plaque_joueur = cadre_image(j.planche_jeu, {30, 37}, pixmaps[Image::plaque_joueur1],
+                                  QStringLiteral("plaque_joueur"));
+    CadreImage* nom = cadre_image(j.planche_jeu, {30, 75}, pixmaps[Image::plaque_nom],
+                                  QStringLiteral("plaque_nom"));
     j.nom_au_trait = new EtiquetteNom(nom);
     habille(j.nom_au_trait, QRect(2, 31, 129, 25), police_serif(13.5, true), Qt::black,
             Qt::AlignCenter);
-    j.nom_au_trait->setObjectName(QStringLiteral("Label7"));
+    j.nom_au_trait->setObjectName(QStringLiteral("nom_au_trait"));
     j.nom_au_trait->setAccessibleDescription(QStringLiteral("Nom du joueur au trait"));
-    j.signe = picture(j.planche_jeu, {46, 140}, pixmaps[Image::panneau_placez_pion],
-                      nom_indice("Picture2", 0));
+    j.signe = cadre_image(j.planche_jeu, {46, 140}, pixmaps[Image::panneau_placez_pion],
+                          QStringLiteral("signe"));
     new ImageAccessible(j.signe, QAccessible::StaticText, QString(),
                         QStringLiteral("Ce que doit faire le joueur au trait"));
-    j.image_signe = picture(j.signe, {48, 64}, QPixmap(), nom_indice("Image1", 3));
+    j.image_signe = cadre_image(j.signe, {48, 64}, QPixmap(), QStringLiteral("image_signe"));
     j.image_signe->resize(32, 32);
-    picture(j.planche_jeu, {25, 259}, pixmaps[Image::plaque_deplacement],
-            QStringLiteral("Picture3"));
-    j.plaque_deplacement =
-        picture(j.planche_jeu, {31, 292}, pixmaps[Image::plaque_roi], nom_indice("Picture4", 0));
-    j.bouton_aide =
-        picture(j.planche_jeu, {24, 325}, pixmaps[Image::bouton_aide], nom_indice("Picture5", 0));
+    cadre_image(j.planche_jeu, {25, 259}, pixmaps[Image::plaque_deplacement],
+                QStringLiteral("titre_deplacement"));
+    j.plaque_deplacement = cadre_image(j.planche_jeu, {31, 292}, pixmaps[Image::plaque_roi],
+                                       QStringLiteral("plaque_deplacement"));
+    j.bouton_aide = cadre_image(j.planche_jeu, {24, 325}, pixmaps[Image::bouton_aide],
+                                QStringLiteral("bouton_aide"));
     j.clic_aide = prend_pointeur(j.bouton_aide);
     j.acces_aide = new ImageAccessible(j.bouton_aide, QAccessible::Button, QStringLiteral("Aide"),
                                        QStringLiteral("Ouvre le panneau d'aide (touche F1)"));
-    j.bouton_abandon = picture(j.planche_jeu, {25, 359}, pixmaps[Image::bouton_quitter],
-                               nom_indice("Picture6", 0));
+    j.bouton_abandon = cadre_image(j.planche_jeu, {25, 359}, pixmaps[Image::bouton_quitter],
+                                   QStringLiteral("bouton_abandon"));
     j.clic_abandon = prend_pointeur(j.bouton_abandon);
     j.acces_abandon =
         new ImageAccessible(j.bouton_abandon, QAccessible::Button, QStringLiteral("Quitter"),
@@ -121,17 +121,17 @@ PanneauJeu construit_panneau_jeu(QWidget* fenetre, Pixmaps& pixmaps) {
 
 PanneauAide construit_panneau_aide(QWidget* fenetre, Pixmaps& pixmaps) {
     PanneauAide a;
-    a.planche_aide = planche(fenetre, pixmaps, Image::planche_aide, "sspanel5");
+    a.planche_aide = planche(fenetre, pixmaps, Image::planche_aide, "panneau_aide");
     regles(a.planche_aide);
     interrupteur(a, 0, "Aide au déplacement");
     interrupteur(a, 1, "Aide a la décision");
     a.info = bouton(a.planche_aide, QRect(32, 351, 129, 13), QStringLiteral("Info"),
                     police_sans(8.25, false));
-    a.info->setObjectName(nom_indice("Aide", 1));
+    a.info->setObjectName(QStringLiteral("info"));
     a.info->setAccessibleDescription(QStringLiteral("Ouvre la fenêtre d'information"));
-    auto* retour = new Picture(a.planche_aide);
+    auto* retour = new CadreImage(a.planche_aide);
     retour->setGeometry(32, 360, 129, 33);
-    retour->setObjectName(QStringLiteral("Command4"));
+    retour->setObjectName(QStringLiteral("retour"));
     a.clic_retour = prend_pointeur(retour);
     a.acces_retour =
         new ImageAccessible(retour, QAccessible::Button, QStringLiteral("Retour"),

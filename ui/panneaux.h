@@ -12,19 +12,19 @@ class QWidget;
 namespace tessor {
 
 class ImageAccessible;
-class Picture;
+class CadreImage;
 class Pixmaps;
 class Pointeur;
 
 struct PanneauJeu {
-    Picture* planche_jeu = nullptr;
-    Picture* plaque_joueur = nullptr;      // plaque of the player on turn
-    QLabel* nom_au_trait = nullptr;        // name of the player on turn
-    Picture* signe = nullptr;              // the phase sign
-    Picture* image_signe = nullptr;        // the small picture on the sign
-    Picture* plaque_deplacement = nullptr; // the movement plaque
-    Picture* bouton_aide = nullptr;        // "Aide" button
-    Picture* bouton_abandon = nullptr;     // "Quitter" button
+    CadreImage* planche_jeu = nullptr;
+    CadreImage* plaque_joueur = nullptr;      // plaque of the player on turn
+    QLabel* nom_au_trait = nullptr;           // name of the player on turn
+    CadreImage* signe = nullptr;              // the phase sign
+    CadreImage* image_signe = nullptr;        // the small picture on the sign
+    CadreImage* plaque_deplacement = nullptr; // the movement plaque
+    CadreImage* bouton_aide = nullptr;        // "Aide" button
+    CadreImage* bouton_abandon = nullptr;     // "Quitter" button
     Pointeur* clic_aide = nullptr;
     Pointeur* clic_abandon = nullptr;
     ImageAccessible* acces_aide = nullptr;
@@ -32,8 +32,8 @@ struct PanneauJeu {
 };
 
 struct PanneauAide {
-    Picture* planche_aide = nullptr;
-    std::array<Picture*, 2> interrupteurs{}; // the two hint switches
+    CadreImage* planche_aide = nullptr;
+    std::array<CadreImage*, 2> interrupteurs{}; // the two hint switches
     std::array<Pointeur*, 2> clic_interrupteurs{};
     std::array<Pointeur*, 2> clic_legendes{}; // their captions
     QPushButton* info = nullptr;              // "Info": the information window

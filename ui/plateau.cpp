@@ -1,9 +1,9 @@
 #include "plateau.h"
 
+#include "cadre_image.h"
 #include "controles.h"
 #include "damier.h"
 #include "ecran/geometrie.h"
-#include "picture.h"
 #include "pointeur.h"
 #include "polices.h"
 
@@ -44,8 +44,8 @@ QLabel* numero(QWidget* fenetre, Qt::Alignment alignement, const char* nom, int 
 }
 
 // Pawns and wall markers take the pointer: a click on them is not a click on the board.
-Picture* image_case(QWidget* fenetre, const char* nom, int indice) {
-    auto* image = new Picture(fenetre);
+CadreImage* image_case(QWidget* fenetre, const char* nom, int indice) {
+    auto* image = new CadreImage(fenetre);
     image->resize(32, 32);
     prend_pointeur(image);
     return cache(image, nom, indice);
@@ -57,22 +57,22 @@ Plateau construit_plateau(QWidget* fenetre, const Controleur& controleur) {
     Plateau p;
     p.damier = cache(new Damier(fenetre, controleur), QStringLiteral("plateau"));
     for (int k = 0; k < 8; ++k) {
-        p.cible2[k] = cache(case_aide(fenetre, GRIS_AIDE), "cible2", k);
+        p.cases_accessibles[k] = cache(case_aide(fenetre, GRIS_AIDE), "case_accessible", k);
     }
-    p.aidepion = cache(case_aide(fenetre, ROUGE_AIDE), QStringLiteral("aidepion"));
+    p.case_conseillee = cache(case_aide(fenetre, ROUGE_AIDE), QStringLiteral("case_conseillee"));
     for (int k = 0; k < NB_LIGNES; ++k) {
-        p.lignevert[k] = ligne(fenetre, "lignevert", k);
-        p.lignehori[k] = ligne(fenetre, "lignehori", k);
+        p.lignes_verticales[k] = ligne(fenetre, "ligne_verticale", k);
+        p.lignes_horizontales[k] = ligne(fenetre, "ligne_horizontale", k);
     }
-    for (int k = 0; k < NB_LETTRES; ++k) {
-        p.lettrehaut[k] = numero(fenetre, Qt::AlignHCenter, "lettrehaut", k);
-        p.lettregauche[k] = numero(fenetre, Qt::AlignRight, "lettregauche", k);
+    for (int k = 0; k < NB_NUMEROS; ++k) {
+        p.numeros_colonnes[k] = numero(fenetre, Qt::AlignHCenter, "numero_colonne", k);
+        p.numeros_lignes[k] = numero(fenetre, Qt::AlignRight, "numero_ligne", k);
     }
     for (int k = 1; k < NB_MARQUEURS; ++k) {
-        p.mur[k] = image_case(fenetre, "mur", k);
+        p.murs[k] = image_case(fenetre, "mur", k);
     }
     for (int k = 0; k < 2; ++k) {
-        p.dessinpion[k] = image_case(fenetre, "dessinpion", k);
+        p.pions[k] = image_case(fenetre, "pion", k);
     }
     p.curseur =
         cache(rectangle_vide(fenetre, QRect(0, 0, COTE_CASE - 1, COTE_CASE - 1), BLEU_CLAVIER, 3),

@@ -14,18 +14,18 @@ class QWidget;
 namespace tessor {
 
 class Damier;
-class Picture;
+class CadreImage;
 
 struct Plateau {
     Damier* damier = nullptr;
-    std::array<QWidget*, 8> cible2{};
-    QWidget* aidepion = nullptr;
-    std::array<QWidget*, NB_LIGNES> lignevert{};
-    std::array<QWidget*, NB_LIGNES> lignehori{};
-    std::array<QLabel*, NB_LETTRES> lettrehaut{};
-    std::array<QLabel*, NB_LETTRES> lettregauche{};
-    std::array<Picture*, NB_MARQUEURS> mur{}; // marker 0 is never shown and not built
-    std::array<Picture*, 2> dessinpion{};
+    std::array<QWidget*, 8> cases_accessibles{};
+    QWidget* case_conseillee = nullptr;
+    std::array<QWidget*, NB_LIGNES> lignes_verticales{};
+    std::array<QWidget*, NB_LIGNES> lignes_horizontales{};
+    std::array<QLabel*, NB_NUMEROS> numeros_colonnes{};
+    std::array<QLabel*, NB_NUMEROS> numeros_lignes{};
+    std::array<CadreImage*, NB_MARQUEURS> murs{}; // marker 0 is never shown and not built
+    std::array<CadreImage*, 2> pions{};
     QWidget* curseur = nullptr;
 };
 

@@ -15,11 +15,11 @@ void Programme::demarre() {
 
 // Building the main window runs the game's start-up; the splash has then done its work.
 void Programme::passage() {
-    form1_ = std::make_unique<Form1>(horloge_);
+    fenetre_ = std::make_unique<FenetrePrincipale>(horloge_);
     chargement_.arrete_minuterie();
     chargement_.hide();
-    centre_sur_ecran(*form1_);
-    form1_->show();
+    centre_sur_ecran(*fenetre_);
+    fenetre_->show();
 }
 
 } // namespace tessor

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "chargement.h"
-#include "form1.h"
+#include "fenetre_principale.h"
 
 #include <memory>
 
@@ -18,14 +18,14 @@ class Programme {
 
     Chargement& chargement() { return chargement_; }
     // The main window, once the splash has handed over; null before.
-    Form1* fenetre() { return form1_.get(); }
+    FenetrePrincipale* fenetre() { return fenetre_.get(); }
 
   private:
     void passage();
 
     Horloge horloge_;
     Chargement chargement_;
-    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<FenetrePrincipale> fenetre_;
 };
 
 } // namespace tessor

@@ -1,7 +1,7 @@
-#include "form2_pages.h"
+#include "fenetre_information_pages.h"
 
-#include "form2_elements.h"
-#include "form2_textes.h"
+#include "fenetre_information_elements.h"
+#include "fenetre_information_textes.h"
 
 #include <QLabel>
 #include <QStringList>
@@ -71,7 +71,7 @@ void remplit_page_jouer(QWidget& page) {
           QStringLiteral("pose un mur à tour de rôle.\nIl est interdit de jouer sur une case déjà "
                          "occupée par un joueur ou un mur."),
           regle)
-        ->setObjectName(QStringLiteral("Label31"));
+        ->setObjectName(QStringLiteral("suite_regle"));
 }
 
 void remplit_page_enregistrer(QWidget& page) {
@@ -100,8 +100,8 @@ void remplit_page_jeux(QWidget& page) {
     texte_ajuste(page, {8, 104},
                  QStringLiteral("Vous pouvez egalement les telecharger sur notre site Internet:"),
                  texte_des_liens());
-    lien_courriel(page, 120, "Label33");
-    lien_site(page, 136, "Label34");
+    lien_courriel(page, 120, "courriel_jeux");
+    lien_site(page, 136, "site_jeux");
 }
 
 void remplit_page_a_propos(QWidget& page) {
@@ -111,8 +111,8 @@ void remplit_page_a_propos(QWidget& page) {
     ligne(page, {128, 48}, {128, 120});
     texte(page, {136, 48, 161, 16}, QStringLiteral("Adresse :"), centre(9.75, true, true, BLEU));
     texte(page, {136, 66, 161, 45}, lignes({EDITEUR, RUE, VILLE}), centre(8.25, true));
-    lien_site(page, 120, "Label36");
-    lien_courriel(page, 136, "Label39");
+    lien_site(page, 120, "site_a_propos");
+    lien_courriel(page, 136, "courriel_a_propos");
 }
 
 } // namespace tessor::info

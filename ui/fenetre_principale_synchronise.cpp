@@ -1,9 +1,9 @@
 // Copying the screen model onto the widgets of the main window.
-#include "form1.h"
+#include "fenetre_principale.h"
 
 #include "accessibilite.h"
+#include "cadre_image.h"
 #include "damier.h"
-#include "picture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -55,7 +55,7 @@ int pixels(int twips) {
 
 // The board comes first: shown before the options screen hides, it takes the keyboard focus that
 // the options screen's controls give up.
-void Form1::synchronise() {
+void FenetrePrincipale::synchronise() {
     synchronise_plateau();
     synchronise_panneau_jeu();
     synchronise_panneau_aide();
@@ -69,25 +69,25 @@ void Form1::synchronise() {
     }
 }
 
-void Form1::synchronise_plateau() {
+void FenetrePrincipale::synchronise_plateau() {
     const Ecran& e = controleur_.ecran();
-    for (std::size_t k = 0; k < e.cible2.size(); ++k) {
-        place(plateau_.cible2[k], e.cible2[k]);
+    for (std::size_t k = 0; k < e.cases_accessibles.size(); ++k) {
+        place(plateau_.cases_accessibles[k], e.cases_accessibles[k]);
     }
-    place(plateau_.aidepion, e.aidepion);
+    place(plateau_.case_conseillee, e.case_conseillee);
     for (int k = 0; k < NB_LIGNES; ++k) {
-        trace(plateau_.lignevert[k], e.lignevert[k]);
-        trace(plateau_.lignehori[k], e.lignehori[k]);
+        trace(plateau_.lignes_verticales[k], e.lignes_verticales[k]);
+        trace(plateau_.lignes_horizontales[k], e.lignes_horizontales[k]);
     }
-    for (int k = 0; k < NB_LETTRES; ++k) {
-        copie_texte(plateau_.lettrehaut[k], e.lettrehaut[k]);
-        place(plateau_.lettrehaut[k], e.lettrehaut[k]);
-        copie_texte(plateau_.lettregauche[k], e.lettregauche[k]);
-        place(plateau_.lettregauche[k], e.lettregauche[k]);
+    for (int k = 0; k < NB_NUMEROS; ++k) {
+        copie_texte(plateau_.numeros_colonnes[k], e.numeros_colonnes[k]);
+        place(plateau_.numeros_colonnes[k], e.numeros_colonnes[k]);
+        copie_texte(plateau_.numeros_lignes[k], e.numeros_lignes[k]);
+        place(plateau_.numeros_lignes[k], e.numeros_lignes[k]);
     }
     for (int k = 1; k < NB_MARQUEURS; ++k) {
-        plateau_.mur[k]->setPixmap(pixmaps_[e.mur[k].image]);
-        place(plateau_.mur[k], e.mur[k]);
+        plateau_.murs[k]->setPixmap(pixmaps_[e.murs[k].image]);
+        place(plateau_.murs[k], e.murs[k]);
     }
     for (int k = 0; k < 2; ++k) {
         place_pion(k);
@@ -96,9 +96,9 @@ void Form1::synchronise_plateau() {
     plateau_.damier->synchronise();
 }
 
-void Form1::place_pion(int k) {
-    const Element& e = controleur_.ecran().dessinpion[k];
-    Picture* pion = plateau_.dessinpion[k];
+void FenetrePrincipale::place_pion(int k) {
+    const Element& e = controleur_.ecran().pions[k];
+    CadreImage* pion = plateau_.pions[k];
     QPropertyAnimation* glissement = glissements_[k];
     pion->setPixmap(pixmaps_[e.image]);
     const QPoint cible(e.left, e.top);
@@ -121,7 +121,7 @@ void Form1::place_pion(int k) {
     place(pion, e);
 }
 
-void Form1::synchronise_panneau_jeu() {
+void FenetrePrincipale::synchronise_panneau_jeu() {
     const Ecran& e = controleur_.ecran();
     PanneauJeu& p = panneau_jeu_;
     place(p.planche_jeu, e.panneau_jeu);
@@ -138,7 +138,7 @@ void Form1::synchronise_panneau_jeu() {
     p.bouton_abandon->setEnabled(e.bouton_abandon.actif);
 }
 
-void Form1::synchronise_panneau_aide() {
+void FenetrePrincipale::synchronise_panneau_aide() {
     const Ecran& e = controleur_.ecran();
     place(panneau_aide_.planche_aide, e.panneau_aide);
     for (int k = 0; k < 2; ++k) {
@@ -148,7 +148,7 @@ void Form1::synchronise_panneau_aide() {
     }
 }
 
-void Form1::synchronise_menu() {
+void FenetrePrincipale::synchronise_menu() {
     const Ecran& e = controleur_.ecran();
     menu_.ecran->setVisible(e.options.visible);
     const std::array<const Element*, 3> images{&e.choix_pion[0], &e.choix_pion[1], &e.choix_mur};

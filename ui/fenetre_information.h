@@ -14,11 +14,11 @@ class QFrame;
 
 namespace tessor {
 
-class Form2 : public QDialog {
+class FenetreInformation : public QDialog {
     Q_OBJECT
 
   public:
-    Form2(Plateforme& plateforme, QWidget* parent);
+    FenetreInformation(Plateforme& plateforme, QWidget* parent);
 
     // Shows the window modally over its parent and returns once it is hidden: on the about
     // page the first time, on the page last shown afterwards.
@@ -33,10 +33,10 @@ class Form2 : public QDialog {
 
     void cree_boutons();
     void cree_pages();
-    void Form_Load();
-    // Command1..Command4: shows page `numero` (1 to 4) and hides the other three.
+    void premiere_ouverture();
+    // The page buttons: show page `numero` (1 to 4) and hides the other three.
     void montre_page(int numero);
-    void Command5_Click();
+    void retour_au_jeu();
     void ouvre_lien(const QString& lien);
 
     Plateforme& plateforme_;

@@ -1,9 +1,9 @@
-#include "form2.h"
+#include "fenetre_information.h"
 
 #include "centrage.h"
 #include "etiquette_lien.h"
-#include "form2_elements.h"
-#include "form2_pages.h"
+#include "fenetre_information_elements.h"
+#include "fenetre_information_pages.h"
 #include "polices.h"
 
 #include <QColor>
@@ -58,7 +58,7 @@ QPushButton* bouton(QWidget* fenetre, const QString& nom, const QRect& zone, con
 // A grey page with a flat border; what it holds is placed inside the border.
 QFrame* page(QWidget* fenetre, int numero, Remplissage remplissage) {
     auto* cadre = new QFrame(fenetre);
-    cadre->setObjectName(QStringLiteral("Picture%1").arg(numero));
+    cadre->setObjectName(QStringLiteral("page(%1)").arg(numero));
     cadre->setFrameStyle(QFrame::Box | QFrame::Plain);
     cadre->setLineWidth(1);
     cadre->setGeometry(ZONE_PAGE);
@@ -72,7 +72,7 @@ QFrame* page(QWidget* fenetre, int numero, Remplissage remplissage) {
 
 } // namespace
 
-Form2::Form2(Plateforme& plateforme, QWidget* parent)
+FenetreInformation::FenetreInformation(Plateforme& plateforme, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       plateforme_(plateforme) {
@@ -85,18 +85,18 @@ Form2::Form2(Plateforme& plateforme, QWidget* parent)
     cree_pages();
 }
 
-void Form2::cree_boutons() {
+void FenetreInformation::cree_boutons() {
     for (int i = 0; i < NB_PAGES; ++i) {
-        QPushButton* b = bouton(this, QStringLiteral("Command%1").arg(i + 1),
+        QPushButton* b = bouton(this, QStringLiteral("bouton_page(%1)").arg(i + 1),
                                 {8, 8 + 40 * i, 241, 33}, TITRES_PAGES[i]);
         connect(b, &QPushButton::clicked, this, [this, i] { montre_page(i + 1); });
     }
     QPushButton* retour =
-        bouton(this, QStringLiteral("Command5"), {8, 168, 553, 33}, "Retour au jeu");
-    connect(retour, &QPushButton::clicked, this, [this] { Command5_Click(); });
+        bouton(this, QStringLiteral("retour_au_jeu"), {8, 168, 553, 33}, "Retour au jeu");
+    connect(retour, &QPushButton::clicked, this, [this] { retour_au_jeu(); });
 }
 
-void Form2::cree_pages() {
+void FenetreInformation::cree_pages() {
     for (int i = 0; i < NB_PAGES; ++i) {
         pages_[i] = page(this, i + 1, REMPLISSAGES[i]);
     }
@@ -105,34 +105,34 @@ void Form2::cree_pages() {
     }
 }
 
-void Form2::ouvre() {
+void FenetreInformation::ouvre() {
     if (!chargee_) {
-        Form_Load();
+        premiere_ouverture();
         chargee_ = true;
     }
     exec();
 }
 
-void Form2::reject() {
-    Command5_Click();
+void FenetreInformation::reject() {
+    retour_au_jeu();
 }
 
-void Form2::Form_Load() {
+void FenetreInformation::premiere_ouverture() {
     montre_page(4);
     centre_sur_ecran(*this);
 }
 
-void Form2::montre_page(int numero) {
+void FenetreInformation::montre_page(int numero) {
     for (int i = 0; i < NB_PAGES; ++i) {
         pages_[i]->setVisible(i + 1 == numero);
     }
 }
 
-void Form2::Command5_Click() {
+void FenetreInformation::retour_au_jeu() {
     hide();
 }
 
-void Form2::ouvre_lien(const QString& lien) {
+void FenetreInformation::ouvre_lien(const QString& lien) {
     plateforme_.ouvre_lien(lien.toStdString());
 }
 

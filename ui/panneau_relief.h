@@ -8,9 +8,9 @@
 
 namespace tessor {
 
-class SSPanel : public QWidget {
+class PanneauRelief : public QWidget {
   public:
-    SSPanel(QWidget* parent, const QRect& r, const QColor& face);
+    PanneauRelief(QWidget* parent, const QRect& r, const QColor& face);
 
     void setCaption(const QString& caption, const QFont& police, const QColor& couleur);
     const QString& caption() const { return caption_; }

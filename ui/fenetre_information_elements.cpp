@@ -1,4 +1,4 @@
-#include "form2_elements.h"
+#include "fenetre_information_elements.h"
 
 #include "etiquette_lien.h"
 #include "pixmaps.h"

@@ -1,4 +1,4 @@
-#include "sspanel.h"
+#include "panneau_relief.h"
 
 #include <QPainter>
 
@@ -27,19 +27,19 @@ void biseau(QPainter& p, QRect r, int largeur, const QColor& haut_gauche,
 
 } // namespace
 
-SSPanel::SSPanel(QWidget* parent, const QRect& r, const QColor& face)
+PanneauRelief::PanneauRelief(QWidget* parent, const QRect& r, const QColor& face)
     : QWidget(parent), face_(face) {
     setGeometry(r);
 }
 
-void SSPanel::setCaption(const QString& caption, const QFont& police, const QColor& couleur) {
+void PanneauRelief::setCaption(const QString& caption, const QFont& police, const QColor& couleur) {
     caption_ = caption;
     couleur_caption_ = couleur;
     setFont(police);
     update();
 }
 
-void SSPanel::paintEvent(QPaintEvent*) {
+void PanneauRelief::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), face_);
     const QColor clair = face_.lighter(170);

@@ -21,15 +21,15 @@ class QShortcut;
 
 namespace tessor {
 
-class Form2;
+class FenetreInformation;
 
-class Form1 : public QWidget {
+class FenetrePrincipale : public QWidget {
   public:
     // Builds every element and draws the options screen. `horloge` is the clock of the game's
     // random draws; without `pauses` the computer plays without waiting (for tests).
-    explicit Form1(Horloge horloge = horloge_systeme, bool pauses = true);
+    explicit FenetrePrincipale(Horloge horloge = horloge_systeme, bool pauses = true);
     // A computer's decision still running ends before the game goes away.
-    ~Form1() override;
+    ~FenetrePrincipale() override;
 
     Controleur& controleur() { return controleur_; }
     // Copies the window model onto the widgets: visibility, position, picture, text, enabled.
@@ -75,7 +75,8 @@ class Form1 : public QWidget {
     QTimer minuterie_;
     std::array<QPropertyAnimation*, 2> glissements_{}; // none when the computer does not pause
     std::vector<QShortcut*> raccourcis_;
-    Form2* form2_ = nullptr; // created on its first opening, then kept with its last page
+    FenetreInformation* information_ =
+        nullptr; // created on its first opening, then kept with its last page
 };
 
 } // namespace tessor

@@ -8,9 +8,9 @@
 
 namespace tessor {
 
-class Picture : public QWidget {
+class CadreImage : public QWidget {
   public:
-    explicit Picture(QWidget* parent);
+    explicit CadreImage(QWidget* parent);
 
     void setPixmap(const QPixmap& pixmap);
     const QPixmap& pixmap() const { return pixmap_; }

@@ -1,12 +1,12 @@
-#include "picture.h"
+#include "cadre_image.h"
 
 #include <QPainter>
 
 namespace tessor {
 
-Picture::Picture(QWidget* parent) : QWidget(parent) {}
+CadreImage::CadreImage(QWidget* parent) : QWidget(parent) {}
 
-void Picture::setPixmap(const QPixmap& pixmap) {
+void CadreImage::setPixmap(const QPixmap& pixmap) {
     if (pixmap.cacheKey() == pixmap_.cacheKey()) {
         return;
     }
@@ -14,7 +14,7 @@ void Picture::setPixmap(const QPixmap& pixmap) {
     update();
 }
 
-void Picture::paintEvent(QPaintEvent*) {
+void CadreImage::paintEvent(QPaintEvent*) {
     if (!pixmap_.isNull()) {
         QPainter(this).drawPixmap(0, 0, pixmap_);
     }

@@ -1,11 +1,11 @@
-#include "form1.h"
+#include "fenetre_principale.h"
 
 #include "accessibilite.h"
+#include "cadre_image.h"
 #include "damier.h"
-#include "form2.h"
+#include "fenetre_information.h"
 #include "garde.h"
 #include "indicateur_focus.h"
-#include "picture.h"
 #include "pointeur.h"
 #include "repetition.h"
 
@@ -30,7 +30,7 @@ constexpr int DELAI_BOUTON_MS = 10;
 
 // The stacking order of the widgets is their order of creation: the board elements lie on the
 // window's surface, the side panels over them and the options screen over everything.
-Form1::Form1(Horloge horloge, bool pauses)
+FenetrePrincipale::FenetrePrincipale(Horloge horloge, bool pauses)
     : plateforme_(
           *this, [this] { synchronise(); }, std::move(horloge), pauses),
       controleur_(plateforme_), plateau_(construit_plateau(this, controleur_)),
@@ -47,7 +47,7 @@ Form1::Form1(Horloge horloge, bool pauses)
     minuterie_.setInterval(DELAI_BOUTON_MS);
     connect(&minuterie_, &QTimer::timeout, this, [this] { relache_bouton(); });
     for (int k = 0; k < 2 && pauses; ++k) {
-        glissements_[k] = new QPropertyAnimation(plateau_.dessinpion[k], "pos", this);
+        glissements_[k] = new QPropertyAnimation(plateau_.pions[k], "pos", this);
         glissements_[k]->setDuration(GLISSEMENT_PION_MS);
         glissements_[k]->setEasingCurve(QEasingCurve::InOutQuad);
     }
@@ -60,7 +60,7 @@ Form1::Form1(Horloge horloge, bool pauses)
     synchronise();
 }
 
-Form1::~Form1() {
+FenetrePrincipale::~FenetrePrincipale() {
     controleur_.arrete();
     plateforme_.termine_calcul();
 }
@@ -85,7 +85,7 @@ void pas(Controleur& c, int i) {
 }
 } // namespace
 
-void Form1::connecte_menu() {
+void FenetrePrincipale::connecte_menu() {
     for (int i = 0; i < 2; ++i) {
         connect(menu_.choix[i], &QPushButton::clicked, this,
                 [this, i] { agit([this, i] { controleur_.change_niveau(i); }); });
@@ -108,7 +108,7 @@ void Form1::connecte_menu() {
 
 // A picture control acts alike on a click, on Space when it has the focus, and on an assistive
 // technology's press.
-void Form1::connecte_panneaux() {
+void FenetrePrincipale::connecte_panneaux() {
     const auto aide = [this] { presse_bouton_image(&Controleur::presse_aide); };
     connect(panneau_jeu_.clic_aide, &Pointeur::clique, this, aide);
     connect(panneau_jeu_.acces_aide, &ImageAccessible::active, this, aide);
@@ -130,7 +130,7 @@ void Form1::connecte_panneaux() {
 }
 
 // Only the arrows repeat while held: one press of any other key is one action, as one click is.
-void Form1::connecte_clavier() {
+void FenetrePrincipale::connecte_clavier() {
     const auto raccourci = [this](Qt::Key touche, const std::function<void()>& action) {
         auto* r = new QShortcut(QKeySequence(touche), this);
         r->setAutoRepeat(false);
@@ -154,21 +154,21 @@ void Form1::connecte_clavier() {
 }
 
 // "Quitter" confirmed closes the window, which ends the program.
-void Form1::quitter() {
+void FenetrePrincipale::quitter() {
     if (controleur_.quitter()) {
         close();
     }
 }
 
-void Form1::ouvre_information() {
-    if (form2_ == nullptr) {
-        form2_ = new Form2(plateforme_, this);
+void FenetrePrincipale::ouvre_information() {
+    if (information_ == nullptr) {
+        information_ = new FenetreInformation(plateforme_, this);
     }
-    form2_->ouvre();
+    information_->ouvre();
 }
 
 // A picture button, or its key, shows its pressed look at once and acts 10 ms later.
-void Form1::presse_bouton_image(void (Controleur::*presse)()) {
+void FenetrePrincipale::presse_bouton_image(void (Controleur::*presse)()) {
     agit([this, presse] { (controleur_.*presse)(); });
     if (controleur_.ecran().minuterie && !minuterie_.isActive()) {
         minuterie_.start();
@@ -177,12 +177,12 @@ void Form1::presse_bouton_image(void (Controleur::*presse)()) {
 
 // While a computer's turn runs or the replay question is open the press waits: the timer is
 // armed again once the screen has changed and the press can act (`synchronise`).
-void Form1::relache_bouton() {
+void FenetrePrincipale::relache_bouton() {
     controleur_.relache_bouton();
     synchronise();
 }
 
-void Form1::paintEvent(QPaintEvent*) {
+void FenetrePrincipale::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0x00, 0xFF, 0xFF));
     painter.drawPixmap(0, 0, pixmaps_[Image::texture]);
@@ -190,12 +190,12 @@ void Form1::paintEvent(QPaintEvent*) {
 
 // The board is the window's own surface: pictures and labels on it take the pointer themselves,
 // grid lines and hint squares let it through.
-void Form1::mouseMoveEvent(QMouseEvent* event) {
+void FenetrePrincipale::mouseMoveEvent(QMouseEvent* event) {
     const QPointF p = event->position();
     controleur_.survol(static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
-void Form1::mouseReleaseEvent(QMouseEvent* event) {
+void FenetrePrincipale::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) {
         return;
     }
@@ -208,7 +208,7 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
 // the window is blocked by it and the toolkit holds a close request back; the box's own close
 // answers "Non" or goes back to the game. `Garde` closes the window the same way when the
 // window is destroyed or the program gets SIGTERM, past any open box.
-void Form1::closeEvent(QCloseEvent* event) {
+void FenetrePrincipale::closeEvent(QCloseEvent* event) {
     controleur_.arrete();
     minuterie_.stop();
     event->accept();
