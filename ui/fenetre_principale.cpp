@@ -6,6 +6,7 @@
 #include "fenetre_information.h"
 #include "garde.h"
 #include "indicateur_focus.h"
+#include "pas.h"
 #include "pointeur.h"
 #include "repetition.h"
 
@@ -66,21 +67,19 @@ FenetrePrincipale::~FenetrePrincipale() {
 }
 
 namespace {
-// The options screen's ten steppers, in the order of their object names: each player's pawn
-// picture, then the width, the height and the wall picture, "+" before "-" but for player 2.
-void pas(Controleur& c, int i) {
-    const int sens = i % 2 == 0 ? 1 : -1;
-    switch (i / 2) {
-    case 0:
-        return c.pion_suivant(0, sens);
-    case 1:
-        return c.pion_suivant(1, -sens);
-    case 2:
-        return c.change_largeur(sens);
-    case 3:
-        return c.change_hauteur(sens);
-    default:
-        return c.mur_suivant(sens);
+// What a stepper of the options screen changes, by one step its way.
+void avance(Controleur& c, const Pas& p) {
+    switch (p.sujet) {
+    case SujetPas::pion_joueur1:
+        return c.pion_suivant(0, p.sens);
+    case SujetPas::pion_joueur2:
+        return c.pion_suivant(1, p.sens);
+    case SujetPas::mur:
+        return c.mur_suivant(p.sens);
+    case SujetPas::largeur:
+        return c.change_largeur(p.sens);
+    case SujetPas::hauteur:
+        return c.change_hauteur(p.sens);
     }
 }
 } // namespace
@@ -96,9 +95,9 @@ void FenetrePrincipale::connecte_menu() {
     }
     connect(menu_.choix[2], &QPushButton::clicked, this,
             [this] { agit([this] { controleur_.change_deplacement(); }); });
-    for (int i = 0; i < 10; ++i) {
+    for (std::size_t i = 0; i < PAS.size(); ++i) {
         connect(menu_.pas[i], &QPushButton::clicked, this,
-                [this, i] { agit([this, i] { pas(controleur_, i); }); });
+                [this, i] { agit([this, i] { avance(controleur_, PAS[i]); }); });
     }
     connect(menu_.boutons[0], &QPushButton::clicked, this, [this] { quitter(); });
     connect(menu_.boutons[1], &QPushButton::clicked, this,

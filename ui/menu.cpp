@@ -65,18 +65,15 @@ CadreImage* image_choisie(QWidget* parent, QPoint coin, const QString& nom) {
     return image;
 }
 
-// A "-" stepper, the picture or number it changes, and the "+" stepper, by control index and
-// object name.
-struct Pas {
-    int moins;
-    int plus;
-    QString nom_moins;
-    QString nom_plus;
-};
-
-void steppers(Menu& m, QWidget* parent, const Pas& pas, QPoint moins, QPoint plus) {
-    m.pas[pas.moins] = bouton_menu(parent, QRect(moins, QSize(25, 25)), "-", pas.nom_moins);
-    m.pas[pas.plus] = bouton_menu(parent, QRect(plus, QSize(25, 25)), "+", pas.nom_plus);
+// The steppers of `sujet`, on its small panel.
+void steppers(Menu& m, QWidget* panneau, SujetPas sujet) {
+    for (std::size_t i = 0; i < PAS.size(); ++i) {
+        const Pas& p = PAS[i];
+        if (p.sujet == sujet) {
+            m.pas[i] = bouton_menu(panneau, QRect(p.coin, QSize(25, 25)), p.sens > 0 ? "+" : "-",
+                                   QString::fromLatin1(p.nom));
+        }
+    }
 }
 
 // A name holds ten characters as the player sees them: an emoji or an accented letter counts
@@ -112,9 +109,7 @@ void panneau_joueur(Menu& m, QWidget* menu, int joueur) {
         bouton_menu(panneau, QRect(24, 160, 129, 33), "Humain", nom_indice("niveau", joueur));
     PanneauRelief* pion = petit_panneau(panneau, QRect(24, 216, 129, 113), joueur);
     etiquette_panneau(pion, QRect(8, 16, 113, 33), "Pion :", Qt::black);
-    const Pas pas{joueur == 0 ? 1 : 2, joueur == 0 ? 0 : 3, nom_indice("pion_moins", joueur),
-                  nom_indice("pion_plus", joueur)};
-    steppers(m, pion, pas, {13, 60}, {91, 60});
+    steppers(m, pion, joueur == 0 ? SujetPas::pion_joueur1 : SujetPas::pion_joueur2);
     m.images[joueur] = image_choisie(pion, {47, 56}, nom_indice("choix_pion", joueur));
 }
 
@@ -137,17 +132,14 @@ void panneau_options(Menu& m, QWidget* menu) {
     m.choix[2] = bouton_menu(panneau, QRect(24, 72, 129, 33), "Roi", QStringLiteral("deplacement"));
     PanneauRelief* mur = petit_panneau(panneau, QRect(24, 112, 129, 97), 3);
     etiquette_panneau(mur, QRect(8, 16, 113, 33), "Mur :", Qt::black);
-    steppers(m, mur, {9, 8, QStringLiteral("mur_moins"), QStringLiteral("mur_plus")}, {13, 56},
-             {91, 56});
+    steppers(m, mur, SujetPas::mur);
     m.images[2] = image_choisie(mur, {47, 48}, QStringLiteral("choix_mur"));
     PanneauRelief* taille = petit_panneau(panneau, QRect(24, 216, 129, 145), 2);
     etiquette_panneau(taille, QRect(8, 8, 113, 33), "Largeur :", Qt::black);
-    steppers(m, taille, {5, 4, QStringLiteral("largeur_moins"), QStringLiteral("largeur_plus")},
-             {13, 41}, {88, 41});
+    steppers(m, taille, SujetPas::largeur);
     m.dimensions[0] = dimension(taille, 37, QStringLiteral("largeur"));
     etiquette_panneau(taille, QRect(8, 72, 113, 33), "Hauteur :", Qt::black);
-    steppers(m, taille, {7, 6, QStringLiteral("hauteur_moins"), QStringLiteral("hauteur_plus")},
-             {13, 105}, {89, 105});
+    steppers(m, taille, SujetPas::hauteur);
     m.dimensions[1] = dimension(taille, 100, QStringLiteral("hauteur"));
 }
 
@@ -183,24 +175,11 @@ void titre(QWidget* menu, Pixmaps& pixmaps) {
               Qt::black, Qt::AlignCenter);
 }
 
-// What assistive technologies call the steppers, by object name index: "+" before "-" but for
-// player 2's pawn.
-constexpr const char* NOMS_PAS[10] = {"Pion suivant du joueur 1",
-                                      "Pion précédent du joueur 1",
-                                      "Pion précédent du joueur 2",
-                                      "Pion suivant du joueur 2",
-                                      "Augmenter la largeur",
-                                      "Diminuer la largeur",
-                                      "Augmenter la hauteur",
-                                      "Diminuer la hauteur",
-                                      "Mur suivant",
-                                      "Mur précédent"};
-
 // The names and descriptions of the options screen's controls; the choosers' names, which carry
 // their value, follow the choices as the window draws them.
 void nomme(Menu& m) {
-    for (int i = 0; i < 10; ++i) {
-        m.pas[i]->setAccessibleName(QString::fromUtf8(NOMS_PAS[i]));
+    for (std::size_t i = 0; i < PAS.size(); ++i) {
+        m.pas[i]->setAccessibleName(QString::fromUtf8(PAS[i].nom_accessible));
     }
     for (int k = 0; k < 2; ++k) {
         m.noms[k]->setAccessibleName(QStringLiteral("Nom du joueur %1").arg(k + 1));

@@ -3,6 +3,8 @@
 // "Quitter", "Jouer" and "Aide".
 #pragma once
 
+#include "pas.h"
+
 #include <array>
 
 class QLabel;
@@ -17,13 +19,13 @@ class Pixmaps;
 
 struct Menu {
     CadreImage* ecran = nullptr;
-    std::array<QLineEdit*, 2> noms{};      // name boxes
-    std::array<QPushButton*, 3> choix{};   // level of each player, movement rule
-    std::array<QPushButton*, 10> pas{};    // the "+" and "-" steppers
-    std::array<QPushButton*, 2> boutons{}; // "Quitter", "Jouer"
-    QPushButton* aide = nullptr;           // "Aide": the information window
-    std::array<CadreImage*, 3> images{};   // pawn pictures of both players, wall picture
-    std::array<QLabel*, 2> dimensions{};   // board width and height
+    std::array<QLineEdit*, 2> noms{};           // name boxes
+    std::array<QPushButton*, 3> choix{};        // level of each player, movement rule
+    std::array<QPushButton*, PAS.size()> pas{}; // the "+" and "-" steppers, as in `PAS`
+    std::array<QPushButton*, 2> boutons{};      // "Quitter", "Jouer"
+    QPushButton* aide = nullptr;                // "Aide": the information window
+    std::array<CadreImage*, 3> images{};        // pawn pictures of both players, wall picture
+    std::array<QLabel*, 2> dimensions{};        // board width and height
 };
 
 // Builds the options screen over the whole client area of `fenetre`.
