@@ -22,14 +22,14 @@ struct PlaceSigne {
     const char* texte; // the words painted on the picture
 };
 
-// Each sign's picture and place in twips: the end signs stand a pixel further right, and the
+// Each sign's picture and place in pixels: the end signs stand a pixel further right, and the
 // move sign and the draw sign a pixel higher.
 constexpr std::array<PlaceSigne, 5> SIGNES{
-    {{Image::panneau_placez_mur, 490, 2115, "Placez un mur"},
-     {Image::panneau_placez_pion, 490, 2115, "Placez votre pion"},
-     {Image::panneau_deplacez_pion, 490, 2100, "Déplacez votre pion"},
-     {Image::panneau_match_nul, 505, 2100, "Match nul !"},
-     {Image::panneau_gagne, 505, 2115, "Gagné !"}}};
+    {{Image::panneau_placez_mur, 33, 141, "Placez un mur"},
+     {Image::panneau_placez_pion, 33, 141, "Placez votre pion"},
+     {Image::panneau_deplacez_pion, 33, 140, "Déplacez votre pion"},
+     {Image::panneau_match_nul, 34, 140, "Match nul !"},
+     {Image::panneau_gagne, 34, 141, "Gagné !"}}};
 } // namespace
 
 // The window as it is created: the options screen shown, everything else hidden.

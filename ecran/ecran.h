@@ -1,7 +1,6 @@
 // The screen model: every element of the main window whose visibility, position, picture, text
 // or enabled state the game changes, as plain data named for what it shows. The game writes it;
-// the Qt window draws it and feeds clicks back. Positions are pixels of the element's container,
-// except the status sign's, kept in twips (15 to the pixel) like the panel's layout.
+// the Qt window draws it and feeds clicks back. Positions are pixels of the element's container.
 #pragma once
 
 #include "game/images.h"

@@ -188,7 +188,7 @@ class TestFenetre : public QObject {
     }
 
     // Two computers play to the end; when the replay question opens the sign shows, drawn where
-    // the game places it on the game panel (in twips, 15 to the pixel).
+    // the game places it on the game panel.
     void a_game_between_computers_ends_with_its_sign_data() {
         QTest::addColumn<QSize>("taille");
         QTest::addColumn<QPoint>("niveaux");
@@ -207,8 +207,7 @@ class TestFenetre : public QObject {
         Repondeur r([&] {
             capture = f->grab().toImage();
             const Element& e = vue.signe;
-            const QPoint coin(vue.panneau_jeu.left + qRound(e.left / 15.0),
-                              vue.panneau_jeu.top + qRound(e.top / 15.0));
+            const QPoint coin(vue.panneau_jeu.left + e.left, vue.panneau_jeu.top + e.top);
             // the sign's top part: the small picture of the winner or of a wall covers the rest
             signe = dessine(capture, coin, qPrintable("panneau_" + panneau), 1, {0, 0, 128, 60});
             return false;

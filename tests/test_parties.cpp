@@ -150,7 +150,7 @@ class TestParties : public QObject {
         QCOMPARE(t.partie().joueur_courant(), int16(0));
         QCOMPARE(t.jeu.jeu().nb_murs(), int16(0));
         QCOMPARE(t.signe(), Image::panneau_placez_pion);
-        QCOMPARE(t.ecran().signe.top, int16(2115));
+        QCOMPARE(t.ecran().signe.top, int16(141));
         QVERIFY(!t.ecran().pions[0].visible);
         QVERIFY(!t.ecran().pions[1].visible);
     }

@@ -93,8 +93,8 @@ class TestTour : public QObject {
         t.clic(4, 3);
         QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
         QCOMPARE(t.signe(), Image::panneau_match_nul);
-        QCOMPARE(t.ecran().signe.left, int16(505));
-        QCOMPARE(t.ecran().signe.top, int16(2100));
+        QCOMPARE(t.ecran().signe.left, int16(34));
+        QCOMPARE(t.ecran().signe.top, int16(140));
         QCOMPARE(t.ecran().nom_au_trait.texte, std::string());
         QCOMPARE(t.ecran().image_signe.image, image_mur(0));
     }

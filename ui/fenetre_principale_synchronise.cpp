@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include <cmath>
-
 namespace tessor {
 
 namespace {
@@ -44,11 +42,6 @@ void place(QWidget* w, const Element& e) {
 void trace(QWidget* w, const Ligne& l) {
     w->setGeometry(QRect(QPoint(l.x1, l.y1), QPoint(l.x2, l.y2)));
     w->setVisible(l.visible);
-}
-
-// The status sign is placed in twips, 15 to the pixel.
-int pixels(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
 }
 
 } // namespace
@@ -129,7 +122,7 @@ void FenetrePrincipale::synchronise_panneau_jeu() {
     copie_texte(p.nom_au_trait, e.nom_au_trait);
     p.signe->setPixmap(pixmaps_[e.signe.image]);
     nomme(p.signe, QString::fromStdString(e.texte_signe()));
-    p.signe->move(pixels(e.signe.left), pixels(e.signe.top));
+    p.signe->move(e.signe.left, e.signe.top);
     p.image_signe->setPixmap(pixmaps_[e.image_signe.image]);
     p.plaque_deplacement->setPixmap(pixmaps_[e.plaque_deplacement.image]);
     p.bouton_aide->setPixmap(pixmaps_[e.bouton_aide.image]);
