@@ -4,7 +4,7 @@
 
 namespace tessor {
 
-void Aides::bascule(Aide aide, const Partie& partie) {
+void Aides::bascule(Aide aide, const Partie& partie, bool en_partie) {
     const auto k = static_cast<std::size_t>(aide);
     if (actives_[k]) {
         actives_[k] = false;
@@ -18,7 +18,7 @@ void Aides::bascule(Aide aide, const Partie& partie) {
         }
         return;
     }
-    if (!ecran_.pions[0].visible || !ecran_.pions[1].visible) {
+    if (!en_partie || partie.phase() == Phase::placement) {
         return;
     }
     actives_[k] = true;

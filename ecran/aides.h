@@ -16,8 +16,11 @@ class Aides {
     Aides(Ecran& ecran, const Geometrie& geometrie, Plateforme& plateforme)
         : ecran_(ecran), geometrie_(geometrie), plateforme_(plateforme) {}
 
-    // Switching a hint on needs both pawns on the board; switching it off always works.
-    void bascule(Aide aide, const Partie& partie);
+    // Switching a hint on needs a game on screen with both pawns placed; switching it off always
+    // works.
+    void bascule(Aide aide, const Partie& partie, bool en_partie);
+    // The switch of `aide` is on.
+    bool active(Aide aide) const { return actives_[static_cast<std::size_t>(aide)]; }
     // Shows the hints whose switch is on, for the player on turn.
     void montre(const Partie& partie);
     // Draws both switches as they stand.

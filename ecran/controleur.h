@@ -55,7 +55,9 @@ class Controleur {
     bool bouton_relachable() const;
 
     // The help panel.
-    void bascule_aide(Aide aide) { jeu_.aides().bascule(aide, partie_); }
+    void bascule_aide(Aide aide) { jeu_.aides().bascule(aide, partie_, jeu_.en_partie()); }
+    // The switch of a hint is on for the player on turn, as the game keeps it.
+    bool aide_active(Aide aide) const { return jeu_.aides().active(aide); }
     void retour_au_jeu();
 
     // The pointer over the main window, at pixel (x, y), and a click where it stands.

@@ -22,6 +22,7 @@ class Jeu {
           plateforme_(plateforme), aides_(ecran, geometrie, plateforme) {}
 
     Aides& aides() { return aides_; }
+    const Aides& aides() const { return aides_; }
     int16 nb_murs() const { return nb_murs_; }
 
     // Starts a game with the levels set; a game decided by its start squares asks the replay

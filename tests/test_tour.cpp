@@ -146,7 +146,8 @@ class TestTour : public QObject {
     }
 
     // Hints shown when a game is abandoned go with it; the switches as they stood pass to the
-    // next game's second player, kept for it while player 1 opens the game.
+    // next game's second player, kept for it while player 1 opens the game. Without a game a
+    // switch goes off but never on.
     void switches_left_on_pass_to_the_next_games_second_player() {
         PartieTest t;
         t.lance(6, 6, false);
@@ -172,6 +173,13 @@ class TestTour : public QObject {
         }
         t.clic(3, 3); // player 2 on turn, both switches on
         QVERIFY(t.ecran().case_conseillee.visible && t.ecran().cases_accessibles[0].visible);
+        // Back on the options screen a switch still goes off, but not on again: no game to help.
+        t.plateforme.reponses = {true};
+        t.jeu.presse_abandon();
+        t.jeu.relache_bouton();
+        t.jeu.bascule_aide(Aide::deplacements);
+        t.jeu.bascule_aide(Aide::deplacements);
+        QVERIFY(!t.jeu.aide_active(Aide::deplacements) && t.jeu.aide_active(Aide::conseil));
     }
 };
 

@@ -54,7 +54,7 @@ void FenetrePrincipale::synchronise() {
     synchronise_panneau_aide();
     synchronise_menu();
     for (QShortcut* r : raccourcis_) {
-        r->setEnabled(!controleur_.ecran().options.visible);
+        r->setEnabled(controleur_.jeu().en_partie());
     }
     if (controleur_.ecran().minuterie && !minuterie_.isActive() &&
         controleur_.bouton_relachable()) {
@@ -136,8 +136,7 @@ void FenetrePrincipale::synchronise_panneau_aide() {
     place(panneau_aide_.planche_aide, e.panneau_aide);
     for (int k = 0; k < 2; ++k) {
         panneau_aide_.interrupteurs[k]->setPixmap(pixmaps_[e.interrupteurs_aide[k].image]);
-        panneau_aide_.acces_interrupteurs[k]->coche(e.interrupteurs_aide[k].image ==
-                                                    Image::mur_plein);
+        panneau_aide_.acces_interrupteurs[k]->coche(controleur_.aide_active(static_cast<Aide>(k)));
     }
 }
 
