@@ -200,8 +200,8 @@ class TestClavier : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         const QImage options = f->grab().toImage();
         verifie_anneaux(*f, options, 18);
-        clique(*f, "text1(1)");
-        QCOMPARE(f->focusWidget()->objectName(), QStringLiteral("text1(1)"));
+        clique(*f, "nom(1)");
+        QCOMPARE(f->focusWidget()->objectName(), QStringLiteral("nom(1)"));
         QVERIFY(!controle(*f, QStringLiteral("indicateur_focus"))->isVisible());
         clique(*f, "jouer");
         presse_image(*f, "bouton_aide");
