@@ -18,7 +18,7 @@
 namespace tessor {
 
 // The budget that keeps a decision on 12 x 12 within about 100 ms on a desktop machine.
-constexpr std::uint64_t BUDGET_DEFAUT = 100000;
+constexpr std::uint64_t BUDGET_DEFAUT = 90000;
 
 struct DecisionTour {
     Case deplacement;
