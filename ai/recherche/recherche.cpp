@@ -121,7 +121,9 @@ int valeur_exacte(Verdict v) {
 } // namespace
 
 DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
-                         std::uint64_t budget, const std::atomic<bool>* arret, const Poids& poids) {
+                         std::uint64_t budget, const std::atomic<bool>* arret,
+                         std::optional<Poids> choix) {
+    const Poids poids = choix.value_or(poids_du_mode(regles.cavalier));
     const Voisinage g(regles);
     const Position p{g.libres(tableau), g.indice(moi), g.indice(lui)};
     if (p.libres.compte() > LIBRES_EXACT) {
@@ -149,10 +151,14 @@ DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi,
 
 DecisionPlacement decide_placement(const Regles& regles, const Tableau& tableau,
                                    std::optional<Case> lui, std::uint64_t budget,
-                                   const std::atomic<bool>* arret, const Poids& poids) {
+                                   const std::atomic<bool>* arret, std::optional<Poids> choix) {
+    const Poids poids = choix.value_or(poids_du_mode(regles.cavalier));
     const Voisinage g(regles);
     const Bits libres = g.libres(tableau);
     DecisionPlacement d;
+    if (libres.vide()) {
+        return d;
+    }
     if (!lui && libres.compte() <= LIBRES_EXACT) {
         const ResolutionPlacement r =
             resout_placements(regles, tableau, budget / PART_EXACTE, arret);
