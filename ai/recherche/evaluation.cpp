@@ -36,6 +36,15 @@ bool meme_couleur(Indice a, Indice b) {
 }
 } // namespace
 
+Poids poids_du_mode(bool cavalier) {
+    Poids p;
+    if (cavalier) {
+        p.mobilite2 = 6;
+        p.territoire = 0;
+    }
+    return p;
+}
+
 int evalue(const Voisinage& g, const Position& p, const Poids& poids) {
     const Bits a_moi = g.voisins(p.moi) & p.libres;
     const Bits a_lui = g.voisins(p.lui) & p.libres;

@@ -20,6 +20,11 @@ struct Poids {
     int parite = 30;
 };
 
+// The weights that won the most games against levels 1 to 4 (docs/resolution.md): with knight
+// jumps, the squares two jumps away count more and the squares reached first not at all, the
+// nodes that term costs buying more depth.
+Poids poids_du_mode(bool cavalier);
+
 // A proven result is worth VICTOIRE less the number of turns before it; evaluations stay within
 // EVALUATION_MAX, far from it.
 constexpr int VICTOIRE = 30000;

@@ -71,25 +71,11 @@ int valeur_premier(Chercheur& c, const Voisinage& g, const Bits& libres, Indice 
     return pire;
 }
 
-int valeur_exacte(Verdict v) {
-    return v == Verdict::gagne ? SEUIL_PROUVE : v == Verdict::perd ? -SEUIL_PROUVE : 0;
-}
-} // namespace
-
-DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
-                         std::uint64_t budget, const std::atomic<bool>* arret, const Poids& poids) {
-    const Voisinage g(regles);
-    const Position p{g.libres(tableau), g.indice(moi), g.indice(lui)};
+// The search's turn, deepened until the budget runs out or the result is proven.
+DecisionTour cherche(const Voisinage& g, const Position& p, std::uint64_t budget,
+                     const std::atomic<bool>* arret, const Poids& poids) {
     DecisionTour d;
-    if (p.libres.compte() <= LIBRES_EXACT) {
-        const Resolution r = resout(regles, tableau, moi, lui, budget / PART_EXACTE, arret);
-        d.noeuds = r.noeuds;
-        // A lost position is left to the search, which makes the win as long as it can.
-        if (r.statut == Statut::resolu && r.valeur != Verdict::perd) {
-            return {r.deplacement, r.mur, valeur_exacte(r.valeur), p.libres.compte(), d.noeuds};
-        }
-    }
-    Chercheur c(g, poids, budget - d.noeuds, arret);
+    Chercheur c(g, poids, budget, arret);
     Tour meilleur = premier_tour(g, p);
     for (int profondeur = 1;; ++profondeur) {
         const Resultat r = c.racine(p, profondeur, meilleur);
@@ -106,16 +92,73 @@ DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi,
     }
     d.deplacement = Voisinage::case_de(meilleur.deplacement);
     d.mur = Voisinage::case_de(meilleur.mur);
-    d.noeuds += c.noeuds();
+    d.noeuds = c.noeuds();
     return d;
+}
+
+// The turn does not end the game with the mover alone blocked, and the solver finds no win for
+// the opponent after it within `limite` nodes; `noeuds` counts the nodes it took.
+bool garde_le_nul(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
+                  const DecisionTour& d, std::uint64_t limite, const std::atomic<bool>* arret,
+                  std::uint64_t& noeuds) {
+    Tableau t = tableau;
+    t[moi] = VRAI;
+    t[d.deplacement] = FAUX;
+    t[d.mur] = FAUX;
+    const bool lui_bloque = regles.est_bloque(lui, t);
+    const bool moi_bloque = regles.est_bloque(d.deplacement, t);
+    if (lui_bloque || moi_bloque) {
+        return lui_bloque;
+    }
+    const Resolution r = resout(regles, t, lui, d.deplacement, limite, arret);
+    noeuds += r.noeuds;
+    return r.statut == Statut::resolu && r.valeur != Verdict::gagne;
+}
+
+int valeur_exacte(Verdict v) {
+    return v == Verdict::gagne ? SEUIL_PROUVE : v == Verdict::perd ? -SEUIL_PROUVE : 0;
+}
+} // namespace
+
+DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
+                         std::uint64_t budget, const std::atomic<bool>* arret,
+                         std::optional<Poids> choix) {
+    const Poids poids = choix.value_or(poids_du_mode(regles.cavalier));
+    const Voisinage g(regles);
+    const Position p{g.libres(tableau), g.indice(moi), g.indice(lui)};
+    if (p.libres.compte() > LIBRES_EXACT) {
+        return cherche(g, p, budget, arret, poids);
+    }
+    const std::uint64_t part = budget / PART_EXACTE;
+    const Resolution r = resout(regles, tableau, moi, lui, part, arret);
+    const DecisionTour exacte{r.deplacement, r.mur, valeur_exacte(r.valeur), p.libres.compte(),
+                              r.noeuds};
+    if (r.statut == Statut::resolu && r.valeur == Verdict::gagne) {
+        return exacte;
+    }
+    // A lost position is left to the search, which makes the loss as long as it can; a drawn one
+    // too, for a turn that still tests the opponent, played when the solver finds that it keeps
+    // the draw.
+    DecisionTour d = cherche(g, p, budget - r.noeuds - part, arret, poids);
+    d.noeuds += r.noeuds;
+    if (r.statut != Statut::resolu || r.valeur == Verdict::perd) {
+        return d;
+    }
+    const bool garde = garde_le_nul(regles, tableau, moi, lui, d, part, arret, d.noeuds);
+    return garde ? DecisionTour{d.deplacement, d.mur, 0, d.profondeur, d.noeuds}
+                 : DecisionTour{exacte.deplacement, exacte.mur, 0, exacte.profondeur, d.noeuds};
 }
 
 DecisionPlacement decide_placement(const Regles& regles, const Tableau& tableau,
                                    std::optional<Case> lui, std::uint64_t budget,
-                                   const std::atomic<bool>* arret, const Poids& poids) {
+                                   const std::atomic<bool>* arret, std::optional<Poids> choix) {
+    const Poids poids = choix.value_or(poids_du_mode(regles.cavalier));
     const Voisinage g(regles);
     const Bits libres = g.libres(tableau);
     DecisionPlacement d;
+    if (libres.vide()) {
+        return d;
+    }
     if (!lui && libres.compte() <= LIBRES_EXACT) {
         const ResolutionPlacement r =
             resout_placements(regles, tableau, budget / PART_EXACTE, arret);

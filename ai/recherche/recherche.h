@@ -18,7 +18,7 @@
 namespace tessor {
 
 // The budget that keeps a decision on 12 x 12 within about 100 ms on a desktop machine.
-constexpr std::uint64_t BUDGET_DEFAUT = 100000;
+constexpr std::uint64_t BUDGET_DEFAUT = 90000;
 
 struct DecisionTour {
     Case deplacement;
@@ -35,18 +35,21 @@ struct DecisionPlacement {
     std::uint64_t noeuds = 0;
 };
 
+// `poids` replaces the evaluation's weights, poids_du_mode by default.
+//
 // The turn of the pawn at `moi`, which must have a free square one move away; `lui` is the other
 // pawn. Both pawns' squares are not free on `tableau`. When `arret` becomes true the decision
 // returns at once with the best turn found so far.
 DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
                          std::uint64_t budget = BUDGET_DEFAUT,
-                         const std::atomic<bool>* arret = nullptr, const Poids& poids = {});
+                         const std::atomic<bool>* arret = nullptr,
+                         std::optional<Poids> poids = std::nullopt);
 
 // The start square of the player on turn, before (`lui` absent) or after the other player's
-// placement. The board must have a free square.
+// placement; on a board without a free square it returns a decision that names no square.
 DecisionPlacement decide_placement(const Regles& regles, const Tableau& tableau,
                                    std::optional<Case> lui, std::uint64_t budget = BUDGET_DEFAUT,
                                    const std::atomic<bool>* arret = nullptr,
-                                   const Poids& poids = {});
+                                   std::optional<Poids> poids = std::nullopt);
 
 } // namespace tessor
