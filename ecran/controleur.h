@@ -26,9 +26,6 @@ class Controleur {
     const Jeu& jeu() const { return jeu_; }
     const Curseur& curseur() const { return curseur_; }
     Case case_survolee() const { return case_survolee_; }
-    void ecoute(std::function<void(const Evenement&)> ecouteur) {
-        jeu_.ecoute(std::move(ecouteur));
-    }
 
     // The options screen.
     void change_niveau(int joueur);

@@ -104,9 +104,6 @@ void Jeu::applique(Case c, bool ordinateur) {
 }
 
 void Jeu::montre(const Evenement& e, bool ordinateur, bool apres_mur) {
-    if (ecouteur_) {
-        ecouteur_(e);
-    }
     ecran_.pion_glisse = -1;
     switch (e.genre) {
     case Evenement::Genre::pion_place:

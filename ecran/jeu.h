@@ -9,7 +9,6 @@
 #include "game/participant.h"
 #include "geometrie.h"
 
-#include <functional>
 #include <memory>
 
 namespace tessor {
@@ -44,8 +43,6 @@ class Jeu {
     std::shared_ptr<Participant> au_trait() const { return joueurs_[partie_.joueur_courant()]; }
     // Plays the action the computer on turn decided; false when the game refuses it.
     bool joue_ordinateur(Case c);
-    // Every event of the game, as it is shown, for tests and tools.
-    void ecoute(std::function<void(const Evenement&)> ecouteur) { ecouteur_ = std::move(ecouteur); }
     // True while the replay question waits for its answer.
     bool question_ouverte() const { return question_ouverte_; }
 
@@ -78,7 +75,6 @@ class Jeu {
     int16 nb_murs_ = 0;
     bool en_partie_ = false;
     bool question_ouverte_ = false;
-    std::function<void(const Evenement&)> ecouteur_;
     bool arret_ = false;
 };
 

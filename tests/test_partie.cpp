@@ -1,6 +1,7 @@
 // A game's turns on the game alone: what it accepts and refuses in each phase, the events it
 // reports in their order, the end test after placements and walls, and the result.
 #include "game/partie.h"
+#include "plateau_test.h"
 #include "plateforme_test.h"
 
 #include <QtTest>
@@ -30,12 +31,7 @@ struct Jeu {
     PlateformeTest plateforme;
     Partie partie{plateforme};
 
-    explicit Jeu(int cote, bool cavalier = false) {
-        Regles r;
-        r.largeur = r.hauteur = static_cast<int16>(cote);
-        r.cavalier = cavalier;
-        partie.regle(r);
-    }
+    explicit Jeu(int cote, bool cavalier = false) { partie.regle(regles(cote, cote, cavalier)); }
     std::string joue(int x, int y) { return ecrit(partie.joue({int16(x), int16(y)})); }
 };
 } // namespace

@@ -1,6 +1,7 @@
 // The computer's turn inside a game, on a clock that the test steps: its pauses, what shows after
-// each, clicks and presses that arrive meanwhile, "Quitter" between two computers, a Yes to the
-// replay question after a computer's winning wall, and a stop in the middle of a turn.
+// each, clicks and presses that arrive meanwhile, the fifth level, a Yes to the replay question
+// after a computer's winning wall. "Quitter" between two computers is in the reference record's
+// last session; closing the window mid-turn, in test_fenetre and test_affichage.
 #include "partie_test.h"
 
 #include <QtTest>
@@ -8,12 +9,6 @@
 using namespace tessor;
 
 namespace {
-// Human against a level-2 computer on 5 x 5, the clock standing still.
-void lance_contre_ordinateur(PartieTest& t, int niveau0, int niveau1) {
-    t.plateforme.pas_a_pas = true;
-    t.lance(5, 5, false, niveau0, niveau1);
-}
-
 // Clicks every square and presses both panel buttons; true when nothing changed.
 bool tout_est_ignore(PartieTest& t) {
     const Partie& p = t.partie();
@@ -41,8 +36,8 @@ class TestParties : public QObject {
     // the board ignores clicks and both panel buttons are disabled.
     void the_computer_acts_after_its_pauses_and_ignores_clicks_meanwhile() {
         PartieTest t;
-        lance_contre_ordinateur(t, 0, 2);
-        QVERIFY(t.plateforme.pauses.empty());
+        t.plateforme.pas_a_pas = true;
+        t.lance(5, 5, false, 0, 2);
         t.clic(3, 3);
         QVERIFY(t.ecran().pions[0].visible && !t.ecran().pions[1].visible);
         QVERIFY(tout_est_ignore(t));
@@ -50,7 +45,6 @@ class TestParties : public QObject {
         QVERIFY(t.ecran().pions[1].visible);
         QCOMPARE(t.signe(), Image::panneau_deplacez_pion);
         QVERIFY(t.plateforme.pauses.empty());
-        QVERIFY(t.ecran().bouton_aide.actif && t.ecran().bouton_abandon.actif);
 
         t.clic(4, 4);
         t.clic(7, 7);
@@ -70,38 +64,6 @@ class TestParties : public QObject {
         QVERIFY(t.ecran().bouton_aide.actif && t.ecran().bouton_abandon.actif);
     }
 
-    // Between two computers "Quitter" stays live: its question suspends the game, No lets it go
-    // on where it stood, Yes ends it, and nothing more is played.
-    void quitter_abandons_a_game_between_computers_between_two_actions() {
-        PartieTest t;
-        lance_contre_ordinateur(t, 1, 3);
-        QVERIFY(!t.ecran().bouton_aide.actif && t.ecran().bouton_abandon.actif);
-        t.plateforme.avance();
-        t.plateforme.avance();
-        t.jeu.presse_abandon();
-        QVERIFY(t.ecran().minuterie);
-        std::size_t attentes = 99;
-        t.plateforme.avant_question = [&] { attentes = t.plateforme.pauses.size(); };
-        const Tableau avant = t.partie().tableau();
-        t.plateforme.reponses = {false};
-        QVERIFY(t.jeu.relache_bouton());
-        QCOMPARE(attentes, std::size_t(1));
-        QCOMPARE(t.plateforme.avance(), PAUSE_ORDINATEUR_MS); // armed before the question: void
-        QVERIFY(t.partie().tableau() == avant);
-        QCOMPARE(t.plateforme.avance(), PAUSE_ORDINATEUR_MS); // armed by No: the move
-        QVERIFY(!(t.partie().tableau() == avant));
-        QCOMPARE(t.plateforme.avance(), PAUSE_MUR_MS);
-
-        t.jeu.presse_abandon();
-        t.plateforme.reponses = {true};
-        QVERIFY(t.jeu.relache_bouton());
-        QVERIFY(t.ecran().options.visible);
-        const Tableau abandonne = t.partie().tableau();
-        while (t.plateforme.avance() >= 0) {
-        }
-        QVERIFY(t.partie().tableau() == abandonne);
-    }
-
     // The level button cycles "Humain", "Ordi  1" to "Ordi  5", "Humain". Level 5 plays whole
     // games behind the same turn flow and draws no random number: two of them take only the
     // start squares' four draws.
@@ -118,19 +80,6 @@ class TestParties : public QObject {
         QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
         QCOMPARE(t.plateforme.tirages, 4);
         QVERIFY(t.partie().finie());
-    }
-
-    // The window closing in the middle of a computer's turn: nothing more is played or asked.
-    void a_stop_in_the_middle_of_a_turn_plays_nothing_more() {
-        PartieTest t;
-        lance_contre_ordinateur(t, 2, 2);
-        t.plateforme.avance();
-        t.jeu.arrete();
-        const Tableau avant = t.partie().tableau();
-        while (t.plateforme.avance() >= 0) {
-        }
-        QVERIFY(t.partie().tableau() == avant);
-        QVERIFY(t.plateforme.questions.empty());
     }
 
     // The computer's wall shuts the human in; Yes starts the new game only once the computer's

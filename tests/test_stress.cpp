@@ -44,7 +44,6 @@ QSet<QPoint> prises(const Controleur& j) {
 
 struct Stress {
     Stress(quint32 g, quint32 n) : hasard_flot(g), hasard_pauses(~g), total(n) {
-        f->controleur().ecoute([this](const Evenement& e) { arbitre(e); });
         QObject::connect(&pause, &QTimer::timeout, [this] { en_pause(); });
         pause.start(1);
         // The information window is closed as it opens, by a timer of its own: it may open in
@@ -185,32 +184,6 @@ struct Stress {
         return !question.contains(QStringLiteral("vouloir quitter")) && de(abandon ? 8 : 2) == 0;
     }
 
-    // The referee of every action, told as it is applied: the square it takes was free, a move
-    // is one step from the pawn's square, and each placement or wall takes one free square
-    // while a move takes one and frees another. A game starts with player 1's placement.
-    void arbitre(const Evenement& e) {
-        using G = Evenement::Genre;
-        const G a = e.genre;
-        const int16 joueur = e.joueur;
-        const Case c = e.lieu;
-        if (a == G::tour_passe || a == G::partie_finie) {
-            return;
-        }
-        const Partie& p = f->controleur().partie();
-        const QSet<QPoint> maintenant = prises(f->controleur());
-        if (a == G::pion_place && joueur == 0) {
-            avant = maintenant - QSet<QPoint>{{c.x, c.y}};
-        }
-        const bool pas = a != G::pion_deplace || p.regles().portee(c.x, c.y, depart[joueur], 1);
-        exige(!avant.contains({c.x, c.y}) && pas &&
-                  maintenant.size() == avant.size() + (a == G::pion_deplace ? 0 : 1),
-              "%1 of player %2 on (%3, %4) against the rules", QChar(char(a)), joueur, c.x, c.y);
-        if (a != G::mur_pose) {
-            depart[joueur] = c;
-        }
-        avant = maintenant;
-    }
-
     // On the options screen no board element; in a game one side panel, and the visible markers
     // and pawns each alone, by the placement rule, on a taken square; one marker for each wall.
     void verifie() {
@@ -261,8 +234,6 @@ struct Stress {
     const quint32 total;
     quint32 evenements = 0, en_pauses = 0; // all, and those while the game was busy
     QStringList violations;                // the first 20
-    QSet<QPoint> avant;                    // the squares taken before the last action
-    Case depart[2];                        // each pawn's square before its move
     int finies = 0;                        // games played to their end
 };
 
