@@ -3,7 +3,7 @@
 # (a comparison turned round, && for ||, true for false, + 1 for - 1, ++ for --, a ! dropped),
 # rebuilds, runs the fast suites and lists the faults that no suite noticed.
 #
-#   bash scripts/mutants.sh [motif]     # only the files whose path contains motif
+#   bash scripts/mutants.sh [motif]     # only the files whose path matches motif (a regex)
 #
 # The work tree is never touched: everything happens in build-mutants/. The report, one line a
 # mutant (tué, survivant or non compilé), goes to build-mutants/rapport.txt.
@@ -14,9 +14,9 @@ copie="$travail/src"
 construction="$travail/build"
 rapport="$travail/rapport.txt"
 motif=${1:-}
-read -r -a suites <<<"${MUTANTS_SUITES:-test_reference test_ordinateur test_regles test_tour \
-test_parties test_analyse}"
-fichiers=(game/*.cpp ai/*.cpp ecran/*.cpp)
+read -r -a suites <<<"${MUTANTS_SUITES:-test_reference test_partie test_ordinateur test_regles \
+test_tour test_parties test_recherche test_analyse}"
+fichiers=(game/*.cpp ai/*.cpp ai/recherche/*.cpp ecran/*.cpp)
 
 rm -rf "$copie"
 mkdir -p "$copie"
@@ -50,7 +50,7 @@ survivants=0
 : >"$rapport"
 cd "$copie"
 for f in $(cd "$racine" && ls "${fichiers[@]}"); do
-    [[ "$f" == *"$motif"* ]] || continue
+    [[ "$f" =~ $motif ]] || continue
     cp "$f" "$f.orig"
     while read -r ligne colonne operateur texte; do
         perl "$racine/scripts/mutants.pl" applique "$f.orig" "$ligne" "$colonne" "$operateur" >"$f"

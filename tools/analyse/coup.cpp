@@ -24,14 +24,7 @@ QJsonObject tour(Lecteur& lecteur, const Situation& s) {
     const int noeuds =
         lecteur.entier_ou(QStringLiteral("noeuds"), 1, NOEUDS_MAX, static_cast<int>(BUDGET_DEFAUT));
     lecteur.termine();
-    if (moi == lui) {
-        throw erreur_champ(QStringLiteral("position_adverse"),
-                           QStringLiteral("les deux pions ne peuvent pas être sur la même case"));
-    }
-    if (s.regles.est_bloque(moi, s.tableau)) {
-        throw erreur_champ(QStringLiteral("position"),
-                           QStringLiteral("le pion au trait ne peut aller nulle part"));
-    }
+    verifie_pions(s, moi, lui, "le pion au trait");
     const DecisionTour d =
         decide_tour(s.regles, s.tableau, moi, lui, static_cast<std::uint64_t>(noeuds));
     QJsonObject reponse = valeurs(d.valeur, d.profondeur, d.noeuds);

@@ -18,14 +18,7 @@ QJsonObject requete_dep_ordi(Lecteur& lecteur) {
     const int profondeur = lecteur.entier(QStringLiteral("profondeur_courant"), 0, 30);
     PlateformeAnalyse plateforme(lecteur.graine());
     lecteur.termine();
-    if (position == adverse) {
-        throw erreur_champ(QStringLiteral("position_adverse"),
-                           QStringLiteral("les deux pions ne peuvent pas être sur la même case"));
-    }
-    if (s.regles.est_bloque(position, s.tableau)) {
-        throw erreur_champ(QStringLiteral("position"),
-                           QStringLiteral("le pion de l'ordinateur ne peut aller nulle part"));
-    }
+    verifie_pions(s, position, adverse, "le pion de l'ordinateur");
     const Case cible = Ordinateur(s.regles, plateforme, static_cast<int16>(profondeur))
                            .choisit_deplacement(position, adverse, static_cast<int16>(maxtaille),
                                                 static_cast<int16>(niveau), s.tableau);

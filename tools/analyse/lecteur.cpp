@@ -188,6 +188,17 @@ std::vector<int> Lecteur::niveaux_ou(const QString& nom, int min, int max,
     return niveaux;
 }
 
+void verifie_pions(const Situation& s, Case moi, Case lui, const char* qui) {
+    if (moi == lui) {
+        throw erreur_champ(QStringLiteral("position_adverse"),
+                           QStringLiteral("les deux pions ne peuvent pas être sur la même case"));
+    }
+    if (s.regles.est_bloque(moi, s.tableau)) {
+        throw erreur_champ(QStringLiteral("position"),
+                           QString::fromUtf8(qui) + QStringLiteral(" ne peut aller nulle part"));
+    }
+}
+
 void Lecteur::termine() const {
     for (auto it = objet_.begin(); it != objet_.end(); ++it) {
         if (!lus_.contains(it.key())) {

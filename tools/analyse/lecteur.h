@@ -62,4 +62,8 @@ class Lecteur {
 // A message about field `nom`: « nom » : texte.
 RequeteInvalide erreur_champ(const QString& nom, const QString& texte);
 
+// Refuses two pawns on one square, and a pawn at `moi` without a move; `qui` names that pawn in
+// the message ("le pion au trait", "le pion de l'ordinateur").
+void verifie_pions(const Situation& s, Case moi, Case lui, const char* qui);
+
 } // namespace tessor::analyse

@@ -33,14 +33,7 @@ QJsonObject position(Lecteur& lecteur, const Situation& s) {
     const Case moi = lecteur.case_de_pion(QStringLiteral("position"), s);
     const Case lui = lecteur.case_de_pion(QStringLiteral("position_adverse"), s);
     lecteur.termine();
-    if (moi == lui) {
-        throw erreur_champ(QStringLiteral("position_adverse"),
-                           QStringLiteral("les deux pions ne peuvent pas être sur la même case"));
-    }
-    if (s.regles.est_bloque(moi, s.tableau)) {
-        throw erreur_champ(QStringLiteral("position"),
-                           QStringLiteral("le pion au trait ne peut aller nulle part"));
-    }
+    verifie_pions(s, moi, lui, "le pion au trait");
     const Resolution r = resout(s.regles, s.tableau, moi, lui, NOEUDS_MAX);
     verifie(r.statut, r.libres);
     return {{QStringLiteral("valeur"), verdict(r.valeur)},

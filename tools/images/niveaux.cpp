@@ -1,5 +1,6 @@
 // dessine_niveaux: draws docs/niveaux.png, the heat map of a "tournoi" answer of tessor-analyse,
-// one 4 x 4 grid for each board and movement, coloured by the score of the row's level.
+// one 5 x 5 grid for each board and movement, coloured by the score of the row's level (a
+// pairing the answer does not hold stays blank).
 //
 //   cmake --build build-images --target dessine_niveaux
 //   ./build-images/tools/images/dessine_niveaux <repository root> <answer file>
@@ -14,12 +15,13 @@
 #include <cstdio>
 
 namespace {
+constexpr int NB_NIVEAUX = 5;
 constexpr int CASE = 84;
 constexpr int ENTETE = 64; // the level names left of and above a grid
 constexpr int TITRE = 34;
 constexpr int MARGE = 24;
-constexpr int LARGEUR_GRILLE = ENTETE + 4 * CASE;
-constexpr int HAUTEUR_GRILLE = TITRE + ENTETE + 4 * CASE;
+constexpr int LARGEUR_GRILLE = ENTETE + NB_NIVEAUX * CASE;
+constexpr int HAUTEUR_GRILLE = TITRE + ENTETE + NB_NIVEAUX * CASE;
 constexpr int INTRO = 92;
 constexpr int LEGENDE = 84;
 
@@ -58,7 +60,7 @@ void dessine_case(QPainter& p, const QRect& r, const QJsonObject& rencontre) {
                QStringLiteral("± %1").arg(100.0 * demi, 0, 'f', 1));
 }
 
-// The grid of one board and movement at `o`: its title, the level names, the 16 cells.
+// The grid of one board and movement at `o`: its title, the level names, the cells.
 void dessine_grille(QPainter& p, QPoint o, const QJsonObject& configuration) {
     p.setPen(QColor(24, 24, 24));
     p.setFont(dessin::sans(18));
@@ -73,7 +75,7 @@ void dessine_grille(QPainter& p, QPoint o, const QJsonObject& configuration) {
     p.drawText(QRect(o.x(), o.y() + TITRE, ENTETE, ENTETE), Qt::AlignCenter,
                QStringLiteral("1st ↓\n2nd →"));
     p.setFont(dessin::sans(14));
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < NB_NIVEAUX; ++k) {
         p.drawText(QRect(grille.x() + k * CASE, o.y() + TITRE, CASE, ENTETE), Qt::AlignCenter,
                    niveau(k + 1));
         p.drawText(QRect(o.x(), grille.y() + k * CASE, ENTETE, CASE), Qt::AlignCenter,
@@ -87,11 +89,10 @@ void dessine_grille(QPainter& p, QPoint o, const QJsonObject& configuration) {
             grille + QPoint((niveaux[1].toInt() - 1) * CASE, (niveaux[0].toInt() - 1) * CASE);
         dessine_case(p, QRect(coin, QSize(CASE, CASE)), rencontre);
     }
-    for (int k = 0; k <= 4; ++k) {
-        dessin::trait(p, grille + QPoint(0, k * CASE), grille + QPoint(4 * CASE, k * CASE),
-                      Qt::white);
-        dessin::trait(p, grille + QPoint(k * CASE, 0), grille + QPoint(k * CASE, 4 * CASE),
-                      Qt::white);
+    const int cote = NB_NIVEAUX * CASE;
+    for (int k = 0; k <= NB_NIVEAUX; ++k) {
+        dessin::trait(p, grille + QPoint(0, k * CASE), grille + QPoint(cote, k * CASE), Qt::white);
+        dessin::trait(p, grille + QPoint(k * CASE, 0), grille + QPoint(k * CASE, cote), Qt::white);
     }
 }
 
@@ -113,7 +114,7 @@ void dessine_legende(QPainter& p, const QRect& r) {
     }
 }
 
-QImage carte_des_scores(const QJsonArray& configurations, int parties) {
+QImage carte_des_scores(const QJsonArray& configurations) {
     const int rangs = static_cast<int>((configurations.size() + 1) / 2);
     const int largeur = 2 * LARGEUR_GRILLE + 3 * MARGE;
     const int hauteur = INTRO + rangs * (HAUTEUR_GRILLE + MARGE) + LEGENDE;
@@ -126,9 +127,8 @@ QImage carte_des_scores(const QJsonArray& configurations, int parties) {
     p.drawText(QRect(MARGE, MARGE, largeur - 2 * MARGE, INTRO - MARGE),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                QStringLiteral("Each cell: the score of the row's level, which plays first, against "
-                              "the column's level, over %L1 games; below it, ± the half-width of "
-                              "its 95 % Wilson score interval.")
-                   .arg(parties));
+                              "the column's level (niveaux.md gives the number of games); below "
+                              "it, ± the half-width of its 95 % Wilson score interval."));
     for (int k = 0; k < configurations.size(); ++k) {
         const QPoint o(MARGE + (k % 2) * (LARGEUR_GRILLE + MARGE),
                        INTRO + (k / 2) * (HAUTEUR_GRILLE + MARGE));
@@ -158,10 +158,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     dessin::charge_polices(racine);
-    const QJsonObject r = configurations[0]["rencontres"][0].toObject();
-    const int parties = r["victoires"].toInt() + r["defaites"].toInt() + r["nuls"].toInt();
     const QString chemin = racine + QStringLiteral("/docs/niveaux.png");
-    if (!carte_des_scores(configurations, parties).save(chemin, "PNG")) {
+    if (!carte_des_scores(configurations).save(chemin, "PNG")) {
         std::fprintf(stderr, "échec de l'écriture : %s\n", qPrintable(chemin));
         return 1;
     }
