@@ -7,6 +7,7 @@ duree=${FUZZ_SECONDES:-60}
 bash "$racine/scripts/dependances.sh"
 
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1"
+export LSAN_OPTIONS="suppressions=$racine/tests/lsan.supp"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 
 cmake -S "$racine" -B "$racine/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo \

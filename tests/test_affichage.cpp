@@ -352,10 +352,11 @@ class TestAffichage : public QObject {
         const auto tiens = [](const char* touche, Qt::Key k) {
             QSet<quint64> presses; // each press once, whichever controls it visits
             Espion espion([&presses, k](QObject*, QEvent* e) {
-                const auto* t = static_cast<QKeyEvent*>(e);
-                if ((e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) &&
-                    t->key() == k) {
-                    presses.insert(t->timestamp());
+                if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
+                    const auto* t = static_cast<QKeyEvent*>(e);
+                    if (t->key() == k) {
+                        presses.insert(t->timestamp());
+                    }
                 }
             });
             outil("xdotool", {"keydown", touche});
