@@ -1,5 +1,5 @@
 // The solver from the empty board, placements included, on the boards of docs/resolution.md.
-// 4 x 4 must take under a second; 5 x 5 is capped at 6e9 nodes (a quarter of an hour or so), and
+// 4 x 4 must take under a second; 5 x 5 is capped at 6e9 nodes (some twenty minutes), and
 // `resolu` tells whether it got there.
 #include "ai/recherche/solveur.h"
 
