@@ -3,7 +3,8 @@
 // pairing the answer does not hold stays blank).
 //
 //   cmake --build build-images --target dessine_niveaux
-//   ./build-images/tools/images/dessine_niveaux <repository root> <answer file>
+//   ./build-images/tools/images/dessine_niveaux <repository root> <answer file>...
+// Several answers make one map: a pairing that two answers hold is drawn from the later one.
 #include "dessin.h"
 
 #include <QFile>
@@ -138,23 +139,54 @@ QImage carte_des_scores(const QJsonArray& configurations) {
                              LEGENDE - MARGE));
     return image;
 }
+// Adds the pairings of `ajout` to those of the same board and movement in `configurations`, or
+// adds the board and movement: answers of several requests make one map.
+void reunit(QJsonArray& configurations, const QJsonArray& ajout) {
+    for (const QJsonValue& v : ajout) {
+        const QJsonObject c = v.toObject();
+        bool trouvee = false;
+        for (auto&& existante : configurations) {
+            QJsonObject e = existante.toObject();
+            if (e["largeur"] == c["largeur"] && e["hauteur"] == c["hauteur"] &&
+                e["cavalier"] == c["cavalier"]) {
+                QJsonArray rencontres = e["rencontres"].toArray();
+                for (const QJsonValue& r : c["rencontres"].toArray()) {
+                    rencontres.append(r);
+                }
+                e["rencontres"] = rencontres;
+                existante = e;
+                trouvee = true;
+            }
+        }
+        if (!trouvee) {
+            configurations.append(c);
+        }
+    }
+}
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage : %s <racine du dépôt> <réponse tournoi>\n", argv[0]);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage : %s <racine du dépôt> <réponse tournoi>...\n", argv[0]);
         return 2;
     }
     const QString racine = QString::fromLocal8Bit(argv[1]);
-    QFile fichier(QString::fromLocal8Bit(argv[2]));
-    const QJsonArray configurations =
-        fichier.open(QIODevice::ReadOnly)
-            ? QJsonDocument::fromJson(fichier.readAll())["configurations"].toArray()
-            : QJsonArray{};
+    QJsonArray configurations;
+    for (int k = 2; k < argc; ++k) {
+        QFile fichier(QString::fromLocal8Bit(argv[k]));
+        if (!fichier.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "illisible : %s\n", argv[k]);
+            return 1;
+        }
+        // One answer a line, as the tool writes them.
+        for (const QByteArray& ligne : fichier.readAll().split('\n')) {
+            reunit(configurations, QJsonDocument::fromJson(ligne)["configurations"].toArray());
+        }
+    }
     if (configurations.isEmpty()) {
-        std::fprintf(stderr, "aucune configuration lisible dans %s\n", argv[2]);
+        std::fprintf(stderr, "aucune configuration lisible\n");
         return 1;
     }
     dessin::charge_polices(racine);

@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
 """Fits an Elo rating to each level from the answers of `tessor-analyse` "tournoi" requests.
 
-    python3 tools/niveaux/elo.py reponses.jsonl
+    python3 tools/niveaux/elo.py reponses.jsonl... [--par-plateau]
 
 Every game counts in both seats alike: the expected score of level a against level b is
 1 / (1 + 10^((Rb - Ra) / 400)), a draw counting half a win. The ratings maximise the likelihood
 of the observed scores (Newton's method), with Ordi 1 held at 1000; each interval is +- 1.96
 standard errors from the inverse of the observed information. Boards and movements are pooled
-unless --par-plateau is given.
+unless --par-plateau is given; the answers of several files are pooled.
 """
 import json
 import math
@@ -83,9 +83,11 @@ def inverse_de(m):
 
 def main():
     par_plateau = "--par-plateau" in sys.argv
-    fichier = [x for x in sys.argv[1:] if not x.startswith("--")][0]
-    with open(fichier, encoding="utf-8") as f:
-        totaux = rencontres([l for l in f if l.strip()], par_plateau)
+    lignes = []
+    for fichier in [x for x in sys.argv[1:] if not x.startswith("--")]:
+        with open(fichier, encoding="utf-8") as f:
+            lignes += [l for l in f if l.strip()]
+    totaux = rencontres(lignes, par_plateau)
     for nom in sorted({c for c, _, _ in totaux}):
         paires = defaultdict(lambda: [0.0, 0])
         for (c, a, b), (s, n) in totaux.items():
