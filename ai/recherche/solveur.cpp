@@ -243,6 +243,16 @@ int valeur_placement(Solveur& s, const Graphe& g, int a, int plancher) {
     return pire;
 }
 
+// Notes in `r` that the solver stopped before the end, with the nodes it visited; true if so.
+template <typename Reponse> bool note_interruption(const Solveur& s, Reponse& r) {
+    if (!s.interrompu()) {
+        return false;
+    }
+    r.statut = Statut::interrompu;
+    r.noeuds = s.noeuds();
+    return true;
+}
+
 } // namespace
 
 Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
@@ -264,9 +274,7 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
         for (Masque murs = (f & ~bit(m)) | bit(a); murs != 0 && meilleure < 1;) {
             const int w = extrait(murs);
             const int v = s.tour(f, a, b, m, w, std::max(meilleure, -1), 1);
-            if (s.interrompu()) {
-                r.statut = Statut::interrompu;
-                r.noeuds = s.noeuds();
+            if (note_interruption(s, r)) {
                 return r;
             }
             if (v > meilleure) {
@@ -297,9 +305,7 @@ ResolutionPlacement resout_placements(const Regles& regles, const Tableau& table
             continue;
         }
         const int v = valeur_placement(s, g, a, std::max(meilleure, -1));
-        if (s.interrompu()) {
-            r.statut = Statut::interrompu;
-            r.noeuds = s.noeuds();
+        if (note_interruption(s, r)) {
             return r;
         }
         if (v > meilleure) {
