@@ -107,7 +107,9 @@ class TestOptions : public QObject {
         clique_cases(*f,
                      {j.partie().joueur(0).position == Case{3, 3} ? QPoint(8, 8) : QPoint(3, 3)});
         QVERIFY(inactifs());
-        QTest::qWait(50); // the press's tick falls in the computer's turn, and waits
+        // The press's tick (10 ms) falls in the computer's turn, which shows its move after
+        // 500 ms: the press still waits then.
+        QTRY_VERIFY(j.partie().phase() == Phase::mur);
         QVERIFY(!controle(*f, "panneau_aide")->isVisible());
         QTRY_VERIFY(controle(*f, "panneau_aide")->isVisible());
         QVERIFY(j.jeu().nb_murs() == 1 && boutons[1]->isEnabled());
