@@ -1,6 +1,7 @@
 #include "controleur.h"
 
 #include <string>
+#include <utility>
 
 namespace tessor {
 
@@ -123,19 +124,21 @@ bool Controleur::relache_bouton() {
     if (!bouton_relachable()) {
         return false;
     }
+    // The press is let go before it acts: the abandon question shows the window anew, which
+    // must not arm the timer for the same press again.
+    const Bouton bouton = std::exchange(bouton_presse_, Bouton::aucun);
+    ecran_.minuterie = false;
     const bool en_partie = jeu_.en_partie();
-    if (bouton_presse_ == Bouton::aide) {
+    if (bouton == Bouton::aide) {
         ecran_.panneau_aide.visible = en_partie;
         ecran_.panneau_jeu.visible = false;
         ecran_.bouton_aide.image = Image::bouton_aide;
-    } else if (bouton_presse_ == Bouton::abandon) {
+    } else if (bouton == Bouton::abandon) {
         if (en_partie) {
             abandonne();
         }
         ecran_.bouton_abandon.image = Image::bouton_quitter;
     }
-    bouton_presse_ = Bouton::aucun;
-    ecran_.minuterie = false;
     return true;
 }
 
