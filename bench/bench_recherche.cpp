@@ -23,31 +23,35 @@ struct PositionDePartie {
 
 constexpr std::size_t NB_POSITIONS = 40;
 
-// Replays the journal of games between levels 3 and 1 (each seat in turn) and keeps the position
-// before every other move.
+// Plays games between levels 3 and 1 (each seat in turn) and keeps the position before every
+// other move.
 std::vector<PositionDePartie> positions_de_parties(const Regles& regles) {
     std::vector<PositionDePartie> positions;
     for (std::uint32_t graine = 0; positions.size() < NB_POSITIONS; ++graine) {
         analyse::PlateformeAnalyse plateforme(graine);
-        Controleur controleur(plateforme);
+        Partie partie = analyse::nouvelle_partie(plateforme, regles,
+                                                 graine % 2 == 0 ? std::array<int, 2>{3, 1}
+                                                                 : std::array<int, 2>{1, 3});
         Tableau t;
         regles.init_tableau(t);
         std::array<Case, 2> pions{};
         int coups = 0;
-        controleur.ecoute([&](Action action, int16 joueur, Case c) {
-            if (action == Action::deplacement && ++coups % 2 == 0 &&
-                positions.size() < NB_POSITIONS) {
-                positions.push_back({t, pions[joueur], pions[1 - joueur]});
+        joue_partie(partie, plateforme, [&](const Evenement& e) {
+            const bool deplacement = e.genre == Evenement::Genre::pion_deplace;
+            if (deplacement && ++coups % 2 == 0 && positions.size() < NB_POSITIONS) {
+                positions.push_back({t, pions[e.joueur], pions[1 - e.joueur]});
             }
-            if (action == Action::deplacement) {
-                t[pions[joueur]] = VRAI;
+            if (deplacement) {
+                t[pions[e.joueur]] = VRAI;
             }
-            pions[joueur] = action == Action::mur ? pions[joueur] : c;
-            t[c] = FAUX;
+            if (deplacement || e.genre == Evenement::Genre::pion_place) {
+                pions[e.joueur] = e.lieu;
+            }
+            if (e.genre != Evenement::Genre::tour_passe &&
+                e.genre != Evenement::Genre::partie_finie) {
+                t[e.lieu] = FAUX;
+            }
         });
-        analyse::lance_parties(controleur, regles,
-                               graine % 2 == 0 ? std::array<int, 2>{3, 1}
-                                               : std::array<int, 2>{1, 3});
     }
     return positions;
 }

@@ -16,7 +16,7 @@ rapport="$travail/rapport.txt"
 motif=${1:-}
 read -r -a suites <<<"${MUTANTS_SUITES:-test_reference test_partie test_ordinateur test_regles \
 test_tour test_parties test_recherche test_analyse}"
-fichiers=(game/*.cpp ai/*.cpp ai/recherche/*.cpp ecran/*.cpp)
+fichiers=(game/*.cpp ai/*.cpp ai/recherche/*.cpp ai/recherche/*.h ecran/*.cpp)
 
 rm -rf "$copie"
 mkdir -p "$copie"
