@@ -205,6 +205,14 @@ class TestRecherche : public QObject {
         }
     }
 
+    // A draw that the player not on turn holds only by spending a wall on a square no pawn can
+    // reach: the solver tries such walls as one, and must try one.
+    void solver_spends_a_wall_where_no_pawn_goes() {
+        const Tableau t = plateau({".##.", "#...", "###.", ".###"});
+        const Resolution s = resout(regles(4, 4, false), t, {5, 3}, {5, 5});
+        QCOMPARE(s.valeur, Verdict::nul);
+    }
+
     // Positions above the solver's reach on 6 x 6, where the search decides alone: a win at
     // once is always taken and reported as proven, a turn that hands the opponent a win at once
     // is never played when a safe one exists, and the same question gets the same answer.

@@ -39,6 +39,21 @@ int extrait(Masque& m) {
     return i;
 }
 
+// The squares of `f` that a pawn at `a` or `b` can ever reach, moving through free squares.
+Masque atteignables(const Graphe& g, Masque f, int a, int b) {
+    Masque atteint = 0;
+    Masque front = g.voisins(a) | g.voisins(b);
+    while ((front &= f & ~atteint) != 0) {
+        atteint |= front;
+        Masque suivant = 0;
+        for (Masque m = front; m != 0;) {
+            suivant |= g.voisins(extrait(m));
+        }
+        front = suivant;
+    }
+    return atteint;
+}
+
 // Enough entries for the board, and no more than twice the node limit.
 int bits_table(int taille, std::uint64_t noeuds_max) {
     int bits = taille <= 12 ? 16 : taille <= 16 ? 21 : taille <= 20 ? 23 : 25;
@@ -66,8 +81,12 @@ class Solveur {
 
   private:
     bool gagne_en_un(Masque f, int a, int b) const;
-    Forme canonique(Masque f, int a, int b) const;
-    Connu& entree(const Forme& forme);
+    Forme canonique(Masque f, Masque morts, int a, int b) const;
+    // The two slots of the form's bucket: the first keeps the entry with the most free squares
+    // (the largest search behind it), the second the latest one.
+    Connu* seau(const Forme& forme);
+    const Connu* cherche(const Forme& forme);
+    void range(const Connu& c);
     bool compte_noeud();
 
     const Graphe& g_;
@@ -88,20 +107,50 @@ bool Solveur::compte_noeud() {
     return !interrompu_;
 }
 
-Forme Solveur::canonique(Masque f, int a, int b) const {
-    Forme meilleure{f, a, b};
+// The free squares no pawn can reach any more are only walls to spend: the form keeps their
+// number, above the squares' bits, not which they are.
+Forme Solveur::canonique(Masque f, Masque morts, int a, int b) const {
+    const Masque vivants = f & ~morts;
+    const Masque compte = static_cast<Masque>(__builtin_popcountll(morts)) << 32;
+    Forme meilleure{vivants | compte, a, b};
     for (int s = 1; s < g_.nb_symetries(); ++s) {
-        const Forme image{g_.image_masque(s, f), g_.image(s, a), g_.image(s, b)};
+        const Forme image{g_.image_masque(s, vivants) | compte, g_.image(s, a), g_.image(s, b)};
         meilleure = std::min(meilleure, image);
     }
     return meilleure;
 }
 
-Connu& Solveur::entree(const Forme& forme) {
+Connu* Solveur::seau(const Forme& forme) {
     std::uint64_t h = forme.libres * 0x9E3779B97F4A7C15u;
     h ^= static_cast<std::uint64_t>(forme.moi * 64 + forme.lui) * 0xC2B2AE3D27D4EB4Fu;
     h ^= h >> 29;
-    return table_[h & ((std::uint64_t{1} << bits_table_) - 1)];
+    return &table_[(h & ((std::uint64_t{1} << (bits_table_ - 1)) - 1)) * 2];
+}
+
+bool meme_forme(const Connu& c, const Forme& forme) {
+    return c.libres == forme.libres && c.moi == forme.moi && c.lui == forme.lui;
+}
+
+// The number of free squares of a stored form, those no pawn reaches included.
+int travail(const Connu& c) {
+    return __builtin_popcountll(c.libres & 0xFFFFFFFFu) + static_cast<int>(c.libres >> 32);
+}
+
+const Connu* Solveur::cherche(const Forme& forme) {
+    Connu* s = seau(forme);
+    return meme_forme(s[0], forme) ? &s[0] : meme_forme(s[1], forme) ? &s[1] : nullptr;
+}
+
+void Solveur::range(const Connu& c) {
+    Connu* s = seau({c.libres, c.moi, c.lui});
+    if (meme_forme(s[0], {c.libres, c.moi, c.lui}) || travail(c) >= travail(s[0])) {
+        if (!meme_forme(s[0], {c.libres, c.moi, c.lui})) {
+            s[1] = s[0];
+        }
+        s[0] = c;
+    } else {
+        s[1] = c;
+    }
 }
 
 // The opponent keeps at most one free square after the move, and a wall takes it (or any wall,
@@ -153,22 +202,23 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
     if (gagne_en_un(f, a, b)) {
         return 1;
     }
-    const Forme forme = canonique(f, a, b);
-    Connu& e = entree(forme);
-    const bool connu = e.libres == forme.libres && e.moi == forme.moi && e.lui == forme.lui;
+    // Walls on squares that no pawn can reach are all alike: one of them is tried.
+    const Masque morts = f & ~atteignables(g_, f, a, b);
+    const Masque un_mort = morts & (~morts + 1);
+    const Forme forme = canonique(f, morts, a, b);
     std::int8_t bas = -1;
     std::int8_t haut = 1;
-    if (connu) {
-        bas = e.bas;
-        haut = e.haut;
-        if (e.bas >= beta || e.bas == e.haut) {
-            return e.bas;
+    if (const Connu* e = cherche(forme)) {
+        bas = e->bas;
+        haut = e->haut;
+        if (bas >= beta || bas == haut) {
+            return bas;
         }
-        if (e.haut <= alpha) {
-            return e.haut;
+        if (haut <= alpha) {
+            return haut;
         }
-        alpha = std::max(alpha, static_cast<int>(e.bas));
-        beta = std::min(beta, static_cast<int>(e.haut));
+        alpha = std::max(alpha, static_cast<int>(bas));
+        beta = std::min(beta, static_cast<int>(haut));
     }
     const int alpha_depart = alpha;
     int meilleure = -1;
@@ -181,7 +231,7 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
             const Masque f1 = (f & ~bit(m)) | bit(a);
             Masque suite = 0;
             const Masque issues = murs_ordonnes(f1, b, suite);
-            for (Masque murs : {issues, suite, f1 & ~issues & ~suite}) {
+            for (Masque murs : {issues, suite, (f1 & ~issues & ~suite & ~morts) | un_mort}) {
                 while (murs != 0 && alpha < beta) {
                     const int v = tour(f, a, b, m, extrait(murs), alpha, beta);
                     if (interrompu_) {
@@ -193,15 +243,15 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
             }
         }
     }
-    // The slot may hold another position by now: it takes this one, with the bounds it had.
+    // The bounds found at the start are kept: the entry may have left the table since.
     if (meilleure > alpha_depart) {
         bas = std::max(bas, static_cast<std::int8_t>(meilleure));
     }
     if (meilleure < beta) {
         haut = std::min(haut, static_cast<std::int8_t>(meilleure));
     }
-    entree(forme) = {forme.libres, static_cast<std::uint8_t>(forme.moi),
-                     static_cast<std::uint8_t>(forme.lui), bas, haut};
+    range({forme.libres, static_cast<std::uint8_t>(forme.moi), static_cast<std::uint8_t>(forme.lui),
+           bas, haut});
     return meilleure;
 }
 
