@@ -120,9 +120,9 @@ bool Controleur::bouton_relachable() const {
     return !jeu_.question_ouverte() && (!jeu_.ordinateur_au_trait() || abandon_entre_ordinateurs);
 }
 
-bool Controleur::relache_bouton() {
+void Controleur::relache_bouton() {
     if (!bouton_relachable()) {
-        return false;
+        return;
     }
     // The press is let go before it acts: the abandon question shows the window anew, which
     // must not arm the timer for the same press again.
@@ -139,7 +139,6 @@ bool Controleur::relache_bouton() {
         }
         ecran_.bouton_abandon.image = Image::bouton_quitter;
     }
-    return true;
 }
 
 void Controleur::abandonne() {

@@ -42,12 +42,12 @@ class Controleur {
     bool quitter();
 
     // The game panel's picture buttons: a press shows the pressed look and arms the timer,
-    // whose tick lets go of the button and acts. The tick returns false while a computer's turn
-    // runs or the replay question is open: the press then waits, and the timer must fire again
-    // once the screen has changed.
+    // whose tick lets go of the button and acts. While a computer's turn runs or the replay
+    // question is open the tick does nothing: the press waits (`minuterie` stays set), and the
+    // timer must fire again once the screen has changed.
     void presse_aide();
     void presse_abandon();
-    bool relache_bouton();
+    void relache_bouton();
     // True when the tick of a pressed button would act now.
     bool bouton_relachable() const;
 

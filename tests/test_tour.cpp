@@ -84,11 +84,15 @@ class TestTour : public QObject {
             t.lance(3, 3, true);
             aide ? t.jeu.presse_aide() : t.jeu.presse_abandon();
             bool attend = false;
-            t.plateforme.avant_question = [&] { attend = !t.jeu.relache_bouton(); };
+            t.plateforme.avant_question = [&] {
+                t.jeu.relache_bouton();
+                attend = t.ecran().minuterie;
+            };
             t.clic(4, 4); // the knight's dead centre: player 1 loses at once
             QVERIFY(attend);
             QCOMPARE(t.ecran().nom_au_trait.texte, std::string("Joueur 2"));
-            QVERIFY(t.jeu.relache_bouton());
+            t.jeu.relache_bouton();
+            QVERIFY(!t.ecran().minuterie);
             QCOMPARE(t.plateforme.questions, std::vector<std::string>{"Voulez-vous rejouer?"});
             QVERIFY(!t.ecran().panneau_aide.visible && !t.ecran().panneau_jeu.visible);
             QCOMPARE(t.ecran().bouton_aide.image, Image::bouton_aide);
