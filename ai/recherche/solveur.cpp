@@ -86,7 +86,7 @@ class Solveur {
     // (the largest search behind it), the second the latest one.
     Connu* seau(const Forme& forme);
     const Connu* cherche(const Forme& forme);
-    void range(const Connu& c);
+    void range(const Forme& forme, std::int8_t bas, std::int8_t haut);
     bool compte_noeud();
 
     const Graphe& g_;
@@ -141,12 +141,14 @@ const Connu* Solveur::cherche(const Forme& forme) {
     return meme_forme(s[0], forme) ? &s[0] : meme_forme(s[1], forme) ? &s[1] : nullptr;
 }
 
-void Solveur::range(const Connu& c) {
-    Connu* s = seau({c.libres, c.moi, c.lui});
-    if (meme_forme(s[0], {c.libres, c.moi, c.lui}) || travail(c) >= travail(s[0])) {
-        if (!meme_forme(s[0], {c.libres, c.moi, c.lui})) {
-            s[1] = s[0];
-        }
+void Solveur::range(const Forme& forme, std::int8_t bas, std::int8_t haut) {
+    const Connu c{forme.libres, static_cast<std::uint8_t>(forme.moi),
+                  static_cast<std::uint8_t>(forme.lui), bas, haut};
+    Connu* s = seau(forme);
+    if (meme_forme(s[0], forme)) {
+        s[0] = c;
+    } else if (travail(c) >= travail(s[0])) {
+        s[1] = s[0];
         s[0] = c;
     } else {
         s[1] = c;
@@ -250,8 +252,7 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
     if (meilleure < beta) {
         haut = std::min(haut, static_cast<std::int8_t>(meilleure));
     }
-    range({forme.libres, static_cast<std::uint8_t>(forme.moi), static_cast<std::uint8_t>(forme.lui),
-           bas, haut});
+    range(forme, bas, haut);
     return meilleure;
 }
 
