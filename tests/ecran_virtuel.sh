@@ -30,12 +30,13 @@ if ! read -r -t 30 -u 4 numero; then
 fi
 export DISPLAY=":$numero"
 exec 4>&-
-# openbox manages the windows mapped after it has announced itself on the root window, which
-# wmctrl -m reads; until then a window would show without a frame.
-openbox --sm-disable >"$dossier/openbox.log" 2>&1 &
+# openbox announces itself on the root window (which wmctrl -m reads) before it has finished
+# starting, and requests that reach it in between are lost: a window mapped then is never shown.
+# It runs its --startup command once it is ready, which creates a file that the loop waits for.
+openbox --sm-disable --startup "touch $dossier/pret" >"$dossier/openbox.log" 2>&1 &
 wm=$!
 for _ in $(seq 600); do
-    wmctrl -m >/dev/null 2>&1 && break
+    [ -e "$dossier/pret" ] && break
     if ! kill -0 "$wm" 2>/dev/null; then
         cat "$dossier/openbox.log" >&2
         echo "openbox did not start" >&2
@@ -43,8 +44,8 @@ for _ in $(seq 600); do
     fi
     sleep 0.05
 done
-if ! wmctrl -m >/dev/null 2>&1; then
-    echo "openbox did not announce itself" >&2
+if [ ! -e "$dossier/pret" ]; then
+    echo "openbox did not finish starting" >&2
     exit 1
 fi
 "$@"
