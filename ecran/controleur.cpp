@@ -84,7 +84,6 @@ void Controleur::jouer() {
     ecran_.pions[0].image = ecran_.choix_pion[0].image;
     ecran_.pions[1].image = ecran_.choix_pion[1].image;
     jeu_.debut_jeu();
-    pilote_.relance();
 }
 
 bool Controleur::quitter() {
@@ -161,11 +160,8 @@ void Controleur::survol(float x, float y) {
     }
 }
 
-// A click the game took lets a computer play next, after its pause.
 void Controleur::clic() {
-    if (jeu_.clic(case_survolee_)) {
-        pilote_.relance();
-    }
+    jeu_.clic(case_survolee_);
 }
 
 void Controleur::fleche(int dx, int dy) {

@@ -9,6 +9,11 @@ namespace tessor {
 // 3 x 3 only) never shows its board: the question comes first, and a No keeps the options
 // screen. The levels take effect all the same.
 void Jeu::debut_jeu() {
+    commence();
+    signale();
+}
+
+void Jeu::commence() {
     do {
         prepare_ecran();
         const Evenements evenements = partie_.commence();
@@ -55,27 +60,25 @@ void Jeu::prend_joueurs() {
 // A click during a computer's turn is ignored: it would otherwise act for the computer. So is a
 // click without a game. A click on the board first brings the game panel back over the help
 // panel, then acts if the rules accept it.
-bool Jeu::clic(Case c) {
+void Jeu::clic(Case c) {
     if (!en_partie_ || ordinateur_au_trait() || question_ouverte_ || c.x < 0 || c.y < 0) {
-        return false;
+        return;
     }
     ecran_.panneau_aide.visible = false;
     ecran_.panneau_jeu.visible = true;
     humain_->clique(c);
     const std::optional<Case> action = humain_->action(partie_, plateforme_);
-    if (!partie_.accepte(*action)) {
-        return false;
+    if (partie_.accepte(*action)) {
+        applique(*action, false);
+        signale();
     }
-    applique(*action, false);
-    return true;
 }
 
-bool Jeu::joue_ordinateur(Case c) {
-    if (!ordinateur_au_trait() || !partie_.accepte(c)) {
-        return false;
+void Jeu::joue_ordinateur(Case c) {
+    if (ordinateur_au_trait() && partie_.accepte(c)) {
+        applique(c, true);
+        signale();
     }
-    applique(c, true);
-    return true;
 }
 
 // After the answer to the replay question (or at once), the sign asks for a move when the
@@ -96,7 +99,7 @@ void Jeu::applique(Case c, bool ordinateur) {
         ecran_.affiche_signe(Signe::deplacez_pion);
     }
     if (rejouer) {
-        debut_jeu();
+        commence();
     } else {
         etat_boutons();
     }

@@ -9,6 +9,7 @@
 #include "game/participant.h"
 #include "geometrie.h"
 
+#include <functional>
 #include <memory>
 
 namespace tessor {
@@ -24,11 +25,17 @@ class Jeu {
     const Aides& aides() const { return aides_; }
     int16 nb_murs() const { return nb_murs_; }
 
+    // Called after every change that may hand the turn to the computer: a game starts, or an
+    // action is played.
+    void suit(std::function<void()> apres_changement) {
+        apres_changement_ = std::move(apres_changement);
+    }
+
     // Starts a game with the levels set; a game decided by its start squares asks the replay
     // question at once.
     void debut_jeu();
-    // A click on square `c` of the board, or (-1, -1) off it; true when the game took it.
-    bool clic(Case c);
+    // A click on square `c` of the board, or (-1, -1) off it.
+    void clic(Case c);
     // Hides the game and shows the options screen, every hint off.
     void retour_aux_options();
 
@@ -41,8 +48,8 @@ class Jeu {
     bool en_partie() const { return en_partie_; }
     // The player on turn, shared with a decision that may outlive this game.
     std::shared_ptr<Participant> au_trait() const { return joueurs_[partie_.joueur_courant()]; }
-    // Plays the action the computer on turn decided; false when the game refuses it.
-    bool joue_ordinateur(Case c);
+    // Plays the action the computer on turn decided, if the game accepts it.
+    void joue_ordinateur(Case c);
     // True while the replay question waits for its answer.
     bool question_ouverte() const { return question_ouverte_; }
 
@@ -54,6 +61,12 @@ class Jeu {
     void arrete() { arret_ = true; }
 
   private:
+    void commence();
+    void signale() const {
+        if (apres_changement_) {
+            apres_changement_();
+        }
+    }
     void prepare_ecran();
     void prend_joueurs();
     void applique(Case c, bool ordinateur);
@@ -76,6 +89,7 @@ class Jeu {
     bool en_partie_ = false;
     bool question_ouverte_ = false;
     bool arret_ = false;
+    std::function<void()> apres_changement_;
 };
 
 } // namespace tessor

@@ -4,6 +4,11 @@
 
 namespace tessor {
 
+Pilote::Pilote(Jeu& jeu, const Partie& partie, Plateforme& plateforme)
+    : jeu_(jeu), partie_(partie), plateforme_(plateforme) {
+    jeu_.suit([this] { relance(); });
+}
+
 void Pilote::relance() {
     ++coup_;
     arme();
@@ -62,7 +67,7 @@ void Pilote::decide() {
 }
 
 // A decision the game refuses (no level makes one) leaves the computer waiting for good rather
-// than asking again and again.
+// than asking again and again: the game signals only the actions it plays.
 void Pilote::joue_si_pret() {
     if (suspendu_ || !pause_finie_ || !decision_ || decision_->coup != coup_) {
         return;
@@ -70,8 +75,8 @@ void Pilote::joue_si_pret() {
     const std::optional<Case> action = decision_->action;
     decision_.reset();
     pause_finie_ = false;
-    if (action && jeu_.joue_ordinateur(*action)) {
-        relance();
+    if (action) {
+        jeu_.joue_ordinateur(*action);
     }
 }
 

@@ -16,14 +16,11 @@ inline constexpr int GLISSEMENT_PION_MS = 150;  // its pawn gliding to the squar
 
 class Pilote {
   public:
-    Pilote(Jeu& jeu, const Partie& partie, Plateforme& plateforme)
-        : jeu_(jeu), partie_(partie), plateforme_(plateforme) {}
+    // Follows every change of `jeu` from now on.
+    Pilote(Jeu& jeu, const Partie& partie, Plateforme& plateforme);
     Pilote(const Pilote&) = delete;
     Pilote& operator=(const Pilote&) = delete;
 
-    // After every change of the game: the next computer action, if one is due, is decided and
-    // shown after its pause. Pauses and decisions of earlier positions are dropped.
-    void relance();
     // Nothing is played while suspended; resuming waits a whole pause again, and keeps a
     // decision already taken for the same position.
     void suspend();
@@ -32,6 +29,9 @@ class Pilote {
     void arrete();
 
   private:
+    // After every change of the game: the next computer action, if one is due, is decided and
+    // shown after its pause. Pauses and decisions of earlier positions are dropped.
+    void relance();
     void arme();
     void decide();
     void joue_si_pret();
