@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMargins>
+#include <QPoint>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -11,6 +13,10 @@ namespace tessor {
 
 namespace {
 
+// The frame is read from the platform window: the widget's copy of it is refreshed only when the
+// window moves or changes size, and a window manager that frames the window without moving it
+// leaves that copy frameless. The client area is placed directly, since `move` would turn a
+// frame position into a client one with that same copy.
 void place_au_centre(QWidget& fenetre) {
     const QScreen* ecran = fenetre.screen();
     if (ecran == nullptr) {
@@ -19,10 +25,13 @@ void place_au_centre(QWidget& fenetre) {
     if (ecran == nullptr) {
         return;
     }
+    const QWindow* natif = fenetre.windowHandle();
+    const QMargins cadre = natif != nullptr ? natif->frameMargins() : QMargins();
+    const QSize taille = fenetre.size().grownBy(cadre);
     const QRect ecran_entier = ecran->geometry();
-    const QRect cadre = fenetre.frameGeometry();
-    fenetre.move(ecran_entier.left() + (ecran_entier.width() - cadre.width()) / 2,
-                 ecran_entier.top() + (ecran_entier.height() - cadre.height()) / 2);
+    const QPoint coin(ecran_entier.left() + (ecran_entier.width() - taille.width()) / 2,
+                      ecran_entier.top() + (ecran_entier.height() - taille.height()) / 2);
+    fenetre.setGeometry(QRect(coin + QPoint(cadre.left(), cadre.top()), fenetre.size()));
 }
 
 // A window manager frames a window (title bar, borders) only when the window first goes on screen,
