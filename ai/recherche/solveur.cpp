@@ -3,6 +3,7 @@
 #include "graphe.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 namespace tessor {
@@ -74,6 +75,8 @@ class Solveur {
     int valeur(Masque f, int a, int b, int alpha, int beta);
     // The value of the turn (m, w) for its player.
     int tour(Masque f, int a, int b, int m, int w, int alpha, int beta);
+    // The moves of the pawn at `a` in the order they are tried, in `coups`; their number.
+    int coups_ordonnes(Masque f, int a, int b, std::array<int, 8>& coups) const;
     // The walls of a turn that ends on `m`, those that take the opponent's free squares first.
     Masque murs_ordonnes(Masque f1, int b, Masque& suite) const;
     bool interrompu() const { return interrompu_; }
@@ -174,6 +177,24 @@ bool Solveur::gagne_en_un(Masque f, int a, int b) const {
     return false;
 }
 
+// Moves next to the opponent first, since they take its free squares; then, in each group, the
+// moves to the squares with the most free squares around them. On 4 x 5 with kings the second
+// key takes the nodes from 180 million to 50 million.
+int Solveur::coups_ordonnes(Masque f, int a, int b, std::array<int, 8>& coups) const {
+    int n = 0;
+    for (Masque cibles = g_.voisins(a) & f; cibles != 0;) {
+        const int m = extrait(cibles);
+        const int loin = (g_.voisins(b) & bit(m)) != 0 ? 0 : 1;
+        const int issues = __builtin_popcountll(g_.voisins(m) & ((f & ~bit(m)) | bit(a)));
+        coups[static_cast<std::size_t>(n++)] = (loin * 64 + 63 - issues) * 64 + m;
+    }
+    std::sort(coups.begin(), coups.begin() + n);
+    for (int k = 0; k < n; ++k) {
+        coups[static_cast<std::size_t>(k)] &= 63;
+    }
+    return n;
+}
+
 Masque Solveur::murs_ordonnes(Masque f1, int b, Masque& suite) const {
     const Masque issues = g_.voisins(b) & f1;
     Masque autour = 0;
@@ -224,24 +245,21 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
     }
     const int alpha_depart = alpha;
     int meilleure = -1;
-    // Moves next to the opponent first: they take its free squares.
-    const Masque cibles = g_.voisins(a) & f;
-    const Masque ordre[2] = {cibles & g_.voisins(b), cibles & ~g_.voisins(b)};
-    for (Masque groupe : ordre) {
-        while (groupe != 0 && alpha < beta) {
-            const int m = extrait(groupe);
-            const Masque f1 = (f & ~bit(m)) | bit(a);
-            Masque suite = 0;
-            const Masque issues = murs_ordonnes(f1, b, suite);
-            for (Masque murs : {issues, suite, (f1 & ~issues & ~suite & ~morts) | un_mort}) {
-                while (murs != 0 && alpha < beta) {
-                    const int v = tour(f, a, b, m, extrait(murs), alpha, beta);
-                    if (interrompu_) {
-                        return 0;
-                    }
-                    meilleure = std::max(meilleure, v);
-                    alpha = std::max(alpha, v);
+    std::array<int, 8> coups{};
+    const int nb_coups = coups_ordonnes(f, a, b, coups);
+    for (int k = 0; k < nb_coups && alpha < beta; ++k) {
+        const int m = coups[static_cast<std::size_t>(k)];
+        const Masque f1 = (f & ~bit(m)) | bit(a);
+        Masque suite = 0;
+        const Masque issues = murs_ordonnes(f1, b, suite);
+        for (Masque murs : {issues, suite, (f1 & ~issues & ~suite & ~morts) | un_mort}) {
+            while (murs != 0 && alpha < beta) {
+                const int v = tour(f, a, b, m, extrait(murs), alpha, beta);
+                if (interrompu_) {
+                    return 0;
                 }
+                meilleure = std::max(meilleure, v);
+                alpha = std::max(alpha, v);
             }
         }
     }
