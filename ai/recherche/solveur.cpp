@@ -185,7 +185,8 @@ int Solveur::coups_ordonnes(Masque f, int a, int b, std::array<int, 8>& coups) c
     for (Masque cibles = g_.voisins(a) & f; cibles != 0;) {
         const int m = extrait(cibles);
         const int loin = (g_.voisins(b) & bit(m)) != 0 ? 0 : 1;
-        const int issues = __builtin_popcountll(g_.voisins(m) & ((f & ~bit(m)) | bit(a)));
+        // The square left is around every new square alike: it is not counted.
+        const int issues = __builtin_popcountll(g_.voisins(m) & f);
         coups[static_cast<std::size_t>(n++)] = (loin * 64 + 63 - issues) * 64 + m;
     }
     std::sort(coups.begin(), coups.begin() + n);
