@@ -70,21 +70,19 @@ void Jeu::clic(Case c) {
     const std::optional<Case> action = humain_->action(partie_, plateforme_);
     if (partie_.accepte(*action)) {
         applique(*action, false);
-        signale();
     }
 }
 
 void Jeu::joue_ordinateur(Case c) {
     if (ordinateur_au_trait() && partie_.accepte(c)) {
         applique(c, true);
-        signale();
     }
 }
 
 // After the answer to the replay question (or at once), the sign asks for a move when the
 // placements hand the first move to player 1, and after a computer's wall, over a finished game
 // too. The next game starts only then, so nothing of this turn lands on it. Every action starts
-// the keyboard's cursor over for the turn that follows.
+// the keyboard's cursor over for the turn that follows, and is signalled once it is shown.
 void Jeu::applique(Case c, bool ordinateur) {
     const Phase phase = partie_.phase();
     const Evenements evenements = partie_.joue(c);
@@ -104,6 +102,7 @@ void Jeu::applique(Case c, bool ordinateur) {
         etat_boutons();
     }
     curseur_.recale(partie_);
+    signale();
 }
 
 void Jeu::montre(const Evenement& e, bool ordinateur, bool apres_mur) {
