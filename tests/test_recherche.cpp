@@ -1,5 +1,6 @@
 // Ordi 5 and the solver: the solver against a plain minimax written over the game's own rules,
 // and the search's choices on positions whose answer is known.
+#include "ai/recherche/evaluation.h"
 #include "ai/recherche/recherche.h"
 #include "ai/recherche/solveur.h"
 #include "plateau_test.h"
@@ -155,6 +156,24 @@ bool tour_sur(const Regles& r, const Tableau& apres, Case cible, Case lui) {
     return finie ? v >= 0 : !gagne_en_un(r, apres, lui, cible);
 }
 
+// The free squares the pawn at `depart` reaches in at most three moves, breadth first.
+int a_trois_coups(const Regles& r, const Tableau& t, Case depart) {
+    std::vector<Case> atteintes{depart};
+    for (std::size_t debut = 0, fin_niveau = 1, niveau = 0; niveau < 3; ++niveau) {
+        for (; debut < fin_niveau; ++debut) {
+            for (Decalage d : r.decalages()) {
+                const Case c = decale(atteintes[debut], d);
+                if (t.libre(c) &&
+                    std::find(atteintes.begin(), atteintes.end(), c) == atteintes.end()) {
+                    atteintes.push_back(c);
+                }
+            }
+        }
+        fin_niveau = atteintes.size();
+    }
+    return static_cast<int>(atteintes.size()) - 1;
+}
+
 } // namespace
 
 class TestRecherche : public QObject {
@@ -211,6 +230,25 @@ class TestRecherche : public QObject {
         const Tableau t = plateau({".##.", "#...", "###.", ".###"});
         const Resolution s = resout(regles(4, 4, false), t, {5, 3}, {5, 5});
         QCOMPARE(s.valeur, Verdict::nul);
+    }
+
+    // The room three moves around each pawn, the term that tells a pocket from the open, counted
+    // against a breadth-first walk on random positions of both sizes and movements.
+    void evaluation_counts_the_room_three_moves_away() {
+        const Poids seule{0, 0, 1, 0, 0, 0};
+        std::mt19937 hasard(5);
+        for (bool cavalier : {false, true}) {
+            for (int taille : {6, 12}) {
+                const Regles r = regles(taille, taille, cavalier);
+                const Voisinage g(r);
+                for (int k = 0; k < 20; ++k) {
+                    const Cas c = position_au_hasard(hasard, r, taille * taille / 2 + k, false);
+                    const Position p{g.libres(c.tableau), g.indice(c.moi), g.indice(c.lui)};
+                    QCOMPARE(evalue(g, p, seule), a_trois_coups(r, c.tableau, c.moi) -
+                                                      a_trois_coups(r, c.tableau, c.lui));
+                }
+            }
+        }
     }
 
     // Positions above the solver's reach on 6 x 6, where the search decides alone: a win at

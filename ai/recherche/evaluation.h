@@ -1,6 +1,7 @@
 // The value of a position for the player on turn, when the search stops before the end of the
 // game. Since a wall may go anywhere, what counts is the room around each pawn: its free squares
-// one move away, those two moves away, and the squares it reaches before the other pawn.
+// one move away, two moves away and at most three moves away, and the squares it reaches before
+// the other pawn.
 #pragma once
 
 #include "position.h"
@@ -15,14 +16,15 @@ namespace tessor {
 struct Poids {
     int mobilite = 12;
     int mobilite2 = 3;
+    int mobilite3 = 4;
     int territoire = 1;
     int partage = 6;
     int parite = 30;
 };
 
 // The weights that won the most games against levels 1 to 4 (docs/resolution.md): with knight
-// jumps, the squares two jumps away count more and the squares reached first not at all, the
-// nodes that term costs buying more depth.
+// jumps, the squares two jumps away count more, and the squares three jumps away and those reached
+// first not at all, the nodes those terms cost buying more depth.
 Poids poids_du_mode(bool cavalier);
 
 // A proven result is worth VICTOIRE less the number of turns before it; evaluations stay within
