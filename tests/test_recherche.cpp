@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 
 using namespace tessor;
 
@@ -156,22 +157,15 @@ bool tour_sur(const Regles& r, const Tableau& apres, Case cible, Case lui) {
     return finie ? v >= 0 : !gagne_en_un(r, apres, lui, cible);
 }
 
-// The free squares the pawn at `depart` reaches in at most three moves, breadth first.
-int a_trois_coups(const Regles& r, const Tableau& t, Case depart) {
-    std::vector<Case> atteintes{depart};
-    for (std::size_t debut = 0, fin_niveau = 1, niveau = 0; niveau < 3; ++niveau) {
-        for (; debut < fin_niveau; ++debut) {
-            for (Decalage d : r.decalages()) {
-                const Case c = decale(atteintes[debut], d);
-                if (t.libre(c) &&
-                    std::find(atteintes.begin(), atteintes.end(), c) == atteintes.end()) {
-                    atteintes.push_back(c);
-                }
-            }
+// Every free square the pawn at `c` reaches in at most `coups` moves, path by path.
+void atteint(const Regles& r, const Tableau& t, Case c, int coups, std::set<int>& cases) {
+    for (Decalage d : r.decalages()) {
+        const Case s = decale(c, d);
+        if (coups > 0 && t.libre(s)) {
+            cases.insert(s.x * 100 + s.y);
+            atteint(r, t, s, coups - 1, cases);
         }
-        fin_niveau = atteintes.size();
     }
-    return static_cast<int>(atteintes.size()) - 1;
 }
 
 } // namespace
@@ -244,8 +238,12 @@ class TestRecherche : public QObject {
                 for (int k = 0; k < 20; ++k) {
                     const Cas c = position_au_hasard(hasard, r, taille * taille / 2 + k, false);
                     const Position p{g.libres(c.tableau), g.indice(c.moi), g.indice(c.lui)};
-                    QCOMPARE(evalue(g, p, seule), a_trois_coups(r, c.tableau, c.moi) -
-                                                      a_trois_coups(r, c.tableau, c.lui));
+                    std::set<int> moi;
+                    std::set<int> lui;
+                    atteint(r, c.tableau, c.moi, 3, moi);
+                    atteint(r, c.tableau, c.lui, 3, lui);
+                    QCOMPARE(evalue(g, p, seule),
+                             static_cast<int>(moi.size()) - static_cast<int>(lui.size()));
                 }
             }
         }
