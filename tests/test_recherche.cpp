@@ -227,7 +227,7 @@ class TestRecherche : public QObject {
     }
 
     // The room three moves around each pawn, the term that tells a pocket from the open, counted
-    // against a breadth-first walk on random positions of both sizes and movements.
+    // against a walk along every path on random positions of both sizes and movements.
     void evaluation_counts_the_room_three_moves_away() {
         const Poids seule{0, 0, 1, 0, 0, 0};
         std::mt19937 hasard(5);
