@@ -25,18 +25,13 @@ int territoire(const Voisinage& g, const Position& p) {
     return difference;
 }
 
-int mobilite2(const Voisinage& g, const Bits& libres, Indice pion) {
-    const Bits un = g.voisins(pion) & libres;
-    return (g.etend(un) & libres).compte();
-}
-
-// Free squares at most three moves away. A pawn in a pocket with few exits has few of them even
-// when the squares one or two moves away are as many as in the open, and walls placed from afar
-// can close the pocket.
-int mobilite3(const Voisinage& g, const Bits& libres, Indice pion) {
-    const Bits un = g.voisins(pion) & libres;
-    const Bits deux = (g.etend(un) & libres) | un;
-    return ((g.etend(deux) & libres) | deux).compte();
+// Free squares at most three moves away, from the pawn's free squares one move away (`un`) and
+// those one move beyond them (`deux`). A pawn in a pocket with few exits has few of them even when
+// the squares one or two moves away are as many as in the open, and walls placed from afar can
+// close the pocket.
+int jusqu_a_trois(const Voisinage& g, const Bits& libres, const Bits& un, const Bits& deux) {
+    const Bits proches = un | deux;
+    return ((g.etend(proches) & libres) | proches).compte();
 }
 
 bool meme_couleur(Indice a, Indice b) {
@@ -58,10 +53,13 @@ Poids poids_du_mode(bool cavalier) {
 int evalue(const Voisinage& g, const Position& p, const Poids& poids) {
     const Bits a_moi = g.voisins(p.moi) & p.libres;
     const Bits a_lui = g.voisins(p.lui) & p.libres;
+    const Bits deux_moi = g.etend(a_moi) & p.libres;
+    const Bits deux_lui = g.etend(a_lui) & p.libres;
     const int m = a_moi.compte() - a_lui.compte();
-    const int m2 = mobilite2(g, p.libres, p.moi) - mobilite2(g, p.libres, p.lui);
-    const int m3 =
-        poids.mobilite3 != 0 ? mobilite3(g, p.libres, p.moi) - mobilite3(g, p.libres, p.lui) : 0;
+    const int m2 = deux_moi.compte() - deux_lui.compte();
+    const int m3 = poids.mobilite3 != 0 ? jusqu_a_trois(g, p.libres, a_moi, deux_moi) -
+                                              jusqu_a_trois(g, p.libres, a_lui, deux_lui)
+                                        : 0;
     const int t = poids.territoire != 0 ? territoire(g, p) : 0;
     const bool cavalier = g.regles().cavalier;
     const int parite = cavalier ? (meme_couleur(p.moi, p.lui) ? 1 : -1) : 0;
