@@ -1,6 +1,6 @@
 // Ordi 5 and the solver: the solver against a plain minimax written over the game's own rules,
 // and the search's choices on positions whose answer is known.
-#include "ai/recherche/evaluation.h"
+#include "ai/recherche/chercheur.h"
 #include "ai/recherche/recherche.h"
 #include "ai/recherche/solveur.h"
 #include "plateau_test.h"
@@ -249,6 +249,18 @@ class TestRecherche : public QObject {
         }
     }
 
+    // Away from the end, the walls tried against a pawn in a pocket: the one-square passage three
+    // moves away that closes it, but neither a wider square there nor a passage four moves away.
+    void search_tries_the_wall_that_closes_a_pocket() {
+        const Voisinage g(regles(12, 12, false));
+        const Tableau t = plateau({"............", "............", "............", "............",
+                                   "............", "............", "...........#", ".#..........",
+                                   "..#.........", ".#..........", ".#####......", "#..........."});
+        const Bits murs = murs_essayes(g, g.libres(t), g.indice({14, 9}), g.indice({3, 14}));
+        QVERIFY(murs.contient(g.indice({6, 14})));
+        QVERIFY(!murs.contient(g.indice({3, 11})) && !murs.contient(g.indice({7, 14})));
+    }
+
     // Positions above the solver's reach on 6 x 6, where the search decides alone: a win at
     // once is always taken and reported as proven, a turn that hands the opponent a win at once
     // is never played when a safe one exists, and the same question gets the same answer.
@@ -282,10 +294,8 @@ class TestRecherche : public QObject {
                     QVERIFY(tour_sur(r, apres, d.deplacement, c.lui));
                 }
                 const DecisionTour encore = decide_tour(r, c.tableau, c.moi, c.lui, 20000);
-                QCOMPARE(encore.deplacement, d.deplacement);
-                QCOMPARE(encore.mur, d.mur);
-                QCOMPARE(encore.valeur, d.valeur);
-                QCOMPARE(encore.noeuds, d.noeuds);
+                QVERIFY(encore.deplacement == d.deplacement && encore.mur == d.mur &&
+                        encore.valeur == d.valeur && encore.noeuds == d.noeuds);
             }
             QVERIFY(gains >= 8 && pieges >= 8);
         }

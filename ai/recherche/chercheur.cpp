@@ -34,7 +34,33 @@ Indice mur_neutre(const Voisinage& g, const Bits& libres, Indice arrivee, Indice
     const Bits loin = sauf(libres, pres | g.voisins(arrivee) | g.voisins(lui));
     return loin.vide() ? -1 : loin.premier();
 }
+
+// The free squares one move beyond `proches` with at most GOULET_MAX free squares one move away.
+Bits goulets(const Voisinage& g, const Bits& libres, const Bits& proches) {
+    Bits trouves;
+    for (Bits anneau = sauf(g.etend(proches) & libres, proches); !anneau.vide();) {
+        const Indice s = anneau.extrait();
+        if ((g.voisins(s) & libres).compte() <= GOULET_MAX) {
+            trouves.ajoute(s);
+        }
+    }
+    return trouves;
+}
 } // namespace
+
+Bits murs_essayes(const Voisinage& g, const Bits& libres, Indice arrivee, Indice lui) {
+    if (libres.compte() <= LIBRES_TOUS_MURS) {
+        return libres;
+    }
+    const Bits issues = g.voisins(lui) & libres;
+    Bits murs = issues | (g.etend(issues) & libres);
+    murs |= goulets(g, libres, murs);
+    const Indice neutre = mur_neutre(g, libres, arrivee, lui);
+    if (neutre >= 0) {
+        murs.ajoute(neutre);
+    }
+    return murs.vide() ? libres : murs;
+}
 
 Chercheur::Chercheur(const Voisinage& g, const Poids& poids, std::uint64_t budget,
                      const std::atomic<bool>* arret)
@@ -52,24 +78,13 @@ bool Chercheur::compte_noeud() {
 
 void Chercheur::genere(const Position& p, Tour prefere, int ply, std::vector<Coup>& coups) const {
     coups.clear();
-    const bool tous = p.libres.compte() <= LIBRES_TOUS_MURS;
     const auto& tueurs = tueurs_[static_cast<std::size_t>(ply)];
     Bits cibles = g_.voisins(p.moi) & p.libres;
     while (!cibles.vide()) {
         const Indice m = cibles.extrait();
         const Bits f = libres_apres_deplacement(p, m);
         const Bits issues = g_.voisins(p.lui) & f;
-        Bits murs = f;
-        if (!tous) {
-            murs = issues | (g_.etend(issues) & f);
-            const Indice neutre = mur_neutre(g_, f, m, p.lui);
-            if (neutre >= 0) {
-                murs.ajoute(neutre);
-            }
-            if (murs.vide()) {
-                murs = f;
-            }
-        }
+        Bits murs = murs_essayes(g_, f, m, p.lui);
         while (!murs.vide()) {
             const Tour t{m, murs.extrait()};
             int rang = historique_[static_cast<std::size_t>(historique_indice(t))];

@@ -1,8 +1,7 @@
 // The alpha-beta search over whole turns: principal variation search, a transposition table,
 // the table's move, two killer turns a depth and a history of the turns that cut, tried in that
-// order. Away from the end, the walls tried are those that matter to the opponent's pawn: its free
-// squares, the squares next to them, and one wall far from both pawns; near the end of the game
-// every wall is tried.
+// order. Away from the end, the walls tried are those that matter to the opponent's pawn
+// (murs_essayes); near the end of the game every wall is tried.
 #pragma once
 
 #include "evaluation.h"
@@ -16,6 +15,16 @@ namespace tessor {
 
 // At most this many free squares, every wall is tried.
 constexpr int LIBRES_TOUS_MURS = 24;
+// A free square with at most this many free squares one move away is a narrow passage.
+constexpr int GOULET_MAX = 2;
+
+// The walls the search tries after a move to `arrivee`, which leaves the free squares `libres`,
+// against the other pawn at `lui`. Up to LIBRES_TOUS_MURS free squares, all of them. Otherwise
+// those that matter to that pawn: its free squares, the squares one move beyond them, the narrow
+// passages one move further (a wall there closes a pocket around the pawn from afar, which the
+// pawn's nearby squares do not show), and one wall far from both pawns; all of them when none of
+// these is free.
+Bits murs_essayes(const Voisinage& g, const Bits& libres, Indice arrivee, Indice lui);
 
 struct Resultat {
     Tour tour;
