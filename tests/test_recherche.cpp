@@ -78,7 +78,6 @@ int minimax_placements(const Regles& r, Tableau t) {
 }
 
 struct Cas {
-    Regles regles;
     Tableau tableau;
     Case moi;
     Case lui;
@@ -89,7 +88,7 @@ struct Cas {
 // the positions a symmetry maps onto each other.
 Cas position_au_hasard(std::mt19937& hasard, const Regles& r, int libres, bool miroir) {
     for (;;) {
-        Cas c{r, plateau_vide(r.largeur, r.hauteur), {}, {}};
+        Cas c{plateau_vide(r.largeur, r.hauteur), {}, {}};
         std::vector<Case> cases = cases_libres(r, c.tableau);
         std::shuffle(cases.begin(), cases.end(), hasard);
         c.moi = cases[0];
@@ -130,10 +129,8 @@ template <typename F> void pour_chaque_tour(const Regles& r, const Tableau& t, C
     for (Decalage d : r.decalages()) {
         const Case cible = decale(moi, d);
         if (r.dep_valide(cible, moi, t)) {
-            Tableau deplace = t;
-            deplace[moi] = VRAI;
-            deplace[cible] = FAUX;
-            for (Case w : cases_libres(r, deplace)) {
+            // The board after the move alone: its wall on the square the pawn has just taken.
+            for (Case w : cases_libres(r, apres_tour(t, moi, cible, cible))) {
                 f(cible, w, apres_tour(t, moi, cible, w));
             }
         }
@@ -202,9 +199,7 @@ class TestRecherche : public QObject {
             QCOMPARE(s.statut, Statut::resolu);
             QCOMPARE(valeur(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
             // The best turn keeps the value: played, it leaves the opponent the opposite value.
-            Tableau apres = c.tableau;
-            apres[c.moi] = VRAI;
-            apres[s.deplacement] = FAUX;
+            Tableau apres = apres_tour(c.tableau, c.moi, s.deplacement, s.deplacement);
             QVERIFY(r.dep_valide(s.deplacement, c.moi, c.tableau));
             QVERIFY(apres.libre(s.mur));
             apres[s.mur] = FAUX;
@@ -250,7 +245,8 @@ class TestRecherche : public QObject {
     }
 
     // Away from the end, the walls tried against a pawn in a pocket: the one-square passage three
-    // moves away that closes it, but neither a wider square there nor a passage four moves away.
+    // moves away that closes it, but neither a wider square there nor a passage four moves away;
+    // with knights, a square three jumps away with one way out, not one with two.
     void search_tries_the_wall_that_closes_a_pocket() {
         const Voisinage g(regles(12, 12, false));
         const Tableau t = plateau({"............", "............", "............", "............",
@@ -259,6 +255,12 @@ class TestRecherche : public QObject {
         const Bits murs = murs_essayes(g, g.libres(t), g.indice({14, 9}), g.indice({3, 14}));
         QVERIFY(murs.contient(g.indice({6, 14})));
         QVERIFY(!murs.contient(g.indice({3, 11})) && !murs.contient(g.indice({7, 14})));
+        const Voisinage c(regles(12, 12, true));
+        const Tableau u = plateau({"...........#", "............", "............", "............",
+                                   "............", ".#..........", "............", "............",
+                                   "............", "............", "..#...#.....", "............"});
+        const Bits sauts = murs_essayes(c, c.libres(u), c.indice({14, 3}), c.indice({4, 8}));
+        QVERIFY(sauts.contient(c.indice({3, 14})) && !sauts.contient(c.indice({7, 14})));
     }
 
     // Positions above the solver's reach on 6 x 6, where the search decides alone: a win at

@@ -35,12 +35,13 @@ Indice mur_neutre(const Voisinage& g, const Bits& libres, Indice arrivee, Indice
     return loin.vide() ? -1 : loin.premier();
 }
 
-// The free squares one move beyond `proches` with at most GOULET_MAX free squares one move away.
+// The narrow passages one move beyond `proches`.
 Bits goulets(const Voisinage& g, const Bits& libres, const Bits& proches) {
+    const int max = goulet_max(g.regles().cavalier);
     Bits trouves;
     for (Bits anneau = sauf(g.etend(proches) & libres, proches); !anneau.vide();) {
         const Indice s = anneau.extrait();
-        if ((g.voisins(s) & libres).compte() <= GOULET_MAX) {
+        if ((g.voisins(s) & libres).compte() <= max) {
             trouves.ajoute(s);
         }
     }

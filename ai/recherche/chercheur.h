@@ -15,8 +15,11 @@ namespace tessor {
 
 // At most this many free squares, every wall is tried.
 constexpr int LIBRES_TOUS_MURS = 24;
-// A free square with at most this many free squares one move away is a narrow passage.
-constexpr int GOULET_MAX = 2;
+// A free square with at most this many free squares one move away is a narrow passage: two with
+// king steps, one with knight jumps, where a corner of the open board already has only two.
+constexpr int goulet_max(bool cavalier) {
+    return cavalier ? 1 : 2;
+}
 
 // The walls the search tries after a move to `arrivee`, which leaves the free squares `libres`,
 // against the other pawn at `lui`. Up to LIBRES_TOUS_MURS free squares, all of them. Otherwise
