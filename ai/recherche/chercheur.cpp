@@ -1,6 +1,7 @@
 #include "chercheur.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tessor {
 
@@ -35,17 +36,31 @@ Indice mur_neutre(const Voisinage& g, const Bits& libres, Indice arrivee, Indice
     return loin.vide() ? -1 : loin.premier();
 }
 
+// The squares with more than goulet_max free squares one move away, counted for all squares at
+// once: each shift of the free set by a move adds one to the squares it covers, and au_moins[k]
+// holds the squares with more than k of them.
+Bits ouvertes(const Voisinage& g, const Bits& libres) {
+    constexpr int L = LARGEUR_LIGNE;
+    static constexpr std::array<int, 8> ROI{1, -1, L - 1, L, L + 1, 1 - L, -L, -L - 1};
+    static constexpr std::array<int, 8> CAVALIER{L - 2,     L + 2,     2 - L,     -L - 2,
+                                                 2 * L - 1, 2 * L + 1, 1 - 2 * L, -2 * L - 1};
+    static_assert(goulet_max(false) < 3 && goulet_max(true) < 3, "three counters");
+    const bool cavalier = g.regles().cavalier;
+    const int max = goulet_max(cavalier);
+    std::array<Bits, 3> au_moins{};
+    for (const int pas : cavalier ? CAVALIER : ROI) {
+        const Bits x = libres.decale(pas);
+        for (int k = max; k > 0; --k) {
+            au_moins[k] |= au_moins[k - 1] & x;
+        }
+        au_moins[0] |= x;
+    }
+    return au_moins[max];
+}
+
 // The narrow passages one move beyond `proches`.
 Bits goulets(const Voisinage& g, const Bits& libres, const Bits& proches) {
-    const int max = goulet_max(g.regles().cavalier);
-    Bits trouves;
-    for (Bits anneau = sauf(g.etend(proches) & libres, proches); !anneau.vide();) {
-        const Indice s = anneau.extrait();
-        if ((g.voisins(s) & libres).compte() <= max) {
-            trouves.ajoute(s);
-        }
-    }
-    return trouves;
+    return sauf(g.etend(proches) & libres, proches | ouvertes(g, libres));
 }
 } // namespace
 
