@@ -221,9 +221,12 @@ class TestRecherche : public QObject {
         QCOMPARE(s.valeur, Verdict::nul);
     }
 
-    // The room three moves around each pawn, the term that tells a pocket from the open, counted
-    // against a walk along every path on random positions of both sizes and movements.
-    void evaluation_counts_the_room_three_moves_away() {
+    // Against walks along every path, on random positions of both sizes and movements: the room
+    // three moves around each pawn, the term that tells a pocket from the open, and the walls
+    // tried away from the end against the other pawn: its squares one and two moves away, the
+    // narrow passages three moves away (two ways out at most for a king, one for a knight),
+    // counted through the game's rules, and one wall far away.
+    void room_and_walls_tried_follow_the_paths() {
         const Poids seule{0, 0, 1, 0, 0, 0};
         std::mt19937 hasard(5);
         for (bool cavalier : {false, true}) {
@@ -233,34 +236,26 @@ class TestRecherche : public QObject {
                 for (int k = 0; k < 20; ++k) {
                     const Cas c = position_au_hasard(hasard, r, taille * taille / 2 + k, false);
                     const Position p{g.libres(c.tableau), g.indice(c.moi), g.indice(c.lui)};
-                    std::set<int> moi;
-                    std::set<int> lui;
+                    std::set<int> moi, deux, lui;
                     atteint(r, c.tableau, c.moi, 3, moi);
+                    atteint(r, c.tableau, c.lui, 2, deux);
                     atteint(r, c.tableau, c.lui, 3, lui);
                     QCOMPARE(evalue(g, p, seule),
                              static_cast<int>(moi.size()) - static_cast<int>(lui.size()));
+                    const Bits murs = murs_essayes(g, p.libres, p.moi, p.lui);
+                    int autres = 0;
+                    for (Case q : cases_libres(r, c.tableau)) {
+                        // The game's count includes a king's own square.
+                        const int issues = r.compte_case_dep(q.x, q.y, c.tableau) - !cavalier;
+                        const int s = q.x * 100 + q.y;
+                        const bool passage = lui.count(s) > 0 && issues <= 2 - cavalier;
+                        QVERIFY(!(deux.count(s) > 0 || passage) || murs.contient(g.indice(q)));
+                        autres += murs.contient(g.indice(q)) && !passage && deux.count(s) == 0;
+                    }
+                    QVERIFY(autres <= 1 || p.libres.compte() <= LIBRES_TOUS_MURS);
                 }
             }
         }
-    }
-
-    // Away from the end, the walls tried against a pawn in a pocket: the one-square passage three
-    // moves away that closes it, but neither a wider square there nor a passage four moves away;
-    // with knights, a square three jumps away with one way out, not one with two.
-    void search_tries_the_wall_that_closes_a_pocket() {
-        const Voisinage g(regles(12, 12, false));
-        const Tableau t = plateau({"............", "............", "............", "............",
-                                   "............", "............", "...........#", ".#..........",
-                                   "..#.........", ".#..........", ".#####......", "#..........."});
-        const Bits murs = murs_essayes(g, g.libres(t), g.indice({14, 9}), g.indice({3, 14}));
-        QVERIFY(murs.contient(g.indice({6, 14})));
-        QVERIFY(!murs.contient(g.indice({3, 11})) && !murs.contient(g.indice({7, 14})));
-        const Voisinage c(regles(12, 12, true));
-        const Tableau u = plateau({"...........#", "............", "............", "............",
-                                   "............", ".#..........", "............", "............",
-                                   "............", "............", "..#...#.....", "............"});
-        const Bits sauts = murs_essayes(c, c.libres(u), c.indice({14, 3}), c.indice({4, 8}));
-        QVERIFY(sauts.contient(c.indice({3, 14})) && !sauts.contient(c.indice({7, 14})));
     }
 
     // Positions above the solver's reach on 6 x 6, where the search decides alone: a win at
