@@ -1,5 +1,7 @@
 #include "chercheur.h"
 
+#include "game/regles.h"
+
 #include <algorithm>
 #include <array>
 
@@ -36,14 +38,26 @@ Indice mur_neutre(const Voisinage& g, const Bits& libres, Indice arrivee, Indice
     return loin.vide() ? -1 : loin.premier();
 }
 
+// The game's moves as shifts of the bit layout, where the next row starts LARGEUR_LIGNE bits
+// further on; the king's step that stays on its square is left out.
+template <std::size_t N>
+constexpr std::array<int, 8> pas_des(const std::array<Decalage, N>& decalages) {
+    std::array<int, 8> pas{};
+    std::size_t n = 0;
+    for (const Decalage d : decalages) {
+        if (d.i != 0 || d.j != 0) {
+            pas[n++] = d.j * LARGEUR_LIGNE + d.i;
+        }
+    }
+    return pas;
+}
+
 // The squares with more than goulet_max free squares one move away, counted for all squares at
 // once: each shift of the free set by a move adds one to the squares it covers, and au_moins[k]
 // holds the squares with more than k of them.
 Bits ouvertes(const Voisinage& g, const Bits& libres) {
-    constexpr int L = LARGEUR_LIGNE;
-    static constexpr std::array<int, 8> ROI{1, -1, L - 1, L, L + 1, 1 - L, -L, -L - 1};
-    static constexpr std::array<int, 8> CAVALIER{L - 2,     L + 2,     2 - L,     -L - 2,
-                                                 2 * L - 1, 2 * L + 1, 1 - 2 * L, -2 * L - 1};
+    static constexpr std::array<int, 8> ROI = pas_des(DEP_ROI);
+    static constexpr std::array<int, 8> CAVALIER = pas_des(DEP_CAVALIER);
     static_assert(goulet_max(false) < 3 && goulet_max(true) < 3, "three counters");
     const bool cavalier = g.regles().cavalier;
     const int max = goulet_max(cavalier);
