@@ -7,6 +7,10 @@ namespace tessor {
 
 namespace {
 
+// The X server stamps the release and the press of one repeat with two readings of its clock, at
+// times a millisecond apart; no hand releases a key and presses it again within this many.
+constexpr unsigned long ECART_REPETITION_MS = 5;
+
 bool agit_une_fois(int touche) {
     switch (touche) {
     case Qt::Key_Return:
@@ -27,9 +31,9 @@ FiltreRepetition::FiltreRepetition(QObject* parent) : QObject(parent) {
 }
 
 // A repeated press reaches neither the window's shortcuts (their override request is dropped
-// too) nor the control with the focus; a press at the very instant of the same key's release,
-// with no other key pressed between them, is a repeat too. A button clicked on release is then
-// never pressed again while the key is held.
+// too) nor the control with the focus; a press within a few milliseconds of the same key's
+// release, with no other key pressed between them, is a repeat too. A button clicked on release is
+// then never pressed again while the key is held.
 bool FiltreRepetition::eventFilter(QObject* objet, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress &&
@@ -48,8 +52,8 @@ bool FiltreRepetition::eventFilter(QObject* objet, QEvent* event) {
     if (touche->isAutoRepeat() || type == QEvent::KeyRelease) {
         return touche->isAutoRepeat() || QObject::eventFilter(objet, event);
     }
-    return (touche->key() == relachee_ && touche->timestamp() == instant_relache_) ||
-           QObject::eventFilter(objet, event);
+    const bool suit_le_relache = touche->timestamp() - instant_relache_ <= ECART_REPETITION_MS;
+    return (touche->key() == relachee_ && suit_le_relache) || QObject::eventFilter(objet, event);
 }
 
 } // namespace tessor

@@ -17,8 +17,8 @@ class FiltreRepetition : public QObject {
     bool eventFilter(QObject* objet, QEvent* event) override;
 
   private:
-    // The key and time of the last release: X repeats a held key as a release and a press at the
-    // same instant, and the toolkit does not always see the pair as a repeat.
+    // The key and time of the last release: X repeats a held key as a release and a press at
+    // (almost) the same instant, and the toolkit does not always see the pair as a repeat.
     int relachee_ = 0;
     unsigned long instant_relache_ = 0;
 };
