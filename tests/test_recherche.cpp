@@ -225,7 +225,8 @@ class TestRecherche : public QObject {
     // three moves around each pawn, the term that tells a pocket from the open, and the walls
     // tried away from the end against the other pawn: its squares one and two moves away, the
     // narrow passages three moves away (two ways out at most for a king, one for a knight),
-    // counted through the game's rules, and one wall far away.
+    // counted through the game's rules, and the first free square in board order that is more than
+    // two moves from both, as the one wall far away.
     void room_and_walls_tried_follow_the_paths() {
         const Poids seule{0, 0, 1, 0, 0, 0};
         std::mt19937 hasard(5);
@@ -243,6 +244,10 @@ class TestRecherche : public QObject {
                     QCOMPARE(evalue(g, p, seule),
                              static_cast<int>(moi.size()) - static_cast<int>(lui.size()));
                     const Bits murs = murs_essayes(g, p.libres, p.moi, p.lui);
+                    std::set<int> pres; // two moves from either pawn, walls or not
+                    atteint(r, plateau_vide(taille, taille), c.moi, 2, pres);
+                    atteint(r, plateau_vide(taille, taille), c.lui, 2, pres);
+                    Indice loin = NB_INDICES;
                     int autres = 0;
                     for (Case q : cases_libres(r, c.tableau)) {
                         // The game's count includes a king's own square.
@@ -251,8 +256,10 @@ class TestRecherche : public QObject {
                         const bool passage = lui.count(s) > 0 && issues <= 2 - cavalier;
                         QVERIFY(!(deux.count(s) > 0 || passage) || murs.contient(g.indice(q)));
                         autres += murs.contient(g.indice(q)) && !passage && deux.count(s) == 0;
+                        loin = pres.count(s) > 0 ? loin : std::min(loin, g.indice(q));
                     }
                     QVERIFY(p.libres.compte() > LIBRES_TOUS_MURS ? autres <= 1 : murs == p.libres);
+                    QVERIFY(loin == NB_INDICES || murs.contient(loin));
                 }
             }
         }
