@@ -8,8 +8,10 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <set>
+#include <tuple>
 
 using namespace tessor;
 
@@ -58,34 +60,14 @@ int minimax(const Regles& r, Tableau& t, Case moi, Case lui) {
     return meilleure;
 }
 
-// The first placer's value on an empty board; the player not yet placed is not tested.
-int minimax_placements(const Regles& r, Tableau t) {
-    int meilleure = -1;
-    for (Case a : cases_libres(r, t)) {
-        t[a] = FAUX;
-        int pire = r.est_bloque(a, t) ? -1 : 1;
-        for (Case b : pire < 0 ? std::vector<Case>{} : cases_libres(r, t)) {
-            t[b] = FAUX;
-            bool finie = false;
-            const int v = -fin(r, t, b, a, finie);
-            pire = std::min(pire, finie ? v : minimax(r, t, a, b));
-            t[b] = VRAI;
-        }
-        t[a] = VRAI;
-        meilleure = std::max(meilleure, pire);
-    }
-    return meilleure;
-}
-
 struct Cas {
     Tableau tableau;
     Case moi;
     Case lui;
 };
 
-// A position a game can reach: about `libres` free squares and two pawns that can both move. With
-// `miroir`, the walls go in pairs mirrored across the board's middle column, so the solver meets
-// the positions a symmetry maps onto each other.
+// About `libres` free squares and two pawns that can both move; with `miroir`, walls in pairs
+// mirrored across the middle column, so the solver meets positions its symmetries identify.
 Cas position_au_hasard(std::mt19937& hasard, const Regles& r, int libres, bool miroir) {
     for (;;) {
         Cas c{plateau_vide(r.largeur, r.hauteur), {}, {}};
@@ -124,6 +106,22 @@ Tableau apres_tour(Tableau t, Case moi, Case cible, Case mur) {
     return t;
 }
 
+int resolu(const Regles& r, Tableau& t, Case moi, Case lui) {
+    return valeur(resout(r, t, moi, lui).valeur);
+}
+
+// The value of the turn (cible, mur) from `c` for its player, by `suite` after it; -2 if illegal.
+template <typename F> int vaut(const Regles& r, const Cas& c, Case cible, Case mur, F suite) {
+    Tableau apres = apres_tour(c.tableau, c.moi, cible, cible);
+    if (!r.dep_valide(cible, c.moi, c.tableau) || !apres.libre(mur)) {
+        return -2;
+    }
+    apres[mur] = FAUX;
+    bool finie = false;
+    const int v = fin(r, apres, cible, c.lui, finie);
+    return finie ? v : -suite(r, apres, c.lui, cible);
+}
+
 // Every turn of the pawn at `moi`, each with its position after it.
 template <typename F> void pour_chaque_tour(const Regles& r, const Tableau& t, Case moi, F f) {
     for (Decalage d : r.decalages()) {
@@ -147,11 +145,36 @@ bool gagne_en_un(const Regles& r, const Tableau& t, Case moi, Case lui) {
     return gagne;
 }
 
-// The turn neither loses at once nor gives the opponent a win at once.
-bool tour_sur(const Regles& r, const Tableau& apres, Case cible, Case lui) {
+int negamax_simple(const Regles& r, const Voisinage& g, const Tableau& t, Case moi, Case lui,
+                   int profondeur, int ply);
+
+// The value of the turn that led to `apres`, as the search scores it (a win: VICTOIRE - turns).
+int valeur_du_tour(const Regles& r, const Voisinage& g, const Tableau& apres, Case cible, Case lui,
+                   int profondeur, int ply) {
     bool finie = false;
     const int v = fin(r, apres, cible, lui, finie);
-    return finie ? v >= 0 : !gagne_en_un(r, apres, lui, cible);
+    return finie ? v * (VICTOIRE - (ply + 1))
+                 : -negamax_simple(r, g, apres, lui, cible, profondeur - 1, ply + 1);
+}
+
+// Every turn with the walls the search tries, then its evaluation; a win at once first.
+int negamax_simple(const Regles& r, const Voisinage& g, const Tableau& t, Case moi, Case lui,
+                   int profondeur, int ply) {
+    if (gagne_en_un(r, t, moi, lui)) {
+        return VICTOIRE - (ply + 1);
+    }
+    if (profondeur == 0) {
+        return evalue(g, {g.libres(t), g.indice(moi), g.indice(lui)}, poids_du_mode(r.cavalier));
+    }
+    int meilleure = -VICTOIRE;
+    pour_chaque_tour(r, t, moi, [&](Case cible, Case mur, const Tableau& apres) {
+        const Bits sans_mur = g.libres(apres_tour(t, moi, cible, cible));
+        if (murs_essayes(g, sans_mur, g.indice(cible), g.indice(lui)).contient(g.indice(mur))) {
+            meilleure =
+                std::max(meilleure, valeur_du_tour(r, g, apres, cible, lui, profondeur, ply));
+        }
+    });
+    return meilleure;
 }
 
 // Every free square the pawn at `c` reaches in at most `coups` moves, path by path.
@@ -171,62 +194,28 @@ class TestRecherche : public QObject {
     Q_OBJECT
 
   private slots:
-    void solver_agrees_with_plain_minimax_data() {
-        QTest::addColumn<int>("largeur");
-        QTest::addColumn<int>("hauteur");
-        QTest::addColumn<int>("libres");
-        QTest::addColumn<bool>("cavalier");
-        for (bool cavalier : {false, true}) {
-            const char* mode = cavalier ? "knight" : "king";
-            QTest::newRow(qPrintable(QString("3 x 3 %1").arg(mode))) << 3 << 3 << 6 << cavalier;
-            QTest::newRow(qPrintable(QString("3 x 4 %1").arg(mode))) << 3 << 4 << 7 << cavalier;
-            QTest::newRow(qPrintable(QString("4 x 4 %1").arg(mode))) << 4 << 4 << 7 << cavalier;
-        }
-    }
-    // Random positions, whose mirror images share the solver's table, and the placements on the
-    // 3 x 3 knight board, where the centre loses at once (the plain minimax takes too long on the
-    // others).
+    // Random positions, mirrored ones sharing the solver's table; its best turn keeps the value.
     void solver_agrees_with_plain_minimax() {
-        QFETCH(int, largeur);
-        QFETCH(int, hauteur);
-        QFETCH(int, libres);
-        QFETCH(bool, cavalier);
-        std::mt19937 hasard(static_cast<unsigned>(largeur * 100 + hauteur * 10 + cavalier));
-        const Regles r = regles(largeur, hauteur, cavalier);
-        for (int k = 0; k < (largeur * hauteur <= 12 ? 150 : 25); ++k) {
-            Cas c = position_au_hasard(hasard, r, libres - k % 3, k % 2 == 1);
-            const Resolution s = resout(r, c.tableau, c.moi, c.lui);
-            QCOMPARE(s.statut, Statut::resolu);
-            QCOMPARE(valeur(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
-            // The best turn keeps the value: played, it leaves the opponent the opposite value.
-            Tableau apres = apres_tour(c.tableau, c.moi, s.deplacement, s.deplacement);
-            QVERIFY(r.dep_valide(s.deplacement, c.moi, c.tableau));
-            QVERIFY(apres.libre(s.mur));
-            apres[s.mur] = FAUX;
-            bool finie = false;
-            const int v = fin(r, apres, s.deplacement, c.lui, finie);
-            QCOMPARE(finie ? v : -minimax(r, apres, c.lui, s.deplacement), valeur(s.valeur));
-        }
-        if (cavalier && largeur * hauteur == 9) {
-            const ResolutionPlacement p = resout_placements(r, plateau_vide(largeur, hauteur));
-            QCOMPARE(valeur(p.valeur), minimax_placements(r, plateau_vide(largeur, hauteur)));
+        for (bool cavalier : {false, true}) {
+            for (const auto& [largeur, hauteur, libres] :
+                 {std::tuple{3, 3, 6}, {3, 4, 7}, {4, 4, 7}}) {
+                std::mt19937 hasard(static_cast<unsigned>(largeur * 100 + hauteur * 10 + cavalier));
+                const Regles r = regles(largeur, hauteur, cavalier);
+                for (int k = 0; k < (largeur * hauteur <= 12 ? 150 : 25); ++k) {
+                    Cas c = position_au_hasard(hasard, r, libres - k % 3, k % 2 == 1);
+                    const Resolution s = resout(r, c.tableau, c.moi, c.lui);
+                    QCOMPARE(s.statut, Statut::resolu);
+                    QCOMPARE(valeur(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
+                    QCOMPARE(vaut(r, c, s.deplacement, s.mur, minimax), valeur(s.valeur));
+                }
+            }
         }
     }
 
-    // A draw that the player not on turn holds only by spending a wall on a square no pawn can
-    // reach: the solver tries such walls as one, and must try one.
-    void solver_spends_a_wall_where_no_pawn_goes() {
-        const Tableau t = plateau({".##.", "#...", "###.", ".###"});
-        const Resolution s = resout(regles(4, 4, false), t, {5, 3}, {5, 5});
-        QCOMPARE(s.valeur, Verdict::nul);
-    }
-
-    // Against walks along every path, on random positions of both sizes and movements: the room
-    // three moves around each pawn, the term that tells a pocket from the open, and the walls
-    // tried away from the end against the other pawn: its squares one and two moves away, the
-    // narrow passages three moves away (two ways out at most for a king, one for a knight),
-    // counted through the game's rules, and the first free square in board order that is more than
-    // two moves from both, as the one wall far away.
+    // Against walks along every path: the room three moves around each pawn, and the walls tried
+    // away from the end: the other pawn's squares one and two moves away, the narrow passages
+    // three moves away (at most two ways out for a king, one for a knight) and the first free
+    // square in board order more than two moves from both pawns, as the one wall far away.
     void room_and_walls_tried_follow_the_paths() {
         const Poids seule{0, 0, 1, 0, 0, 0};
         std::mt19937 hasard(5);
@@ -265,44 +254,63 @@ class TestRecherche : public QObject {
         }
     }
 
-    // Positions above the solver's reach on 6 x 6, where the search decides alone: a win at
-    // once is always taken and reported as proven, a turn that hands the opponent a win at once
-    // is never played when a safe one exists, and the same question gets the same answer.
-    void search_takes_wins_and_avoids_losses() {
+    // Deepened a turn at a time on one table, the search has the plain negamax's value at each
+    // depth, and a turn that has it: three turns on small boards, where the table and the narrow
+    // windows come into play, one above 24 free squares, where walls are left out.
+    void search_agrees_with_plain_negamax() {
+        std::mt19937 hasard(13);
         for (bool cavalier : {false, true}) {
-            const Regles r = regles(6, 6, cavalier);
-            std::mt19937 hasard(cavalier ? 7u : 3u);
-            int gains = 0;
-            int pieges = 0;
-            for (int k = 0; k < 300 && (gains < 8 || pieges < 8); ++k) {
-                const Cas c = position_au_hasard(hasard, r, 19 + k % 10, false);
-                const DecisionTour d = decide_tour(r, c.tableau, c.moi, c.lui, 20000);
-                QVERIFY(r.dep_valide(d.deplacement, c.moi, c.tableau));
-                const Tableau apres = apres_tour(c.tableau, c.moi, d.deplacement, d.mur);
-                QVERIFY(c.tableau.libre(d.mur) || d.mur == c.moi);
-                if (gagne_en_un(r, c.tableau, c.moi, c.lui)) {
-                    ++gains;
-                    bool finie = false;
-                    QCOMPARE(fin(r, apres, d.deplacement, c.lui, finie), 1);
-                    QVERIFY(d.valeur >= SEUIL_PROUVE);
+            for (const auto& [taille, libres, profondeur] :
+                 {std::tuple{5, 9, 3}, {5, 11, 3}, {6, 28, 1}}) {
+                const Regles r = regles(taille, taille, cavalier);
+                const Voisinage g(r);
+                for (int k = 0; k < 12; ++k) {
+                    const Cas c = position_au_hasard(hasard, r, libres + k % 3, false);
+                    const Position p{g.libres(c.tableau), g.indice(c.moi), g.indice(c.lui)};
+                    Chercheur ch(g, poids_du_mode(cavalier), std::uint64_t{1} << 40, nullptr);
+                    for (int d = 1; d <= profondeur; ++d) {
+                        const int v = negamax_simple(r, g, c.tableau, c.moi, c.lui, d, 0);
+                        const Resultat res = ch.racine(p, d, Tour{});
+                        QCOMPARE(res.valeur, v);
+                        const Case cible = Voisinage::case_de(res.tour.deplacement);
+                        const Tableau apres =
+                            apres_tour(c.tableau, c.moi, cible, Voisinage::case_de(res.tour.mur));
+                        QCOMPARE(valeur_du_tour(r, g, apres, cible, c.lui, d, 0), v);
+                    }
+                }
+            }
+        }
+    }
+
+    // From 12 free squares down the solver decides, when a quarter of the budget is enough: a win
+    // is kept, proven at the depth of every free square; a draw is kept, at 0; a loss is proven.
+    void decisions_near_the_end_follow_the_solver() {
+        std::mt19937 hasard(11);
+        for (bool cavalier : {false, true}) {
+            const Regles r = regles(4, 4, cavalier);
+            std::array<int, 4> vus{}; // losses, draws, wins, beyond the solver's quarter
+            for (int k = 0; k < 60; ++k) {
+                const Cas c = position_au_hasard(hasard, r, 8 + k % 5, false);
+                const Resolution s = resout(r, c.tableau, c.moi, c.lui, BUDGET_DEFAUT / 4);
+                if (s.statut != Statut::resolu) {
+                    QCOMPARE(s.noeuds, BUDGET_DEFAUT / 4);
+                    ++vus[3];
                     continue;
                 }
-                int surs = 0;
-                int tours = 0;
-                pour_chaque_tour(r, c.tableau, c.moi, [&](Case cible, Case, const Tableau& t) {
-                    ++tours;
-                    surs += tour_sur(r, t, cible, c.lui) ? 1 : 0;
-                });
-                if (surs > 0 && surs < tours) {
-                    ++pieges;
-                    QVERIFY(tour_sur(r, apres, d.deplacement, c.lui));
-                }
-                const DecisionTour encore = decide_tour(r, c.tableau, c.moi, c.lui, 20000);
-                QVERIFY(encore.deplacement == d.deplacement && encore.mur == d.mur &&
-                        encore.valeur == d.valeur && encore.noeuds == d.noeuds);
+                const int v = valeur(s.valeur);
+                const DecisionTour d = decide_tour(r, c.tableau, c.moi, c.lui);
+                ++vus[static_cast<std::size_t>(v + 1)];
+                QVERIFY(vaut(r, c, d.deplacement, d.mur, resolu) >= v);
+                const int libres = static_cast<int>(cases_libres(r, c.tableau).size());
+                QVERIFY(v > 0   ? d.valeur == SEUIL_PROUVE && d.profondeur == libres
+                        : v < 0 ? d.valeur <= -SEUIL_PROUVE
+                                : d.valeur == 0);
             }
-            QVERIFY(gains >= 8 && pieges >= 8);
+            QVERIFY(vus[0] >= 5 && vus[2] >= 5 && (cavalier || (vus[1] >= 5 && vus[3] >= 5)));
         }
+        // 30 free squares: within the solver's reach, not within 1,000 nodes.
+        QCOMPARE(resout_placements(regles(5, 6, true), plateau_vide(5, 6), 1000).statut,
+                 Statut::interrompu);
     }
 };
 
