@@ -33,8 +33,8 @@ int depuis_table(int v, int ply) {
 // A free square far from both pawns, the first one in board order: a wall that changes nothing
 // near them.
 Indice mur_neutre(const Voisinage& g, const Bits& libres, Indice arrivee, Indice lui) {
-    const Bits pres = g.etend(g.voisins(arrivee) | g.voisins(lui));
-    const Bits loin = sauf(libres, pres | g.voisins(arrivee) | g.voisins(lui));
+    const Bits proches = g.voisins(arrivee) | g.voisins(lui);
+    const Bits loin = sauf(libres, g.etend(proches) | proches);
     return loin.vide() ? -1 : loin.premier();
 }
 
