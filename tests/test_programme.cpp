@@ -65,8 +65,7 @@ class TestProgramme : public QObject {
         arretee.demarre();
         arretee.arrete_minuterie();
         QVERIFY(splash.isVisible() && passages[0] == 0);
-        QTest::qWait(30);
-        QCOMPARE(passages[0], 1);
+        QTRY_COMPARE(passages[0], 1);
         QCOMPARE(passages[1], 0);
     }
 
