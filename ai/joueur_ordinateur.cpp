@@ -1,5 +1,6 @@
 #include "joueur_ordinateur.h"
 
+#include "modele_niveau.h"
 #include "ordinateur.h"
 #include "recherche/recherche.h"
 
@@ -34,23 +35,33 @@ class Classique final : public Participant {
     }
 };
 // Level 5 searches its placement, and its move and wall together: the move is played first, and
-// the wall planned with it follows. It draws no random number.
+// the wall planned with it follows. It draws no random number. Against levels 1 to 4 it knows how
+// the other player chooses, and searches against those choices.
 class Chercheur final : public Participant {
   public:
     bool ordinateur() const override { return true; }
 
     std::optional<Case> action(const Partie& partie, Plateforme&) override {
-        const Case moi = partie.joueur(partie.joueur_courant()).position;
-        const Case lui = partie.joueur(partie.adversaire()).position;
+        const Joueur& moi = partie.joueur(partie.joueur_courant());
+        const Joueur& lui = partie.joueur(partie.adversaire());
+        std::optional<ModeleNiveau> modele;
+        if (lui.niveau > 0 && lui.niveau < NIVEAU_MAX) {
+            modele.emplace(partie.regles(), lui.niveau, lui.profondeur, moi.profondeur);
+        }
+        ModeleAdverse* m = modele ? &*modele : nullptr;
         switch (partie.phase()) {
         case Phase::placement: {
             // Player 1 places second, the other pawn on the board; player 0 places first.
             const std::optional<Case> adverse =
-                partie.joueur_courant() == 1 ? std::optional<Case>(lui) : std::nullopt;
-            return decide_placement(partie.regles(), partie.tableau(), adverse).depart;
+                partie.joueur_courant() == 1 ? std::optional<Case>(lui.position) : std::nullopt;
+            return decide_placement(partie.regles(), partie.tableau(), adverse, BUDGET_DEFAUT,
+                                    nullptr, std::nullopt, m)
+                .depart;
         }
         case Phase::deplacement: {
-            const DecisionTour tour = decide_tour(partie.regles(), partie.tableau(), moi, lui);
+            const DecisionTour tour =
+                decide_tour(partie.regles(), partie.tableau(), moi.position, lui.position,
+                            BUDGET_DEFAUT, nullptr, std::nullopt, m);
             mur_prevu_ = tour.mur;
             return tour.deplacement;
         }

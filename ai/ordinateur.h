@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace tessor {
 
@@ -22,6 +23,9 @@ struct Mur {
     float score;
 };
 
+// The free squares of the board's central zone, where the computer draws its starting square.
+std::vector<Case> zone_de_depart(const Regles& regles, const Tableau& tableau);
+
 class Ordinateur {
   public:
     // `profondeur_courant` is the depth of the player on turn, which the level-3 anticipation
@@ -32,6 +36,8 @@ class Ordinateur {
     // The starting square of the computer's pawn; the caller marks it occupied. A board without
     // a free square (no game gets there) gives (0, 0), off the board.
     Case choisit_depart(int16 maxtaille, const Tableau& tableau);
+    // The starting square once `tiree` is drawn: the best square one move away.
+    Case depart_pres_de(Case tiree, int16 maxtaille, const Tableau& tableau);
     // The square the pawn at `position` moves to, with the procedure of level `niveau` (1 to 3).
     Case choisit_deplacement(Case position, Case position_adverse, int16 maxtaille, int16 niveau,
                              const Tableau& tableau);

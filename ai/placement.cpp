@@ -19,22 +19,25 @@ Zone zone(int taille) {
     return {3 * taille / 10 + PREMIERE_CASE, 60 * taille / 100};
 }
 
-bool zone_a_case_libre(Zone colonnes, Zone lignes, const Tableau& tableau) {
-    for (int x = colonnes.debut; x < colonnes.debut + colonnes.etendue; ++x) {
-        for (int y = lignes.debut; y < lignes.debut + lignes.etendue; ++y) {
-            if (tableau.libre(x, y)) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 int16 tire(Zone z, float r) {
     return static_cast<int16>(z.debut +
                               static_cast<int>(std::floor(static_cast<float>(z.etendue) * r)));
 }
 } // namespace
+
+std::vector<Case> zone_de_depart(const Regles& regles, const Tableau& tableau) {
+    const Zone colonnes = zone(regles.largeur);
+    const Zone lignes = zone(regles.hauteur);
+    std::vector<Case> cases;
+    for (int x = colonnes.debut; x < colonnes.debut + colonnes.etendue; ++x) {
+        for (int y = lignes.debut; y < lignes.debut + lignes.etendue; ++y) {
+            if (tableau.libre(x, y)) {
+                cases.push_back({static_cast<int16>(x), static_cast<int16>(y)});
+            }
+        }
+    }
+    return cases;
+}
 
 // On a 3 x 3 board the zone is the single corner square (3, 3); when the other pawn already
 // stands there no square of the zone can ever be drawn. The computer then starts from a random
@@ -44,7 +47,7 @@ Case Ordinateur::choisit_depart(int16 maxtaille, const Tableau& tableau) {
     const Zone colonnes = zone(regles_.largeur);
     const Zone lignes = zone(regles_.hauteur);
     Case c;
-    if (zone_a_case_libre(colonnes, lignes, tableau)) {
+    if (!zone_de_depart(regles_, tableau).empty()) {
         do {
             reensemence_horloge(plateforme_);
             const float r1 = plateforme_.aleatoire();
@@ -57,11 +60,16 @@ Case Ordinateur::choisit_depart(int16 maxtaille, const Tableau& tableau) {
             return c;
         }
     }
-    // With no free square one move away (only met on the fallback, e.g. the knight's dead
-    // centre of a 3 x 3 board) every value is 0 and the draws may settle anywhere around:
-    // the pawn then stays on the square drawn.
-    const Case choisi = decale(c, meilleur_decalage(regles_.calcul_tab_dep(c, maxtaille, tableau)));
-    return tableau.libre(choisi) ? choisi : c;
+    return depart_pres_de(c, maxtaille, tableau);
+}
+
+// With no free square one move away (only met on the fallback, e.g. the knight's dead centre of
+// a 3 x 3 board) every value is 0 and the draws may settle anywhere around: the pawn then stays
+// on the square drawn.
+Case Ordinateur::depart_pres_de(Case tiree, int16 maxtaille, const Tableau& tableau) {
+    const Case choisi =
+        decale(tiree, meilleur_decalage(regles_.calcul_tab_dep(tiree, maxtaille, tableau)));
+    return tableau.libre(choisi) ? choisi : tiree;
 }
 
 } // namespace tessor

@@ -66,10 +66,9 @@ double contraste(QColor a, QColor b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// Tabs through the `n` controls that follow and checks each one's focus ring against `sans`, the
-// window captured with no control focused by the keyboard. Outside the ring and the controls,
-// nothing changes; across the ring, at the middle of each side, a pixel stands out 3:1 or more
-// from the colour just outside it.
+// Tabs through the next `n` controls, each against `sans` (no keyboard focus): nothing changes
+// outside its ring and the controls; at the middle of each side of the ring, a pixel stands out
+// 3:1 or more from the colour just outside it.
 void verifie_anneaux(FenetrePrincipale& f, const QImage& sans, int n) {
     QRegion controles;
     for (QWidget* w : f.findChildren<QWidget*>()) {

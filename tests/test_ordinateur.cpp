@@ -1,7 +1,10 @@
 // The computer's decisions where they hang on single draws: the ties of the table choice and
 // the starting square's fallbacks. The rest of its choices, worked by hand, are requests to the
 // analysis tool (test_analyse) and, on random positions, the reference record.
+#include "ai/joueur_ordinateur.h"
+#include "ai/modele_niveau.h"
 #include "ai/ordinateur.h"
+#include "partie.h"
 #include "plateau_test.h"
 #include "plateforme_test.h"
 
@@ -74,6 +77,50 @@ class TestOrdinateur : public QObject {
         t(3, 3) = FAUX;
         QCOMPARE(Ordinateur(r, p, 0).choisit_depart(0, t), (Case{4, 4}));
         QCOMPARE(p.tirages, 10);
+    }
+
+    // In whole games of each level against itself, every move and wall a level plays is a turn
+    // its model gives beforehand; the model follows the ties, where it gives several.
+    void the_model_foresees_every_turn_of_the_levels() {
+        int ambigus = 0, departs_vus = 0;
+        for (const auto& [taille, cavalier] : {std::pair{6, false}, {6, true}, {9, true}}) {
+            for (int k = 0; k < 12; ++k) {
+                PlateformeTest p(static_cast<std::uint32_t>(k * 31 + taille));
+                Partie partie = analyse::nouvelle_partie(p, regles(taille, taille, cavalier),
+                                                         {1 + k % 4, 1 + k % 4});
+                partie.commence();
+                partie.applique_niveaux();
+                const Voisinage g(partie.regles());
+                const Joueur& j = partie.joueur(0); // both players alike
+                ModeleNiveau modele(partie.regles(), j.niveau, j.profondeur, j.profondeur);
+                std::vector<Tour> tours;
+                std::vector<Indice> departs;
+                Indice deplacement = -1;
+                const auto sans_egalite = [&p] { return p.tirages - 2 * p.reensemencements(); };
+                while (!partie.finie()) {
+                    const Position avant{g.libres(partie.tableau()),
+                                         g.indice(partie.joueur(partie.joueur_courant()).position),
+                                         g.indice(partie.joueur(partie.adversaire()).position)};
+                    const qint64 tirages = sans_egalite();
+                    const Indice c = g.indice(*ordinateur_du_niveau(1)->action(partie, p));
+                    if (partie.phase() == Phase::placement) {
+                        // A start square drawn without a tie is one of the model's.
+                        modele.departs(avant.libres, departs);
+                        departs_vus += sans_egalite() == tirages;
+                        QVERIFY(sans_egalite() > tirages ||
+                                std::count(departs.begin(), departs.end(), c) > 0);
+                    } else if (partie.phase() == Phase::deplacement) {
+                        modele.tours(avant, tours);
+                        ambigus += tours.size() > 1;
+                        deplacement = c;
+                    } else {
+                        QVERIFY(std::count(tours.begin(), tours.end(), Tour{deplacement, c}) > 0);
+                    }
+                    partie.joue(Voisinage::case_de(c));
+                }
+            }
+        }
+        QVERIFY(ambigus > 0 && departs_vus > 20);
     }
 };
 

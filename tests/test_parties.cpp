@@ -2,7 +2,9 @@
 // each, clicks and presses that arrive meanwhile, the fifth level, a Yes to the replay question
 // after a computer's winning wall. "Quitter" between two computers is in the reference record's
 // last session; closing the window mid-turn, in test_fenetre and test_affichage.
+#include "ai/recherche/recherche.h"
 #include "partie_test.h"
+#include "plateau_test.h"
 
 #include <QtTest>
 
@@ -80,6 +82,10 @@ class TestParties : public QObject {
         QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
         QCOMPARE(t.plateforme.tirages, 4);
         QVERIFY(t.partie().finie());
+        // Against a human it places with no model of the other player.
+        t.lance(6, 6, true, 5, 0);
+        QCOMPARE(t.partie().joueur(0).position,
+                 decide_placement(t.partie().regles(), plateau_vide(6, 6), std::nullopt).depart);
     }
 
     // The computer's wall shuts the human in; Yes starts the new game only once the computer's
@@ -94,14 +100,12 @@ class TestParties : public QObject {
         t.clic(3, 4);
         t.clic(3, 3); // only (3, 5) is left to the human; the computer walls it
         QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
-        QVERIFY(!t.partie().finie());
-        QVERIFY(t.partie().phase() == Phase::placement);
+        QVERIFY(!t.partie().finie() && t.partie().phase() == Phase::placement);
         QCOMPARE(t.partie().joueur_courant(), int16(0));
         QCOMPARE(t.jeu.jeu().nb_murs(), int16(0));
         QCOMPARE(t.signe(), Image::panneau_placez_pion);
         QCOMPARE(t.ecran().signe.top, int16(141));
-        QVERIFY(!t.ecran().pions[0].visible);
-        QVERIFY(!t.ecran().pions[1].visible);
+        QVERIFY(!t.ecran().pions[0].visible && !t.ecran().pions[1].visible);
     }
 };
 

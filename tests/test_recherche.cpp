@@ -1,5 +1,6 @@
 // Ordi 5 and the solver: the solver against a plain minimax written over the game's own rules,
 // and the search's choices on positions whose answer is known.
+#include "ai/modele_niveau.h"
 #include "ai/recherche/chercheur.h"
 #include "ai/recherche/recherche.h"
 #include "ai/recherche/solveur.h"
@@ -146,32 +147,41 @@ bool gagne_en_un(const Regles& r, const Tableau& t, Case moi, Case lui) {
 }
 
 int negamax_simple(const Regles& r, const Voisinage& g, const Tableau& t, Case moi, Case lui,
-                   int profondeur, int ply);
+                   int profondeur, int ply, ModeleAdverse* modele);
 
 // The value of the turn that led to `apres`, as the search scores it (a win: VICTOIRE - turns).
 int valeur_du_tour(const Regles& r, const Voisinage& g, const Tableau& apres, Case cible, Case lui,
-                   int profondeur, int ply) {
+                   int profondeur, int ply, ModeleAdverse* modele) {
     bool finie = false;
     const int v = fin(r, apres, cible, lui, finie);
     return finie ? v * (VICTOIRE - (ply + 1))
-                 : -negamax_simple(r, g, apres, lui, cible, profondeur - 1, ply + 1);
+                 : -negamax_simple(r, g, apres, lui, cible, profondeur - 1, ply + 1, modele);
 }
 
-// Every turn with the walls the search tries, then its evaluation; a win at once first.
+// Every turn with the walls the search tries, then its evaluation; a win at once first. With
+// `modele`, the opponent (odd plies) plays the model's turns, even past a win.
 int negamax_simple(const Regles& r, const Voisinage& g, const Tableau& t, Case moi, Case lui,
-                   int profondeur, int ply) {
-    if (gagne_en_un(r, t, moi, lui)) {
+                   int profondeur, int ply, ModeleAdverse* modele) {
+    const Position p{g.libres(t), g.indice(moi), g.indice(lui)};
+    const bool modelise = modele != nullptr && ply % 2 == 1;
+    if (!modelise && gagne_en_un(r, t, moi, lui)) {
         return VICTOIRE - (ply + 1);
     }
     if (profondeur == 0) {
-        return evalue(g, {g.libres(t), g.indice(moi), g.indice(lui)}, poids_du_mode(r.cavalier));
+        return evalue(g, p, poids_du_mode(r.cavalier));
     }
     int meilleure = -VICTOIRE;
+    std::vector<Tour> tours;
+    if (modelise) {
+        modele->tours(p, tours);
+    }
     pour_chaque_tour(r, t, moi, [&](Case cible, Case mur, const Tableau& apres) {
+        const Tour tour{g.indice(cible), g.indice(mur)};
         const Bits sans_mur = g.libres(apres_tour(t, moi, cible, cible));
-        if (murs_essayes(g, sans_mur, g.indice(cible), g.indice(lui)).contient(g.indice(mur))) {
-            meilleure =
-                std::max(meilleure, valeur_du_tour(r, g, apres, cible, lui, profondeur, ply));
+        if (modelise ? std::count(tours.begin(), tours.end(), tour) > 0
+                     : murs_essayes(g, sans_mur, tour.deplacement, p.lui).contient(tour.mur)) {
+            meilleure = std::max(meilleure,
+                                 valeur_du_tour(r, g, apres, cible, lui, profondeur, ply, modele));
         }
     });
     return meilleure;
@@ -267,17 +277,54 @@ class TestRecherche : public QObject {
                 for (int k = 0; k < 12; ++k) {
                     const Cas c = position_au_hasard(hasard, r, libres + k % 3, false);
                     const Position p{g.libres(c.tableau), g.indice(c.moi), g.indice(c.lui)};
-                    Chercheur ch(g, poids_du_mode(cavalier), std::uint64_t{1} << 40, nullptr);
+                    // Every other position against level 1, 2 or 3.
+                    ModeleNiveau m(r, int16(1 + k / 2 % 3), int16(k / 2 % 3 * taille), 0);
+                    ModeleAdverse* modele = k % 2 == 1 ? &m : nullptr;
+                    Chercheur ch(g, poids_du_mode(cavalier), std::uint64_t{1} << 40, nullptr,
+                                 modele);
                     for (int d = 1; d <= profondeur; ++d) {
-                        const int v = negamax_simple(r, g, c.tableau, c.moi, c.lui, d, 0);
+                        const int v = negamax_simple(r, g, c.tableau, c.moi, c.lui, d, 0, modele);
                         const Resultat res = ch.racine(p, d, Tour{});
                         QCOMPARE(res.valeur, v);
                         const Case cible = Voisinage::case_de(res.tour.deplacement);
                         const Tableau apres =
                             apres_tour(c.tableau, c.moi, cible, Voisinage::case_de(res.tour.mur));
-                        QCOMPARE(valeur_du_tour(r, g, apres, cible, c.lui, d, 0), v);
+                        QCOMPARE(valeur_du_tour(r, g, apres, cible, c.lui, d, 0, modele), v);
                     }
                 }
+            }
+        }
+    }
+
+    // Against a model, a first placement is worth the average, over the model's start squares,
+    // of the positions it leaves, the first player on turn two plies down: the best such square,
+    // first in board order among equals, at the depth the budget completes.
+    void first_placement_averages_over_the_models_starts() {
+        for (bool cavalier : {false, true}) {
+            const Regles r = regles(5, 5, cavalier);
+            const Voisinage g(r);
+            const Tableau vide = plateau_vide(5, 5);
+            ModeleNiveau m(r, 2, 5, 0);
+            for (const std::uint64_t budget : {226, 60000}) {
+                const DecisionPlacement p =
+                    decide_placement(r, vide, std::nullopt, budget, nullptr, std::nullopt, &m);
+                QCOMPARE(p.profondeur > 0, budget > 226);
+                std::pair<int, Case> meilleur{-VICTOIRE, {}};
+                for (Bits poses = g.libres(vide); !poses.vide();) {
+                    const Case pose = Voisinage::case_de(poses.extrait());
+                    const Tableau t = apres_tour(vide, pose, pose, pose); // the pawn placed
+                    std::vector<Indice> departs;
+                    m.departs(g.libres(t), departs);
+                    int somme = 0;
+                    for (const Indice d : departs) {
+                        const Case lui = Voisinage::case_de(d);
+                        somme += negamax_simple(r, g, apres_tour(t, pose, pose, lui), pose, lui,
+                                                p.profondeur, 2, &m);
+                    }
+                    const int v = somme / static_cast<int>(departs.size());
+                    meilleur = v > meilleur.first ? std::pair{v, pose} : meilleur;
+                }
+                QCOMPARE(std::pair(p.valeur, p.depart), meilleur);
             }
         }
     }

@@ -1,12 +1,7 @@
-// The reference record: answers of the analysis tool and states of the window model, recorded
-// from the program once its play had been checked by an independent referee, replayed exactly.
-//
-// reference/analyse.tsv holds one request and its answer a line, separated by a tab: decisions
-// on random positions (every level, depths 0 to 24, both movement rules, sizes 3 to 12) and
-// whole games for every pairing of levels. reference/fenetre.txt holds scripted sessions of the
-// window model: each "> action" line is followed by what the action changed on screen, one
-// element a line, and the questions it asked. A test fails at the first line that differs.
-//
+// The reference record, checked by an independent referee, replayed exactly: reference/analyse.tsv
+// holds requests and answers, a tab apart (decisions on random positions, every level, depths 0
+// to 24, both movements, sizes 3 to 12, and whole games); reference/fenetre.txt scripted sessions
+// of the window model, each "> action" followed by what changed on screen and the questions.
 // After a deliberate change of behaviour, and only then, record anew and review the diff:
 //   TESSOR_ENREGISTRE=1 build/tests/test_reference
 #include "analyse.h"

@@ -1,9 +1,8 @@
-// The real main window under seeded streams of random input over many games of every kind;
-// after every event the window must still agree with the game. By default three fixed seeds of
-// 5,000 events each; TESSOR_GRAINE_STRESS=n runs seed n instead, TESSOR_STRESS_HASARD=1 a random
-// seed (printed), and TESSOR_EVENEMENTS_STRESS sets the number of events. Where the 10 ms
-// button timer fires and which events come while the game is busy depend on the machine's
-// speed, so two runs of one seed may part ways at such a moment.
+// The real main window under seeded streams of random input over many games of every kind; after
+// every event the window must still agree with the game. Three fixed seeds of 5,000 events by
+// default; TESSOR_GRAINE_STRESS=n runs seed n, TESSOR_STRESS_HASARD=1 a random one (printed),
+// TESSOR_EVENEMENTS_STRESS sets the number of events. Where the 10 ms button timer fires depends
+// on the machine's speed, so two runs of one seed may part ways there.
 #include "fenetre_test.h"
 #include "ui/fenetre_information.h"
 

@@ -93,8 +93,8 @@ Bits murs_essayes(const Voisinage& g, const Bits& libres, Indice arrivee, Indice
 }
 
 Chercheur::Chercheur(const Voisinage& g, const Poids& poids, std::uint64_t budget,
-                     const std::atomic<bool>* arret)
-    : g_(g), poids_(poids), budget_(budget), arret_(arret), table_(BITS_TABLE),
+                     const std::atomic<bool>* arret, ModeleAdverse* modele)
+    : g_(g), poids_(poids), budget_(budget), arret_(arret), modele_(modele), table_(BITS_TABLE),
       historique_(NB_INDICES * NB_INDICES, 0), tueurs_(PLY_MAX), listes_(PLY_MAX) {}
 
 bool Chercheur::compte_noeud() {
@@ -127,6 +127,15 @@ void Chercheur::genere(const Position& p, Tour prefere, int ply, std::vector<Cou
             }
             coups.push_back({t, rang});
         }
+    }
+}
+
+void Chercheur::genere_modele(const Position& p, std::vector<Coup>& coups) {
+    noeuds_ += NOEUDS_MODELE;
+    modele_->tours(p, tours_modele_);
+    coups.clear();
+    for (const Tour t : tours_modele_) {
+        coups.push_back({t, 0});
     }
 }
 
@@ -165,7 +174,8 @@ int Chercheur::negamax(const Position& p, std::uint64_t c, int profondeur, int a
     if (!compte_noeud()) {
         return 0;
     }
-    const Tour gagnant = tour_gagnant(g_, p);
+    // A modelled opponent plays what its model says, even when it misses a win.
+    const Tour gagnant = modele_joue(ply) ? Tour{} : tour_gagnant(g_, p);
     if (gagnant.existe()) {
         if (meilleur != nullptr) {
             *meilleur = gagnant;
@@ -188,7 +198,11 @@ int Chercheur::negamax(const Position& p, std::uint64_t c, int profondeur, int a
         }
     }
     std::vector<Coup>& coups = listes_[static_cast<std::size_t>(ply)];
-    genere(p, prefere, ply, coups);
+    if (modele_joue(ply)) {
+        genere_modele(p, coups);
+    } else {
+        genere(p, prefere, ply, coups);
+    }
     const int alpha_depart = alpha;
     int meilleure = -INFINI;
     Tour choisi;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "evaluation.h"
+#include "modele.h"
 #include "table.h"
 
 #include <atomic>
@@ -13,6 +14,10 @@
 
 namespace tessor {
 
+// Each choice of the opponent's model counts as this many nodes of the budget. The choices of
+// level 3, the costliest, take longer on 12 x 12, and a decision there still keeps within its
+// time (bench_recherche).
+constexpr std::uint64_t NOEUDS_MODELE = 8;
 // At most this many free squares, every wall is tried.
 constexpr int LIBRES_TOUS_MURS = 24;
 // A free square with at most this many free squares one move away is a narrow passage: two with
@@ -36,8 +41,10 @@ struct Resultat {
 
 class Chercheur {
   public:
+    // With `modele`, the opponent's turns (odd plies) are those the model gives: where a draw
+    // decides between several, the one worst for the searching player.
     Chercheur(const Voisinage& g, const Poids& poids, std::uint64_t budget,
-              const std::atomic<bool>* arret);
+              const std::atomic<bool>* arret, ModeleAdverse* modele = nullptr);
 
     // The best turn of `p` searched `profondeur` turns deep; interrompu() tells whether the budget
     // or the stop flag cut it short, and then only a turn whose value was established is kept
@@ -60,6 +67,8 @@ class Chercheur {
     int joue(const Position& p, std::uint64_t c, Tour t, int profondeur, int alpha, int beta,
              int ply);
     void genere(const Position& p, Tour prefere, int ply, std::vector<Coup>& coups) const;
+    bool modele_joue(int ply) const { return modele_ != nullptr && ply % 2 == 1; }
+    void genere_modele(const Position& p, std::vector<Coup>& coups);
     void note_coupure(Tour t, int profondeur, int ply);
     bool compte_noeud();
 
@@ -67,6 +76,8 @@ class Chercheur {
     Poids poids_;
     std::uint64_t budget_;
     const std::atomic<bool>* arret_;
+    ModeleAdverse* modele_;
+    std::vector<Tour> tours_modele_;
     std::uint64_t noeuds_ = 0;
     bool interrompu_ = false;
     Table table_;

@@ -71,11 +71,31 @@ int valeur_premier(Chercheur& c, const Voisinage& g, const Bits& libres, Indice 
     return pire;
 }
 
+// The first placement at `pose` against a model: the average over the opponent's start squares
+// it gives, each as likely. The first player is then on turn two plies down, so that the model
+// plays the odd plies. Without a start square (never with more than LIBRES_EXACT free squares)
+// it is worth 0.
+int valeur_moyenne(Chercheur& c, const Voisinage& g, const Bits& libres, Indice pose,
+                   int profondeur, ModeleAdverse& modele) {
+    Bits f = libres;
+    f.retire(pose);
+    std::vector<Indice> departs;
+    modele.departs(f, departs);
+    long long somme = 0;
+    for (const Indice d : departs) {
+        Bits apres = f;
+        apres.retire(d);
+        const auto fin = fin_placement(g, apres, d, pose);
+        somme += fin ? -*fin : c.valeur({apres, pose, d}, profondeur, -INFINI, INFINI, 2);
+    }
+    return departs.empty() ? 0 : static_cast<int>(somme / static_cast<long long>(departs.size()));
+}
+
 // The search's turn, deepened until the budget runs out or the result is proven.
 DecisionTour cherche(const Voisinage& g, const Position& p, std::uint64_t budget,
-                     const std::atomic<bool>* arret, const Poids& poids) {
+                     const std::atomic<bool>* arret, const Poids& poids, ModeleAdverse* modele) {
     DecisionTour d;
-    Chercheur c(g, poids, budget, arret);
+    Chercheur c(g, poids, budget, arret, modele);
     Tour meilleur = premier_tour(g, p);
     for (int profondeur = 1;; ++profondeur) {
         const Resultat r = c.racine(p, profondeur, meilleur);
@@ -122,12 +142,12 @@ int valeur_exacte(Verdict v) {
 
 DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
                          std::uint64_t budget, const std::atomic<bool>* arret,
-                         std::optional<Poids> choix) {
+                         std::optional<Poids> choix, ModeleAdverse* modele) {
     const Poids poids = choix.value_or(poids_du_mode(regles.cavalier));
     const Voisinage g(regles);
     const Position p{g.libres(tableau), g.indice(moi), g.indice(lui)};
     if (p.libres.compte() > LIBRES_EXACT) {
-        return cherche(g, p, budget, arret, poids);
+        return cherche(g, p, budget, arret, poids, modele);
     }
     const std::uint64_t part = budget / PART_EXACTE;
     const Resolution r = resout(regles, tableau, moi, lui, part, arret);
@@ -139,7 +159,7 @@ DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi,
     // A lost position is left to the search, which makes the loss as long as it can; a drawn one
     // too, for a turn that still tests the opponent, played when the solver finds that it keeps
     // the draw.
-    DecisionTour d = cherche(g, p, budget - r.noeuds - part, arret, poids);
+    DecisionTour d = cherche(g, p, budget - r.noeuds - part, arret, poids, modele);
     d.noeuds += r.noeuds;
     if (r.statut != Statut::resolu || r.valeur == Verdict::perd) {
         return d;
@@ -151,7 +171,8 @@ DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi,
 
 DecisionPlacement decide_placement(const Regles& regles, const Tableau& tableau,
                                    std::optional<Case> lui, std::uint64_t budget,
-                                   const std::atomic<bool>* arret, std::optional<Poids> choix) {
+                                   const std::atomic<bool>* arret, std::optional<Poids> choix,
+                                   ModeleAdverse* modele) {
     const Poids poids = choix.value_or(poids_du_mode(regles.cavalier));
     const Voisinage g(regles);
     const Bits libres = g.libres(tableau);
@@ -167,7 +188,7 @@ DecisionPlacement decide_placement(const Regles& regles, const Tableau& tableau,
             return {r.depart, valeur_exacte(r.valeur), libres.compte(), d.noeuds};
         }
     }
-    Chercheur c(g, poids, budget - d.noeuds, arret);
+    Chercheur c(g, poids, budget - d.noeuds, arret, modele);
     Indice meilleur = libres.premier();
     for (int profondeur = 0; !c.interrompu(); ++profondeur) {
         int alpha = -INFINI;
@@ -178,7 +199,8 @@ DecisionPlacement decide_placement(const Regles& regles, const Tableau& tableau,
              pose = candidats.vide() ? -1 : candidats.extrait()) {
             const int v =
                 lui ? valeur_second(c, g, libres, g.indice(*lui), pose, profondeur, alpha, INFINI)
-                    : valeur_premier(c, g, libres, pose, profondeur, alpha);
+                : modele ? valeur_moyenne(c, g, libres, pose, profondeur, *modele)
+                         : valeur_premier(c, g, libres, pose, profondeur, alpha);
             if (!c.interrompu() && v > alpha) {
                 alpha = v;
                 choisi = pose;

@@ -10,6 +10,7 @@
 
 #include "evaluation.h"
 #include "game/regles.h"
+#include "modele.h"
 
 #include <atomic>
 #include <cstdint>
@@ -39,17 +40,22 @@ struct DecisionPlacement {
 //
 // The turn of the pawn at `moi`, which must have a free square one move away; `lui` is the other
 // pawn. Both pawns' squares are not free on `tableau`. When `arret` becomes true the decision
-// returns at once with the best turn found so far.
+// returns at once with the best turn found so far. With `modele`, the search expects the other
+// player's turns to be those of the model; a win the solver proves is played all the same.
 DecisionTour decide_tour(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
                          std::uint64_t budget = BUDGET_DEFAUT,
                          const std::atomic<bool>* arret = nullptr,
-                         std::optional<Poids> poids = std::nullopt);
+                         std::optional<Poids> poids = std::nullopt,
+                         ModeleAdverse* modele = nullptr);
 
 // The start square of the player on turn, before (`lui` absent) or after the other player's
 // placement; on a board without a free square it returns a decision that names no square.
+// With `modele`, a first placement is judged by the average over the opponent's start squares
+// the model gives.
 DecisionPlacement decide_placement(const Regles& regles, const Tableau& tableau,
                                    std::optional<Case> lui, std::uint64_t budget = BUDGET_DEFAUT,
                                    const std::atomic<bool>* arret = nullptr,
-                                   std::optional<Poids> poids = std::nullopt);
+                                   std::optional<Poids> poids = std::nullopt,
+                                   ModeleAdverse* modele = nullptr);
 
 } // namespace tessor

@@ -1,0 +1,127 @@
+#include "modele_niveau.h"
+
+#include "game/hasard.h"
+#include "ordinateur.h"
+
+#include <algorithm>
+
+namespace tessor {
+
+namespace {
+// A level draws a random number only to break a tie. The model answers the draws from a script,
+// and follows every choice the level may make with a few scripts:
+// - its move: ranking the moves, each tie with the best so far draws a coin, and the last tied
+//   move whose coin came up wins. Coins that come up for the first j draws and not after, for
+//   every j, give every move that can win.
+// - its wall: a single draw picks one of up to nine equal squares; NB_TIRAGES numbers spread
+//   over [0, 1) pick each of them.
+// - its wall when its move leaves the other pawn blocked: a random free square, any of them.
+// Once the level reseeds (for a random free square, which it draws until it finds one), the
+// draws come from a generator, so that drawing always ends.
+constexpr int NB_TIRAGES = 9;
+constexpr float PILE = 0.5f; // a coin that comes up: 2 x 0.5 rounds to 1
+constexpr float FACE = 0.1f;
+
+class TirageScripte final : public Plateforme {
+  public:
+    // The first `avant` draws give `premier`, the others `ensuite`.
+    TirageScripte(int avant, float premier, float ensuite)
+        : avant_(avant), premier_(premier), ensuite_(ensuite) {}
+
+    bool question(const std::string&) override { return false; }
+    void ouvre_lien(const std::string&) override {}
+    std::int32_t secondes_depuis_minuit() override { return 0; }
+    float aleatoire() override {
+        if (reensemence_) {
+            return hasard_.tirage();
+        }
+        return tirages_++ < avant_ ? premier_ : ensuite_;
+    }
+    void reensemence(std::int32_t secondes) override {
+        reensemence_ = true;
+        hasard_.reensemence(secondes);
+    }
+    int tirages() const { return tirages_; }
+
+  private:
+    int avant_;
+    float premier_;
+    float ensuite_;
+    Hasard hasard_;
+    bool reensemence_ = false;
+    int tirages_ = 0;
+};
+
+Tableau tableau_de(const Voisinage& g, const Bits& libres) {
+    Tableau t;
+    g.regles().init_tableau(t);
+    for (int16 x = PREMIERE_CASE; x <= g.regles().derniere_colonne(); ++x) {
+        for (int16 y = PREMIERE_CASE; y <= g.regles().derniere_ligne(); ++y) {
+            if (!libres.contient(g.indice({x, y}))) {
+                t(x, y) = FAUX;
+            }
+        }
+    }
+    return t;
+}
+} // namespace
+
+ModeleNiveau::ModeleNiveau(const Regles& regles, int16 niveau, int16 profondeur,
+                           int16 profondeur_cible)
+    : g_(regles), niveau_(niveau), profondeur_(profondeur), profondeur_cible_(profondeur_cible) {}
+
+void ModeleNiveau::tours(const Position& p, std::vector<Tour>& tours) {
+    tours.clear();
+    const Regles& regles = g_.regles();
+    const Tableau tableau = tableau_de(g_, p.libres);
+    const Case moi = Voisinage::case_de(p.moi);
+    const Case lui = Voisinage::case_de(p.lui);
+    std::vector<Case> arrivees;
+    int tirages = 0;
+    for (int avant = 0; avant <= tirages; ++avant) {
+        TirageScripte script(avant, PILE, FACE);
+        const Case arrivee = Ordinateur(regles, script, profondeur_)
+                                 .choisit_deplacement(moi, lui, profondeur_, niveau_, tableau);
+        tirages = std::max(tirages, script.tirages());
+        if (std::find(arrivees.begin(), arrivees.end(), arrivee) == arrivees.end()) {
+            arrivees.push_back(arrivee);
+        }
+    }
+    for (const Case arrivee : arrivees) {
+        Tableau apres = tableau;
+        apres[moi] = VRAI;
+        apres[arrivee] = FAUX;
+        if (regles.est_bloque(lui, apres)) {
+            // Its wall is then a random free square: any of them.
+            for (Bits murs = g_.libres(apres); !murs.vide();) {
+                tours.push_back({g_.indice(arrivee), murs.extrait()});
+            }
+            continue;
+        }
+        for (int k = 0; k < NB_TIRAGES; ++k) {
+            TirageScripte script(0, 0.0f, (static_cast<float>(k) + 0.5f) / NB_TIRAGES);
+            const Case mur = Ordinateur(regles, script, profondeur_)
+                                 .choisit_mur(lui, arrivee, lui, profondeur_cible_, apres)
+                                 .casenoir;
+            const Tour t{g_.indice(arrivee), g_.indice(mur)};
+            if (std::find(tours.begin(), tours.end(), t) == tours.end()) {
+                tours.push_back(t);
+            }
+            if (script.tirages() == 0) {
+                break;
+            }
+        }
+    }
+}
+
+void ModeleNiveau::departs(const Bits& libres, std::vector<Indice>& departs) {
+    departs.clear();
+    const Tableau tableau = tableau_de(g_, libres);
+    for (const Case tiree : zone_de_depart(g_.regles(), tableau)) {
+        TirageScripte script(0, 0.0f, FACE);
+        departs.push_back(g_.indice(Ordinateur(g_.regles(), script, profondeur_)
+                                        .depart_pres_de(tiree, profondeur_, tableau)));
+    }
+}
+
+} // namespace tessor
