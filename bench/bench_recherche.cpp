@@ -89,6 +89,25 @@ void decision_ordi_5(benchmark::State& state, int cote, bool cavalier, bool cont
     state.counters["pire_ms"] = 1000.0 * temps.back();
     state.counters["noeuds_par_s"] = static_cast<double>(noeuds) / total;
 }
+// Ordi 5's first placement on the empty 12 x 12 board against level 3, which places from its
+// zone: the average over its start squares costs the most here.
+void placement_ordi_5_12x12_contre_ordi_3(benchmark::State& state, bool cavalier) {
+    Regles regles;
+    regles.largeur = 12;
+    regles.hauteur = 12;
+    regles.cavalier = cavalier;
+    Tableau vide;
+    regles.init_tableau(vide);
+    ModeleNiveau ordi_3(regles, 3, regles.maxtaille(), 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(decide_placement(regles, vide, std::nullopt, BUDGET_DEFAUT,
+                                                  nullptr, std::nullopt, &ordi_3));
+    }
+}
+BENCHMARK_CAPTURE(placement_ordi_5_12x12_contre_ordi_3, roi, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(placement_ordi_5_12x12_contre_ordi_3, cavalier, true)
+    ->Unit(benchmark::kMillisecond);
+
 // One iteration decides every position once.
 #define DECISION_ORDI_5(nom, cote, cavalier, contre_ordi_3)                                        \
     BENCHMARK_CAPTURE(decision_ordi_5, nom, cote, cavalier, contre_ordi_3)                         \

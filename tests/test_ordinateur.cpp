@@ -1,5 +1,5 @@
-// The computer's decisions where they hang on single draws: the ties of the table choice and
-// the starting square's fallbacks. The rest of its choices, worked by hand, are requests to the
+// The computer's decisions where they hang on single draws (the table choice's ties, the start
+// square's fallbacks), and Ordi 5's model of them. The rest, worked by hand, are requests to the
 // analysis tool (test_analyse) and, on random positions, the reference record.
 #include "ai/joueur_ordinateur.h"
 #include "ai/modele_niveau.h"

@@ -6,8 +6,11 @@
 Every game counts in both seats alike: the expected score of level a against level b is
 1 / (1 + 10^((Rb - Ra) / 400)), a draw counting half a win. The ratings maximise the likelihood
 of the observed scores (Newton's method), with Ordi 1 held at 1000; each interval is +- 1.96
-standard errors from the inverse of the observed information. Boards and movements are pooled
-unless --par-plateau is given; the answers of several files are pooled.
+standard errors from the inverse of the observed information. A level that won every game it
+played has no such rating (the likelihood grows without end): it gets a lower bound instead, the
+rating below which so clean a sweep had less than a 2.5 % chance, the others fitted without it.
+Boards and movements are pooled unless --par-plateau is given; the answers of several files are
+pooled.
 """
 import json
 import math
@@ -61,6 +64,34 @@ def ajuste(paires, niveaux):
     return r, erreurs
 
 
+def sans_defaite(paires, n):
+    """True when level n won every game it played."""
+    gagnes = joues = 0.0
+    for (a, b), (s, m) in paires.items():
+        if n in (a, b):
+            gagnes += s if a == n else m - s
+            joues += m
+    return joues > 0 and gagnes == joues
+
+
+def borne_basse(paires, n, r):
+    """The rating below which n's clean sweep had less than a 2.5 % chance (bisection)."""
+    k = math.log(10) / 400
+
+    def log_chance(x):
+        return sum(m * -math.log1p(math.exp(-k * (x - r[b if a == n else a])))
+                   for (a, b), (_, m) in paires.items() if n in (a, b))
+
+    bas, haut = min(r.values()) - 4000, max(r.values()) + 4000
+    for _ in range(100):
+        milieu = (bas + haut) / 2
+        if log_chance(milieu) < math.log(0.025):
+            bas = milieu
+        else:
+            haut = milieu
+    return bas
+
+
 def resout(m, v):
     inv = inverse_de(m)
     return [sum(inv[i][j] * v[j] for j in range(len(v))) for i in range(len(v))]
@@ -96,10 +127,15 @@ def main():
                 paires[(a, b)][0] += s
                 paires[(a, b)][1] += n
         niveaux = sorted({x for a, b in paires for x in (a, b)})
-        r, e = ajuste(paires, niveaux)
+        parfaits = [n for n in niveaux if sans_defaite(paires, n)]
+        autres = {p: v for p, v in paires.items() if not set(p) & set(parfaits)}
+        r, e = ajuste(autres, [n for n in niveaux if n not in parfaits])
         print(nom)
         for n in niveaux:
-            print(f"  Ordi {n}: {r[n]:.0f} ± {1.96 * e[n]:.0f}")
+            if n in parfaits:
+                print(f"  Ordi {n}: > {borne_basse(paires, n, r):.0f} (won every game)")
+            else:
+                print(f"  Ordi {n}: {r[n]:.0f} ± {1.96 * e[n]:.0f}")
 
 
 if __name__ == "__main__":
