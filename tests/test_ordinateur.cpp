@@ -1,6 +1,5 @@
-// The computer's decisions where they hang on single draws (the table choice's ties, the start
-// square's fallbacks), and Ordi 5's model of them. The rest, worked by hand, are requests to the
-// analysis tool (test_analyse) and, on random positions, the reference record.
+// The levels' decisions where they hang on single draws, and Ordi 5's model of them. The rest is
+// worked by hand in test_analyse and replayed on random positions by the reference record.
 #include "ai/joueur_ordinateur.h"
 #include "ai/modele_niveau.h"
 #include "ai/ordinateur.h"
@@ -48,18 +47,6 @@ class TestOrdinateur : public QObject {
         const Case c = Ordinateur(r, p, 0).choisit_deplacement({5, 5}, {8, 8}, 0, 1, t);
         QCOMPARE(c, (Case{static_cast<int16>(5 + i), static_cast<int16>(5 + j)}));
         QCOMPARE(p.tirages, 3);
-    }
-
-    // On a 3-column board the drawn square is always in column 3; the pawn then starts on the
-    // best square next to it: from (3, 5), the three squares of column 4 are worth 9.
-    void starting_square_is_the_best_next_to_a_central_draw() {
-        PlateformeTest p;
-        p.tirages_imposes = {0.99f, 0.5f, 0.0f, 0.5f, 0.0f};
-        const Regles r = regles(3, 5, false);
-        const Case c = Ordinateur(r, p, 0).choisit_depart(0, plateau_vide(3, 5));
-        QCOMPARE(c, (Case{4, 5}));
-        QCOMPARE(p.reensemencements(), 1);
-        QCOMPARE(p.tirages, 5);
     }
 
     // On 3 x 3 the zone is the single corner (3, 3): with the other pawn there the computer

@@ -68,7 +68,7 @@ class TestParties : public QObject {
 
     // The level button cycles "Humain", "Ordi  1" to "Ordi  5", "Humain". Level 5 plays whole
     // games behind the same turn flow and draws no random number: two of them take only the
-    // start squares' four draws.
+    // start squares' four draws. Against a human it places with no model of the other player.
     void the_fifth_level_cycles_in_and_plays_without_drawing() {
         PartieTest t;
         std::vector<std::string> vus;
@@ -82,7 +82,6 @@ class TestParties : public QObject {
         QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
         QCOMPARE(t.plateforme.tirages, 4);
         QVERIFY(t.partie().finie());
-        // Against a human it places with no model of the other player.
         t.lance(6, 6, true, 5, 0);
         QCOMPARE(t.partie().joueur(0).position,
                  decide_placement(t.partie().regles(), plateau_vide(6, 6), std::nullopt).depart);
