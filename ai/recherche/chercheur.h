@@ -1,7 +1,8 @@
 // The alpha-beta search over whole turns: principal variation search, a transposition table,
 // the table's move, two killer turns a depth and a history of the turns that cut, tried in that
 // order. Away from the end, the walls tried are those that matter to the opponent's pawn
-// (murs_essayes); near the end of the game every wall is tried.
+// (murs_essayes); near the end of the game every wall is tried. Against a model of the opponent
+// (modele.h), the opponent's turns are the model's.
 #pragma once
 
 #include "evaluation.h"
