@@ -72,44 +72,52 @@ ModeleNiveau::ModeleNiveau(const Regles& regles, int16 niveau, int16 profondeur,
 
 void ModeleNiveau::tours(const Position& p, std::vector<Tour>& tours) {
     tours.clear();
-    const Regles& regles = g_.regles();
     const Tableau tableau = tableau_de(g_, p.libres);
     const Case moi = Voisinage::case_de(p.moi);
     const Case lui = Voisinage::case_de(p.lui);
+    for (const Case arrivee : arrivees(tableau, moi, lui)) {
+        Tableau apres = tableau;
+        apres[moi] = VRAI;
+        apres[arrivee] = FAUX;
+        ajoute_murs(apres, arrivee, lui, tours);
+    }
+}
+
+std::vector<Case> ModeleNiveau::arrivees(const Tableau& tableau, Case moi, Case lui) const {
     std::vector<Case> arrivees;
     int tirages = 0;
     for (int avant = 0; avant <= tirages; ++avant) {
         TirageScripte script(avant, PILE, FACE);
-        const Case arrivee = Ordinateur(regles, script, profondeur_)
+        const Case arrivee = Ordinateur(g_.regles(), script, profondeur_)
                                  .choisit_deplacement(moi, lui, profondeur_, niveau_, tableau);
         tirages = std::max(tirages, script.tirages());
         if (std::find(arrivees.begin(), arrivees.end(), arrivee) == arrivees.end()) {
             arrivees.push_back(arrivee);
         }
     }
-    for (const Case arrivee : arrivees) {
-        Tableau apres = tableau;
-        apres[moi] = VRAI;
-        apres[arrivee] = FAUX;
-        if (regles.est_bloque(lui, apres)) {
-            // Its wall is then a random free square: any of them.
-            for (Bits murs = g_.libres(apres); !murs.vide();) {
-                tours.push_back({g_.indice(arrivee), murs.extrait()});
-            }
-            continue;
+    return arrivees;
+}
+
+void ModeleNiveau::ajoute_murs(const Tableau& apres, Case arrivee, Case lui,
+                               std::vector<Tour>& tours) const {
+    if (g_.regles().est_bloque(lui, apres)) {
+        // Its wall is then a random free square: any of them.
+        for (Bits murs = g_.libres(apres); !murs.vide();) {
+            tours.push_back({g_.indice(arrivee), murs.extrait()});
         }
-        for (int k = 0; k < NB_TIRAGES; ++k) {
-            TirageScripte script(0, 0.0f, (static_cast<float>(k) + 0.5f) / NB_TIRAGES);
-            const Case mur = Ordinateur(regles, script, profondeur_)
-                                 .choisit_mur(lui, arrivee, lui, profondeur_cible_, apres)
-                                 .casenoir;
-            const Tour t{g_.indice(arrivee), g_.indice(mur)};
-            if (std::find(tours.begin(), tours.end(), t) == tours.end()) {
-                tours.push_back(t);
-            }
-            if (script.tirages() == 0) {
-                break;
-            }
+        return;
+    }
+    for (int k = 0; k < NB_TIRAGES; ++k) {
+        TirageScripte script(0, 0.0f, (static_cast<float>(k) + 0.5f) / NB_TIRAGES);
+        const Case mur = Ordinateur(g_.regles(), script, profondeur_)
+                             .choisit_mur(lui, arrivee, lui, profondeur_cible_, apres)
+                             .casenoir;
+        const Tour t{g_.indice(arrivee), g_.indice(mur)};
+        if (std::find(tours.begin(), tours.end(), t) == tours.end()) {
+            tours.push_back(t);
+        }
+        if (script.tirages() == 0) {
+            break;
         }
     }
 }

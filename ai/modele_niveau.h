@@ -22,6 +22,12 @@ class ModeleNiveau final : public ModeleAdverse {
     void departs(const Bits& libres, std::vector<Indice>& departs) override;
 
   private:
+    // Every move the level may choose, one for each way its ties may fall.
+    std::vector<Case> arrivees(const Tableau& tableau, Case moi, Case lui) const;
+    // Adds the turns of the move to `arrivee` with every wall the level may then put; `apres` is
+    // the board after the move.
+    void ajoute_murs(const Tableau& apres, Case arrivee, Case lui, std::vector<Tour>& tours) const;
+
     Voisinage g_;
     int16 niveau_;
     int16 profondeur_;
