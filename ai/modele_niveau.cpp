@@ -52,6 +52,13 @@ class TirageScripte final : public Plateforme {
     int tirages_ = 0;
 };
 
+// Several scripts often lead to one and the same choice: it is listed once.
+template <typename T> void ajoute_une_fois(std::vector<T>& liste, const T& x) {
+    if (std::find(liste.begin(), liste.end(), x) == liste.end()) {
+        liste.push_back(x);
+    }
+}
+
 Tableau tableau_de(const Voisinage& g, const Bits& libres) {
     Tableau t;
     g.regles().init_tableau(t);
@@ -91,9 +98,7 @@ std::vector<Case> ModeleNiveau::arrivees(const Tableau& tableau, Case moi, Case 
         const Case arrivee = Ordinateur(g_.regles(), script, profondeur_)
                                  .choisit_deplacement(moi, lui, profondeur_, niveau_, tableau);
         tirages = std::max(tirages, script.tirages());
-        if (std::find(arrivees.begin(), arrivees.end(), arrivee) == arrivees.end()) {
-            arrivees.push_back(arrivee);
-        }
+        ajoute_une_fois(arrivees, arrivee);
     }
     return arrivees;
 }
@@ -112,10 +117,7 @@ void ModeleNiveau::ajoute_murs(const Tableau& apres, Case arrivee, Case lui,
         const Case mur = Ordinateur(g_.regles(), script, profondeur_)
                              .choisit_mur(lui, arrivee, lui, profondeur_cible_, apres)
                              .casenoir;
-        const Tour t{g_.indice(arrivee), g_.indice(mur)};
-        if (std::find(tours.begin(), tours.end(), t) == tours.end()) {
-            tours.push_back(t);
-        }
+        ajoute_une_fois(tours, Tour{g_.indice(arrivee), g_.indice(mur)});
         if (script.tirages() == 0) {
             break;
         }
