@@ -36,22 +36,6 @@ void joue(FenetrePrincipale& f, std::initializer_list<QPoint> cases) {
     }
 }
 
-// A key held down: its first press, then `repetitions` repeated presses as X sends them (each
-// after a repeated release), then its release. Each press goes through the window's shortcuts
-// as a real one does; `entre` runs between two presses (the repeat's delay).
-void tiens(QWindow* fenetre, Qt::Key k, int repetitions, const std::function<void()>& entre = {}) {
-    const QString texte = k == Qt::Key_Space ? QStringLiteral(" ") : QString();
-    qt_handleKeyEvent(fenetre, QEvent::KeyPress, k, Qt::NoModifier, texte);
-    for (int n = 0; n < repetitions; ++n) {
-        if (entre) {
-            entre();
-        }
-        qt_handleKeyEvent(fenetre, QEvent::KeyRelease, k, Qt::NoModifier, texte, true);
-        qt_handleKeyEvent(fenetre, QEvent::KeyPress, k, Qt::NoModifier, texte, true);
-    }
-    qt_handleKeyEvent(fenetre, QEvent::KeyRelease, k, Qt::NoModifier, texte);
-}
-
 // WCAG 2.1's contrast ratio of two colours, from their relative luminances.
 double contraste(QColor a, QColor b) {
     const auto luminance = [](QColor c) {
@@ -205,53 +189,6 @@ class TestClavier : public QObject {
         clique(*f, "jouer");
         presse_image(*f, "bouton_aide");
         verifie_anneaux(*f, f->grab().toImage(), 5);
-    }
-
-    // One press of a held key is one action: Enter shows the cursor or places one pawn, Space
-    // places one pawn or ticks a switch once, F1 opens the help panel once, Escape asks once.
-    // The arrows keep repeating.
-    void a_held_key_acts_once_but_the_arrows() {
-        auto f = fenetre_montree();
-        QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        clique(*f, "jouer");
-        const Partie& partie = f->controleur().partie();
-        QWindow* w = f->windowHandle();
-        tiens(w, Qt::Key_Return, 3); // its first press shows the cursor
-        QVERIFY(partie.joueur_courant() == 0 && f->controleur().curseur().montre());
-        tiens(w, Qt::Key_Return, 3);
-        QVERIFY(partie.joueur_courant() == 1 && partie.phase() == Phase::placement);
-        touche(*f, Qt::Key_Right);
-        tiens(w, Qt::Key_Space, 3);
-        QVERIFY(partie.joueur_courant() == 0 && partie.phase() == Phase::deplacement);
-        const Case avant = f->controleur().curseur().position();
-        tiens(w, Qt::Key_Up, 1);
-        QCOMPARE(f->controleur().curseur().position().y, avant.y - 2);
-        const auto attend_relache = [&] {
-            QTRY_VERIFY_WITH_TIMEOUT(!f->controleur().ecran().minuterie, 2000);
-        };
-        tiens(w, Qt::Key_F1, 2, attend_relache);
-        attend_relache();
-        QVERIFY(controle(*f, QStringLiteral("panneau_aide"))->isVisible());
-        // X's repeat as a release and a press a millisecond apart, not marked as a repeat, then a
-        // true press 140 ms later: the hint switch with the focus turns on, then off.
-        tabule_vers(*f, QStringLiteral("interrupteur_aide(0)"));
-        for (const auto& [type, instant] : {std::pair{QEvent::KeyPress, 1000UL},
-                                            {QEvent::KeyRelease, 1500UL},
-                                            {QEvent::KeyPress, 1501UL},
-                                            {QEvent::KeyRelease, 1560UL},
-                                            {QEvent::KeyPress, 1700UL},
-                                            {QEvent::KeyRelease, 1750UL}}) {
-            QKeyEvent espace(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-            espace.setTimestamp(instant);
-            QApplication::sendEvent(f->focusWidget(), &espace);
-        }
-        QVERIFY(!QAccessible::queryAccessibleInterface(f->focusWidget())->state().checked);
-        touche(*f, Qt::Key_F1);
-        attend_relache();
-        Repondeur r;
-        tiens(w, Qt::Key_Escape, 2, attend_relache);
-        attend_relache();
-        QCOMPARE(r.questions.size(), 1);
     }
 };
 

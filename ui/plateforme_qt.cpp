@@ -37,6 +37,9 @@ bool PlateformeQt::question(const std::string& texte) {
     boite.setDefaultButton(oui);
     boite.setEscapeButton(non);
     boite.exec();
+    // The window takes the keyboard back, as a window manager would give it; without one the
+    // keys would otherwise go nowhere once the box is gone.
+    fenetre_.activateWindow();
     return boite.clickedButton() == oui;
 }
 

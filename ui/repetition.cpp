@@ -30,10 +30,11 @@ FiltreRepetition::FiltreRepetition(QObject* parent) : QObject(parent) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-// A repeated press reaches neither the window's shortcuts (their override request is dropped
-// too) nor the control with the focus; a press within a few milliseconds of the same key's
-// release, with no other key pressed between them, is a repeat too. A button clicked on release is
-// then never pressed again while the key is held.
+// A repeated press reaches neither the window's shortcuts nor the control with the focus; a press
+// within a few milliseconds of the same key's release, with no other key pressed between them, is
+// a repeat too. A shortcut fires from the shortcut map unless the override request is accepted:
+// accepting it sends the press on as a plain press, which is dropped here in its turn. A button
+// clicked on release is then never pressed again while the key is held.
 bool FiltreRepetition::eventFilter(QObject* objet, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress &&
@@ -48,12 +49,15 @@ bool FiltreRepetition::eventFilter(QObject* objet, QEvent* event) {
     if (type == QEvent::KeyRelease) {
         relachee_ = touche->key();
         instant_relache_ = touche->timestamp();
-    }
-    if (touche->isAutoRepeat() || type == QEvent::KeyRelease) {
         return touche->isAutoRepeat() || QObject::eventFilter(objet, event);
     }
-    const bool suit_le_relache = touche->timestamp() - instant_relache_ <= ECART_REPETITION_MS;
-    return (touche->key() == relachee_ && suit_le_relache) || QObject::eventFilter(objet, event);
+    const bool suit_le_relache =
+        touche->key() == relachee_ && touche->timestamp() - instant_relache_ <= ECART_REPETITION_MS;
+    if (!touche->isAutoRepeat() && !suit_le_relache) {
+        return QObject::eventFilter(objet, event);
+    }
+    event->accept();
+    return true;
 }
 
 } // namespace tessor
