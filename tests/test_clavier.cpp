@@ -137,8 +137,8 @@ class TestClavier : public QObject {
     }
 
     // On the options screen the arrows move between buttons and F1 and Escape do nothing. In a
-    // game F1 opens and closes the help panel, Tab reaches its controls and Space acts on them,
-    // Escape asks to abandon.
+    // game Tab reaches the help panel's controls and Space acts on them (the real-display suite
+    // holds F1, Escape and Space in every state).
     void the_panel_keys_act_as_the_panel_buttons() {
         auto f = fenetre_montree();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
@@ -156,11 +156,7 @@ class TestClavier : public QObject {
         QCOMPARE(nom(f->focusWidget()), QStringLiteral("Augmenter la largeur"));
         clique(*f, "jouer");
         clique_cases(*f, {{3, 3}, {8, 8}});
-        for (Qt::Key k : {Qt::Key_F1, Qt::Key_Escape, Qt::Key_F1}) {
-            touche(*f, k);
-            QTRY_COMPARE_WITH_TIMEOUT(controle(*f, QStringLiteral("panneau_aide"))->isVisible(),
-                                      k == Qt::Key_F1, 2000);
-        }
+        presse_image(*f, "bouton_aide");
         tabule_vers(*f, QStringLiteral("interrupteur_aide(1)"));
         touche(*f, Qt::Key_Space);
         QAccessibleInterface* interrupteur =
@@ -170,10 +166,6 @@ class TestClavier : public QObject {
         touche(*f, Qt::Key_Space);
         QVERIFY(controle(*f, QStringLiteral("panneau_jeu"))->isVisible() &&
                 controle(*f, QStringLiteral("case_conseillee"))->isVisible());
-        touche(*f, Qt::Key_Escape);
-        QTRY_VERIFY_WITH_TIMEOUT(!f->controleur().ecran().minuterie, 2000);
-        QCOMPARE(r.questions,
-                 QStringList{QStringLiteral("Etes vous sûre de vouloir abandonner cette partie?")});
     }
 
     // The control that Tab reaches shows a ring, on the options screen and on the help panel,

@@ -220,6 +220,32 @@ class TestFenetre : public QObject {
         QVERIFY(signe);
         enregistre(capture, panneau);
     }
+
+    // Levels 4 and 5 play a game to its end on the worker thread (the test above has levels 1 to
+    // 3); then, paced, Ordi 5 against itself on 12 x 12 is abandoned just after an action, while
+    // it searches the next, and the window is closed likewise. The thread sanitizer's build runs
+    // this suite.
+    void every_level_decides_on_the_worker_thread() {
+        auto f = fenetre_montree();
+        clique(*f, "niveau(0)", 4);
+        clique(*f, "niveau(1)", 5);
+        Repondeur non;
+        clique(*f, "jouer");
+        QTRY_COMPARE_WITH_TIMEOUT(non.questions, QStringList{"Voulez-vous rejouer?"}, 60000);
+        auto rythmee = fenetre_montree(true);
+        clique(*rythmee, "niveau(0)", 5);
+        clique(*rythmee, "niveau(1)", 5);
+        dimensionne(*rythmee, 12, 12);
+        const Jeu& jeu = rythmee->controleur().jeu();
+        for (const bool ferme : {false, true}) {
+            clique(*rythmee, "jouer");
+            QTRY_VERIFY_WITH_TIMEOUT(jeu.nb_murs() == 1, 20000);
+            Repondeur oui([] { return true; });
+            ferme ? static_cast<void>(rythmee->close()) : presse_image(*rythmee, "bouton_abandon");
+            QVERIFY(!jeu.en_partie() || ferme);
+        }
+        QVERIFY(!rythmee->isVisible() && jeu.nb_murs() == 1);
+    }
 };
 
 QTEST_MAIN(TestFenetre)

@@ -1,15 +1,18 @@
 #include "plateforme_qt.h"
 
+#include "passage.h"
+
 #include <QDesktopServices>
+#include <QFutureInterface>
 #include <QFutureWatcher>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRunnable>
 #include <QThreadPool>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
-#include <QtConcurrent>
 
 #include <utility>
 
@@ -50,15 +53,45 @@ void PlateformeQt::attend(int ms, std::function<void()> suite) {
     });
 }
 
+namespace {
+
+// One decision on a thread of the pool. It is built whole on the window's thread and handed over
+// before it starts; its end is reported through its future once everything it wrote is handed
+// back, so that the watcher's `finished` sees it all. The pool deletes it after its run; its
+// address stays the hand-over's name.
+class Tache : public QRunnable {
+  public:
+    explicit Tache(std::function<void()> travail) : travail_(std::move(travail)) {
+        promesse_.reportStarted();
+    }
+    QFuture<void> future() { return promesse_.future(); }
+    void run() override {
+        passage::recoit(this);
+        travail_();
+        passage::donne(this);
+        promesse_.reportFinished();
+    }
+
+  private:
+    std::function<void()> travail_;
+    QFutureInterface<void> promesse_;
+};
+
+} // namespace
+
 void PlateformeQt::calcule(std::function<void()> travail, std::function<void()> suite) {
+    auto* tache = new Tache(std::move(travail));
     auto* veilleur = new QFutureWatcher<void>(&fenetre_);
     QObject::connect(veilleur, &QFutureWatcher<void>::finished, &fenetre_,
-                     [this, veilleur, suite = std::move(suite)] {
+                     [this, veilleur, jeton = static_cast<void*>(tache), suite = std::move(suite)] {
+                         passage::recoit(jeton);
                          veilleur->deleteLater();
                          suite();
                          synchronise_();
                      });
-    veilleur->setFuture(QtConcurrent::run(std::move(travail)));
+    veilleur->setFuture(tache->future());
+    passage::donne(tache);
+    QThreadPool::globalInstance()->start(tache);
 }
 
 void PlateformeQt::termine_calcul() {
