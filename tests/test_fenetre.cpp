@@ -239,7 +239,7 @@ class TestFenetre : public QObject {
         const Jeu& jeu = rythmee->controleur().jeu();
         for (const bool ferme : {false, true}) {
             clique(*rythmee, "jouer");
-            QTRY_VERIFY_WITH_TIMEOUT(jeu.nb_murs() == 1, 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(jeu.nb_murs() == 1, 60000);
             Repondeur oui([] { return true; });
             ferme ? static_cast<void>(rythmee->close()) : presse_image(*rythmee, "bouton_abandon");
             QVERIFY(!jeu.en_partie() || ferme);

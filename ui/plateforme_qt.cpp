@@ -57,34 +57,37 @@ namespace {
 
 // One decision on a thread of the pool. It is built whole on the window's thread and handed over
 // before it starts; its end is reported through its future once everything it wrote is handed
-// back, so that the watcher's `finished` sees it all. The pool deletes it after its run; its
-// address stays the hand-over's name.
+// back, so that the watcher's `finished` sees it all. The hand-over back is named by the watcher,
+// which lives until `finished` has run: the pool deletes the task after its run, and the
+// sanitizer forgets what was handed over in memory that is freed.
 class Tache : public QRunnable {
   public:
-    explicit Tache(std::function<void()> travail) : travail_(std::move(travail)) {
+    Tache(std::function<void()> travail, void* jeton)
+        : travail_(std::move(travail)), jeton_(jeton) {
         promesse_.reportStarted();
     }
     QFuture<void> future() { return promesse_.future(); }
     void run() override {
         passage::recoit(this);
         travail_();
-        passage::donne(this);
+        passage::donne(jeton_);
         promesse_.reportFinished();
     }
 
   private:
     std::function<void()> travail_;
+    void* jeton_;
     QFutureInterface<void> promesse_;
 };
 
 } // namespace
 
 void PlateformeQt::calcule(std::function<void()> travail, std::function<void()> suite) {
-    auto* tache = new Tache(std::move(travail));
     auto* veilleur = new QFutureWatcher<void>(&fenetre_);
+    auto* tache = new Tache(std::move(travail), veilleur);
     QObject::connect(veilleur, &QFutureWatcher<void>::finished, &fenetre_,
-                     [this, veilleur, jeton = static_cast<void*>(tache), suite = std::move(suite)] {
-                         passage::recoit(jeton);
+                     [this, veilleur, suite = std::move(suite)] {
+                         passage::recoit(veilleur);
                          veilleur->deleteLater();
                          suite();
                          synchronise_();
