@@ -198,6 +198,24 @@ void atteint(const Regles& r, const Tableau& t, Case c, int coups, std::set<int>
     }
 }
 
+// The value for the first placer of its pawn at `a` (the plain way: every reply square, the end
+// test after each placement, then the minimax), and the best over every square.
+int minimax_placement(const Regles& r, Tableau t, Case a) {
+    t[a] = FAUX;
+    if (r.est_bloque(a, t)) {
+        return -1;
+    }
+    int pire = 1;
+    for (Case b : cases_libres(r, t)) {
+        t[b] = FAUX;
+        bool finie = false;
+        const int v = -fin(r, t, b, a, finie);
+        pire = std::min(pire, finie ? v : minimax(r, t, a, b));
+        t[b] = VRAI;
+    }
+    return pire;
+}
+
 } // namespace
 
 class TestRecherche : public QObject {
@@ -220,6 +238,37 @@ class TestRecherche : public QObject {
                 }
             }
         }
+    }
+
+    // From the placements, on one thread or several sharing the first squares: the value is the
+    // plain minimax's, and the square is the first in board order (rows, then columns) that
+    // keeps it, on boards the first player wins, draws and loses.
+    void placements_agree_with_plain_minimax_on_any_threads() {
+        std::array<int, 3> vus{};
+        std::mt19937 hasard(7);
+        for (int k = 0; k < 60; ++k) {
+            const Regles r = regles(3 + k % 2, 4, k % 3 == 0);
+            const Cas c = position_au_hasard(hasard, r, 4 + k % 3, k % 4 == 1);
+            Tableau t = c.tableau;
+            t[c.moi] = VRAI;
+            t[c.lui] = VRAI;
+            Case premiere{};
+            int meilleure = -2;
+            for (int16 y = 3; y <= r.hauteur + 2; ++y) {
+                for (int16 x = 3; x <= r.largeur + 2; ++x) {
+                    const int v = t.libre(x, y) ? minimax_placement(r, t, {x, y}) : -2;
+                    premiere = v > meilleure ? Case{x, y} : premiere;
+                    meilleure = std::max(meilleure, v);
+                }
+            }
+            ++vus[static_cast<std::size_t>(meilleure + 1)];
+            for (int fils : {1, 2, 3}) {
+                const ResolutionPlacement s = resout_placements(r, t, 0, nullptr, fils);
+                QCOMPARE(valeur(s.valeur), meilleure);
+                QCOMPARE(s.depart, premiere);
+            }
+        }
+        QVERIFY(vus[0] >= 5 && vus[1] >= 5 && vus[2] >= 5);
     }
 
     // Against walks along every path: the room three moves around each pawn, and the walls tried
