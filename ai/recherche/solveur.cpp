@@ -283,6 +283,7 @@ int libres_du_plateau(const Regles& regles, const Tableau& tableau) {
 
 // The value for the first placer of its pawn at `a`, against the best reply square, each
 // placement followed by the end test on the placed pawns; -1 as soon as a reply reaches `plancher`.
+// The replies next to `a` are tried first, each group with the most free squares around first;
 int valeur_placement(Solveur& s, const Graphe& g, int a, int plancher) {
     const Masque f = g.tout() & ~bit(a);
     if ((g.voisins(a) & f) == 0) {
