@@ -336,8 +336,10 @@ class Departs {
             valeurs_[k] = v;
             for (int m = meilleure_.load(); v > m && !meilleure_.compare_exchange_weak(m, v);) {
             }
+            // Only a proven win stops the later squares: a floor of 1 bounds without searching.
+            const bool gagne = v == 1 && planchers_[k] < 1;
             for (int w = gagnant_.load();
-                 v == 1 && i < w && !gagnant_.compare_exchange_weak(w, i);) {
+                 gagne && i < w && !gagnant_.compare_exchange_weak(w, i);) {
             }
         }
     }
