@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <random>
 #include <set>
 #include <tuple>
@@ -242,6 +243,24 @@ class TestRecherche : public QObject {
         }
     }
 
+    // A node limit that lets the search end makes the table small (2^10 entries for 600
+    // nodes): positions crowd out one another and the turns kept meet positions whose walls
+    // no pawn reaches differ, and the values stay the minimax's.
+    void small_table_keeps_the_values() {
+        std::mt19937 hasard(11);
+        int finies = 0;
+        for (int k = 0; k < 40; ++k) {
+            const Regles r = regles(4, 4, k % 2 == 1);
+            Cas c = position_au_hasard(hasard, r, 7, k % 3 == 0);
+            const Resolution s = resout(r, c.tableau, c.moi, c.lui, 600);
+            if (s.statut == Statut::resolu) {
+                ++finies;
+                QCOMPARE(valeur(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
+            }
+        }
+        QVERIFY(finies >= 20);
+    }
+
     // From the placements, on one thread or several sharing the first squares: the value is the
     // plain minimax's, and the square is the first in board order (rows, then columns) that
     // keeps it, on boards the first player wins, draws and loses.
@@ -403,8 +422,16 @@ class TestRecherche : public QObject {
             }
             QVERIFY(vus[0] >= 5 && vus[2] >= 5 && (cavalier || (vus[1] >= 5 && vus[3] >= 5)));
         }
-        // 30 free squares: within the solver's reach, not within 1,000 nodes.
-        QCOMPARE(resout_placements(regles(5, 6, true), plateau_vide(5, 6), 1000).statut,
+        // 30 free squares: within the solver's reach, not within 1,000 nodes, which the threads
+        // share out; a stop flag already raised stops every thread.
+        for (int fils : {1, 2}) {
+            const ResolutionPlacement p =
+                resout_placements(regles(5, 6, true), plateau_vide(5, 6), 1000, nullptr, fils);
+            QCOMPARE(p.statut, Statut::interrompu);
+            QVERIFY(p.noeuds <= 1000 + 2);
+        }
+        const std::atomic<bool> arret{true};
+        QCOMPARE(resout_placements(regles(4, 4, false), plateau_vide(4, 4), 0, &arret, 2).statut,
                  Statut::interrompu);
     }
 };
