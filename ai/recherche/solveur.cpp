@@ -310,8 +310,10 @@ int valeur_placement(Solveur& s, const Graphe& g, int a, int plancher) {
 }
 
 // The first placer's squares, one of each class of symmetric squares in board order, shared out
-// among the threads: each takes the next square, with the best value found so far as its floor.
-// A value above its floor is exact; one at or below it only bounds the square's value from above.
+// among the threads: each takes the next square, with the best value of the squares before it
+// that are done as its floor. A square's result above its floor is its value; at or below its
+// floor, an earlier square is at least as good, so the first square with the best result is the
+// first with the best value, as on one thread.
 class Departs {
   public:
     explicit Departs(const Graphe& g) : g_(g) {
@@ -320,59 +322,52 @@ class Departs {
                 carres_.push_back(a);
             }
         }
-        valeurs_.assign(carres_.size(), -2);
-        planchers_.assign(carres_.size(), -1);
+        valeurs_ = std::make_unique<std::atomic<int>[]>(carres_.size());
+        for (int i = 0; i < taille(); ++i) {
+            valeurs_[static_cast<std::size_t>(i)] = PAS_FAIT;
+        }
     }
 
     // Takes squares until none is left or a win on an earlier square makes them useless.
     void evalue(Solveur& s) {
         for (int i = suivant_++; i < taille() && gagnant_.load() > i; i = suivant_++) {
-            const auto k = static_cast<std::size_t>(i);
-            planchers_[k] = std::max(meilleure_.load(), -1);
-            const int v = valeur_placement(s, g_, carres_[k], planchers_[k]);
+            int plancher = -1;
+            for (int j = 0; j < i; ++j) {
+                plancher = std::max(plancher, valeurs_[static_cast<std::size_t>(j)].load());
+            }
+            const int v = valeur_placement(s, g_, carres_[static_cast<std::size_t>(i)], plancher);
             if (s.interrompu()) {
                 return;
             }
-            valeurs_[k] = v;
-            for (int m = meilleure_.load(); v > m && !meilleure_.compare_exchange_weak(m, v);) {
-            }
+            valeurs_[static_cast<std::size_t>(i)] = v;
             // Only a proven win stops the later squares: a floor of 1 bounds without searching.
-            const bool gagne = v == 1 && planchers_[k] < 1;
+            const bool gagne = v == 1 && plancher < 1;
             for (int w = gagnant_.load();
                  gagne && i < w && !gagnant_.compare_exchange_weak(w, i);) {
             }
         }
     }
 
-    // The first square in board order whose value is the best one, as one thread finds it; a
-    // square whose bound equals the best is searched again to know whether it reaches it.
-    int meilleur(Solveur& s) const {
-        const int m = *std::max_element(valeurs_.begin(), valeurs_.end());
-        for (int i = 0; i < taille(); ++i) {
-            const auto k = static_cast<std::size_t>(i);
-            if (valeurs_[k] < m) {
-                continue;
-            }
-            if (valeurs_[k] > planchers_[k] || m == -1 ||
-                valeur_placement(s, g_, carres_[k], m - 1) >= m) {
-                return i;
-            }
+    // The first square with the best result.
+    int meilleur() const {
+        int meilleur = 0;
+        for (int i = 1; i < taille(); ++i) {
+            meilleur = valeur(i) > valeur(meilleur) ? i : meilleur;
         }
-        return 0;
+        return meilleur;
     }
 
     int carre(int i) const { return carres_[static_cast<std::size_t>(i)]; }
-    int valeur(int i) const { return valeurs_[static_cast<std::size_t>(i)]; }
+    int valeur(int i) const { return valeurs_[static_cast<std::size_t>(i)].load(); }
 
   private:
+    static constexpr int PAS_FAIT = -2;
     int taille() const { return static_cast<int>(carres_.size()); }
 
     const Graphe& g_;
     std::vector<int> carres_;
-    std::vector<int> valeurs_;
-    std::vector<int> planchers_;
+    std::unique_ptr<std::atomic<int>[]> valeurs_;
     std::atomic<int> suivant_{0};
-    std::atomic<int> meilleure_{-2};
     std::atomic<int> gagnant_{64};
 };
 
@@ -452,13 +447,12 @@ ResolutionPlacement resout_placements(const Regles& regles, const Tableau& table
     for (std::thread& t : aides) {
         t.join();
     }
-    Solveur s(g, table, part, {arret, nullptr});
-    const int depart = abandon ? -1 : d.meilleur(s);
-    r.noeuds = std::accumulate(noeuds.begin(), noeuds.end(), s.noeuds());
-    if (abandon || s.interrompu()) {
+    r.noeuds = std::accumulate(noeuds.begin(), noeuds.end(), std::uint64_t{0});
+    if (abandon) {
         r.statut = Statut::interrompu;
         return r;
     }
+    const int depart = d.meilleur();
     r.depart = g.case_de(d.carre(depart));
     r.valeur = verdict(d.valeur(depart));
     return r;
