@@ -170,6 +170,22 @@ class TestAnalyse : public QObject {
         const QString tournoi = "{'requete':'tournoi','parties':4,'plateaux':[[5,4]],"
                                 "'cavalier':[true],'graine':3,'fils':";
         QCOMPARE(repond(tournoi + "4}"), repond(tournoi + "1}"));
+        // Pairing k (from 1) plays on graine + k x 0x9E3779B9: its one game is a lone game there.
+        const QJsonArray rencontres =
+            repond(QString(tournoi).replace("'parties':4", "'parties':1") +
+                   "2}")["configurations"][0]["rencontres"]
+                .toArray();
+        for (int k = 0; k < rencontres.size(); ++k) {
+            const QJsonArray n = rencontres[k]["niveaux"].toArray();
+            const QJsonValue g = repond(
+                QStringLiteral("{'requete':'partie','largeur':5,'hauteur':4,'cavalier':true,"
+                               "'niveaux':[%1,%2],'graine':%3}")
+                    .arg(n[0].toInt())
+                    .arg(n[1].toInt())
+                    .arg(3u + static_cast<quint32>(k + 1) * 0x9E3779B9u))["parties"][0]["gagnant"];
+            const char* issue = g.isNull() ? "nuls" : g.toInt() == 0 ? "victoires" : "defaites";
+            QCOMPARE(rencontres[k][issue].toInt(), 1);
+        }
         const QString partie =
             "{'requete':'partie','largeur':5,'hauteur':4,'cavalier':false,"
             "'niveaux':[3,2],'parties':6,'independantes':true,'graine':3,'fils':";
