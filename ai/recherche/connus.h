@@ -24,13 +24,12 @@ struct Forme {
 };
 
 // What the table knows of a form: its value lies in bas .. haut, and the turn (coup, mur), in the
-// form's numbering, gave the best value found; AUCUN when there was none.
+// form's numbering, gave the best value found.
 struct Connu {
-    static constexpr int AUCUN = 63;
     int bas = -1;
     int haut = 1;
-    int coup = AUCUN;
-    int mur = AUCUN;
+    int coup = 0;
+    int mur = 0;
 };
 
 class Connus {

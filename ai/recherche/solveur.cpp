@@ -85,8 +85,9 @@ class Solveur {
     bool gagne_en_un(Masque f, int a, int b) const;
     // The smallest image of the position, and in `sym` the symmetry that gives it.
     Forme canonique(Masque f, Masque morts, int a, int b, int& sym) const;
-    // The turn the table keeps for the position, in its numbering, if it is still a turn there
-    // (a wall on a square no pawn reaches may be gone): true and `coup`, `mur` set if so.
+    // The turn the table keeps for the position, in its numbering, in `coup` and `mur`; true if
+    // it is still a turn there. Its move always is (the form keeps the squares a pawn reaches),
+    // but a wall on a square no pawn reaches may be gone (the form keeps only their number).
     bool tour_connu(const Connu& e, int sym, Masque f, int a, int& coup, int& mur) const;
     bool compte_noeud();
 
@@ -129,12 +130,9 @@ Forme Solveur::canonique(Masque f, Masque morts, int a, int b, int& sym) const {
 }
 
 bool Solveur::tour_connu(const Connu& e, int sym, Masque f, int a, int& coup, int& mur) const {
-    if (e.coup == Connu::AUCUN) {
-        return false;
-    }
     coup = g_.antecedent(sym, e.coup);
     mur = g_.antecedent(sym, e.mur);
-    return (g_.voisins(a) & f & bit(coup)) != 0 && (((f & ~bit(coup)) | bit(a)) & bit(mur)) != 0;
+    return (((f & ~bit(coup)) | bit(a)) & bit(mur)) != 0;
 }
 
 // The opponent keeps at most one free square after the move, and a wall takes it (or any wall,
