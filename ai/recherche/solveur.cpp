@@ -338,10 +338,9 @@ class Departs {
                 return;
             }
             valeurs_[static_cast<std::size_t>(i)] = v;
-            // Only a proven win stops the later squares: a floor of 1 bounds without searching.
-            const bool gagne = v == 1 && plancher < 1;
+            // A result of 1 at a floor of 1 is not proven, but then an earlier square has won.
             for (int w = gagnant_.load();
-                 gagne && i < w && !gagnant_.compare_exchange_weak(w, i);) {
+                 v == 1 && i < w && !gagnant_.compare_exchange_weak(w, i);) {
             }
         }
     }
