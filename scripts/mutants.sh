@@ -5,6 +5,10 @@
 #
 #   bash scripts/mutants.sh [motif]     # only the files whose path matches motif (a regex)
 #
+# MUTANTS_SUITES names the suites, in the order they run; MUTANTS_DELAI the seconds a suite may
+# take (10): on a busy machine a sound suite can take longer, and a suite cut short counts as a
+# mutant caught, so give it more there.
+#
 # The work tree is never touched: everything happens in build-mutants/. The report, one line a
 # mutant (tué, survivant or non compilé), goes to build-mutants/rapport.txt.
 set -euo pipefail
@@ -36,7 +40,7 @@ juge() {
     for s in "${suites[@]}"; do
         construit "$s"
         # A mutant may loop for ever or fill the memory: both count as caught.
-        if ! (ulimit -v 4000000 && QT_QPA_PLATFORM=offscreen timeout -k 5 10 \
+        if ! (ulimit -v 4000000 && QT_QPA_PLATFORM=offscreen timeout -k 5 "${MUTANTS_DELAI:-10}" \
             "$construction/tests/$s" >/dev/null 2>&1); then
             echo "tué"
             return

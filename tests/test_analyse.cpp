@@ -163,6 +163,48 @@ class TestAnalyse : public QObject {
         QCOMPARE(paires.join(QLatin1Char(' ')), QStringLiteral("[5,5] [5,2] [2,5] [2,2]"));
     }
 
+    // The threads share out whole pairings or independent games, each on its own seed: one thread
+    // or several give the same answer, and independent game k replays alone on graine + k x
+    // 0x9E3779B9, whatever thread played it.
+    void threads_do_not_change_the_answers() {
+        const QString tournoi = "{'requete':'tournoi','parties':4,'plateaux':[[5,4]],"
+                                "'cavalier':[true],'graine':3,'fils':";
+        QCOMPARE(repond(tournoi + "4}"), repond(tournoi + "1}"));
+        // Pairing k (from 1) plays on graine + k x 0x9E3779B9: its one game is a lone game there.
+        const QJsonArray rencontres =
+            repond(QString(tournoi).replace("'parties':4", "'parties':1") +
+                   "2}")["configurations"][0]["rencontres"]
+                .toArray();
+        for (int k = 0; k < rencontres.size(); ++k) {
+            const QJsonArray n = rencontres[k]["niveaux"].toArray();
+            const QJsonValue g = repond(
+                QStringLiteral("{'requete':'partie','largeur':5,'hauteur':4,'cavalier':true,"
+                               "'niveaux':[%1,%2],'graine':%3}")
+                    .arg(n[0].toInt())
+                    .arg(n[1].toInt())
+                    .arg(3u + static_cast<quint32>(k + 1) * 0x9E3779B9u))["parties"][0]["gagnant"];
+            const char* issue = g.isNull() ? "nuls" : g.toInt() == 0 ? "victoires" : "defaites";
+            QCOMPARE(rencontres[k][issue].toInt(), 1);
+        }
+        const QString partie =
+            "{'requete':'partie','largeur':5,'hauteur':4,'cavalier':false,"
+            "'niveaux':[3,2],'parties':6,'independantes':true,'graine':3,'fils':";
+        const QJsonObject plusieurs = repond(partie + "3}");
+        QCOMPARE(plusieurs, repond(partie + "1}"));
+        const QJsonArray parties = plusieurs["parties"].toArray();
+        QCOMPARE(parties.size(), 6);
+        qint64 tirages = 0;
+        for (int k = 0; k < 6; ++k) {
+            const QJsonObject seule =
+                repond(QStringLiteral("{'requete':'partie','largeur':5,'hauteur':4,"
+                                      "'cavalier':false,'niveaux':[3,2],'graine':%1}")
+                           .arg(3u + static_cast<quint32>(k + 1) * 0x9E3779B9u));
+            QCOMPARE(parties[k], seule["parties"][0]);
+            tirages += seule["tirages"].toInteger();
+        }
+        QCOMPARE(plusieurs["tirages"].toInteger(), tirages);
+    }
+
     // Each line is checked by one validation path; the request after a fault is answered. The
     // faults docs/analyse.md shows are checked with their messages by test_analyse_doc.
     void faulty_requests_get_an_error_data() {
@@ -185,6 +227,9 @@ class TestAnalyse : public QObject {
         QTest::newRow("tournament, board too wide") << tournoi + "'plateaux':[[13,4]]}";
         QTest::newRow("tournament, level twice") << tournoi + "'plateaux':[[4,4]],'niveaux':[2,2]}";
         QTest::newRow("tournament, level 6") << tournoi + "'plateaux':[[4,4]],'niveaux':[6]}";
+        QTest::newRow("tournament, no thread") << tournoi + "'plateaux':[[4,4]],'fils':0}";
+        QTest::newRow("games, independent not a boolean")
+            << partie + "'niveaux':[1,1],'independantes':1}";
         QTest::newRow("tournament, too many games")
             << QString(tournoi).replace("1,", "5001,") + "'plateaux':[[4,4]]}";
         QTest::newRow("huge line") << QString(TABLE).replace("}", QString(200000, ' ') + "}");

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <random>
 #include <set>
 #include <tuple>
@@ -198,6 +199,24 @@ void atteint(const Regles& r, const Tableau& t, Case c, int coups, std::set<int>
     }
 }
 
+// The value for the first placer of its pawn at `a` (the plain way: every reply square, the end
+// test after each placement, then the minimax), and the best over every square.
+int minimax_placement(const Regles& r, Tableau t, Case a) {
+    t[a] = FAUX;
+    if (r.est_bloque(a, t)) {
+        return -1;
+    }
+    int pire = 1;
+    for (Case b : cases_libres(r, t)) {
+        t[b] = FAUX;
+        bool finie = false;
+        const int v = -fin(r, t, b, a, finie);
+        pire = std::min(pire, finie ? v : minimax(r, t, a, b));
+        t[b] = VRAI;
+    }
+    return pire;
+}
+
 } // namespace
 
 class TestRecherche : public QObject {
@@ -205,10 +224,12 @@ class TestRecherche : public QObject {
 
   private slots:
     // Random positions, mirrored ones sharing the solver's table; its best turn keeps the value.
+    // The boards solved from the placements in docs/resolution.md (up to 5 x 6) are checked with
+    // few free squares, where the plain minimax still ends.
     void solver_agrees_with_plain_minimax() {
         for (bool cavalier : {false, true}) {
             for (const auto& [largeur, hauteur, libres] :
-                 {std::tuple{3, 3, 6}, {3, 4, 7}, {4, 4, 7}}) {
+                 {std::tuple{3, 3, 6}, {3, 4, 7}, {4, 4, 7}, {5, 5, 6}, {4, 6, 6}, {5, 6, 6}}) {
                 std::mt19937 hasard(static_cast<unsigned>(largeur * 100 + hauteur * 10 + cavalier));
                 const Regles r = regles(largeur, hauteur, cavalier);
                 for (int k = 0; k < (largeur * hauteur <= 12 ? 150 : 25); ++k) {
@@ -220,6 +241,55 @@ class TestRecherche : public QObject {
                 }
             }
         }
+    }
+
+    // A node limit that lets the search end makes the table small (2^10 entries for 600
+    // nodes): positions crowd out one another and the turns kept meet positions whose walls
+    // no pawn reaches differ, and the values stay the minimax's.
+    void small_table_keeps_the_values() {
+        std::mt19937 hasard(11);
+        int finies = 0;
+        for (int k = 0; k < 40; ++k) {
+            const Regles r = regles(4, 4, k % 2 == 1);
+            Cas c = position_au_hasard(hasard, r, 7, k % 3 == 0);
+            const Resolution s = resout(r, c.tableau, c.moi, c.lui, 600);
+            if (s.statut == Statut::resolu) {
+                ++finies;
+                QCOMPARE(valeur(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
+            }
+        }
+        QVERIFY(finies >= 20);
+    }
+
+    // From the placements, on one thread or several sharing the first squares: the value is the
+    // plain minimax's, and the square is the first in board order (rows, then columns) that
+    // keeps it, on boards the first player wins, draws and loses.
+    void placements_agree_with_plain_minimax_on_any_threads() {
+        std::array<int, 3> vus{};
+        std::mt19937 hasard(7);
+        for (int k = 0; k < 60; ++k) {
+            const Regles r = regles(3 + k % 2, 4, k % 3 == 0);
+            const Cas c = position_au_hasard(hasard, r, 4 + k % 3, k % 4 == 1);
+            Tableau t = c.tableau;
+            t[c.moi] = VRAI;
+            t[c.lui] = VRAI;
+            Case premiere{};
+            int meilleure = -2;
+            for (int16 y = 3; y <= r.hauteur + 2; ++y) {
+                for (int16 x = 3; x <= r.largeur + 2; ++x) {
+                    const int v = t.libre(x, y) ? minimax_placement(r, t, {x, y}) : -2;
+                    premiere = v > meilleure ? Case{x, y} : premiere;
+                    meilleure = std::max(meilleure, v);
+                }
+            }
+            ++vus[static_cast<std::size_t>(meilleure + 1)];
+            for (int fils : {1, 2, 3}) {
+                const ResolutionPlacement s = resout_placements(r, t, 0, nullptr, fils);
+                QCOMPARE(valeur(s.valeur), meilleure);
+                QCOMPARE(s.depart, premiere);
+            }
+        }
+        QVERIFY(vus[0] >= 5 && vus[1] >= 5 && vus[2] >= 5);
     }
 
     // Against walks along every path: the room three moves around each pawn, and the walls tried
@@ -352,8 +422,16 @@ class TestRecherche : public QObject {
             }
             QVERIFY(vus[0] >= 5 && vus[2] >= 5 && (cavalier || (vus[1] >= 5 && vus[3] >= 5)));
         }
-        // 30 free squares: within the solver's reach, not within 1,000 nodes.
-        QCOMPARE(resout_placements(regles(5, 6, true), plateau_vide(5, 6), 1000).statut,
+        // 30 free squares: within the solver's reach, not within 1,000 nodes, which the threads
+        // share out; a stop flag already raised stops every thread.
+        for (int fils : {1, 2}) {
+            const ResolutionPlacement p =
+                resout_placements(regles(5, 6, true), plateau_vide(5, 6), 1000, nullptr, fils);
+            QCOMPARE(p.statut, Statut::interrompu);
+            QVERIFY(p.noeuds <= 1000 + 2);
+        }
+        const std::atomic<bool> arret{true};
+        QCOMPARE(resout_placements(regles(4, 4, false), plateau_vide(4, 4), 0, &arret, 2).statut,
                  Statut::interrompu);
     }
 };

@@ -59,6 +59,11 @@ void Graphe::ajoute_symetries(const Regles& regles) {
             continue;
         }
         permutations_.push_back(p);
+        std::array<int, 64> inverse{};
+        for (int i = 0; i < taille(); ++i) {
+            inverse[static_cast<std::size_t>(p[static_cast<std::size_t>(i)])] = i;
+        }
+        inverses_.push_back(inverse);
         std::array<std::array<Masque, 256>, 8> t{};
         for (int o = 0; o < 8; ++o) {
             for (int valeur = 0; valeur < 256; ++valeur) {

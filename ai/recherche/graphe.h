@@ -33,6 +33,10 @@ class Graphe {
     int image(int s, int i) const {
         return permutations_[static_cast<std::size_t>(s)][static_cast<std::size_t>(i)];
     }
+    // The square whose image by symmetry s is i.
+    int antecedent(int s, int i) const {
+        return inverses_[static_cast<std::size_t>(s)][static_cast<std::size_t>(i)];
+    }
     Masque image_masque(int s, Masque m) const;
     // The square's symmetric images include no lower number.
     bool canonique(int i) const;
@@ -43,6 +47,7 @@ class Graphe {
     std::vector<Case> cases_;
     std::vector<Masque> voisins_;
     std::vector<std::array<int, 64>> permutations_;
+    std::vector<std::array<int, 64>> inverses_;
     // For each symmetry and each byte of a mask, the images of its 256 values.
     std::vector<std::array<std::array<Masque, 256>, 8>> octets_;
 };

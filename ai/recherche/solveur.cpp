@@ -1,38 +1,20 @@
 #include "solveur.h"
 
+#include "connus.h"
 #include "graphe.h"
 
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <numeric>
+#include <thread>
+#include <vector>
 
 namespace tessor {
 
 namespace {
 
 constexpr std::uint64_t PERIODE_ARRET = 4096;
-constexpr std::uint8_t VIDE = 0xFF;
-
-// One solved or bounded position, in its canonical form: the free squares, the pawn on turn and
-// the other pawn; `bas` and `haut` bound its value.
-struct Connu {
-    Masque libres = 0;
-    std::uint8_t moi = VIDE;
-    std::uint8_t lui = VIDE;
-    std::int8_t bas = -1;
-    std::int8_t haut = 1;
-};
-
-struct Forme {
-    Masque libres;
-    int moi;
-    int lui;
-    friend bool operator<(const Forme& a, const Forme& b) {
-        return a.libres != b.libres ? a.libres < b.libres
-               : a.moi != b.moi     ? a.moi < b.moi
-                                    : a.lui < b.lui;
-    }
-};
 
 int extrait(Masque& m) {
     const int i = __builtin_ctzll(m);
@@ -70,9 +52,10 @@ int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, int* liste, int 
     return n;
 }
 
-// Enough entries for the board, and no more than twice the node limit.
+// Enough entries for the board (2^27 of 8 bytes, 1 GiB, above 20 squares), and no more than twice
+// the node limit.
 int bits_table(int taille, std::uint64_t noeuds_max) {
-    int bits = taille <= 12 ? 16 : taille <= 16 ? 21 : taille <= 20 ? 23 : 25;
+    int bits = taille <= 12 ? 17 : taille <= 16 ? 22 : taille <= 20 ? 24 : 27;
     while (noeuds_max != 0 && bits > 10 && (std::uint64_t{1} << (bits - 1)) > noeuds_max) {
         --bits;
     }
@@ -81,10 +64,10 @@ int bits_table(int taille, std::uint64_t noeuds_max) {
 
 class Solveur {
   public:
-    Solveur(const Graphe& g, std::uint64_t noeuds_max, const std::atomic<bool>* arret)
-        : g_(g), noeuds_max_(noeuds_max), arret_(arret),
-          bits_table_(bits_table(g.taille(), noeuds_max)),
-          table_(std::make_unique<Connu[]>(std::size_t{1} << bits_table_)) {}
+    // `arrets` are the caller's stop flag and the one the other threads raise, each optional.
+    Solveur(const Graphe& g, Connus& table, std::uint64_t noeuds_max,
+            std::array<const std::atomic<bool>*, 2> arrets)
+        : g_(g), table_(table), noeuds_max_(noeuds_max), arrets_(arrets) {}
 
     // The value for the pawn on turn at `a`, `b` being the other pawn, within (alpha, beta).
     int valeur(Masque f, int a, int b, int alpha, int beta);
@@ -100,78 +83,56 @@ class Solveur {
 
   private:
     bool gagne_en_un(Masque f, int a, int b) const;
-    Forme canonique(Masque f, Masque morts, int a, int b) const;
-    // The two slots of the form's bucket: the first keeps the entry with the most free squares
-    // (the largest search behind it), the second the latest one.
-    Connu* seau(const Forme& forme);
-    const Connu* cherche(const Forme& forme);
-    void range(const Forme& forme, std::int8_t bas, std::int8_t haut);
+    // The smallest image of the position, and in `sym` the symmetry that gives it.
+    Forme canonique(Masque f, Masque morts, int a, int b, int& sym) const;
+    // The turn the table keeps for the position, in its numbering, in `coup` and `mur`; true if
+    // it is still a turn there. Its move always is (the form keeps the squares a pawn reaches),
+    // but a wall on a square no pawn reaches may be gone (the form keeps only their number).
+    bool tour_connu(const Connu& e, int sym, Masque f, int a, int& coup, int& mur) const;
     bool compte_noeud();
 
     const Graphe& g_;
+    Connus& table_;
     std::uint64_t noeuds_max_;
-    const std::atomic<bool>* arret_;
+    std::array<const std::atomic<bool>*, 2> arrets_;
     std::uint64_t noeuds_ = 0;
     bool interrompu_ = false;
-    int bits_table_;
-    std::unique_ptr<Connu[]> table_;
 };
 
 bool Solveur::compte_noeud() {
     ++noeuds_;
-    if ((noeuds_max_ != 0 && noeuds_ >= noeuds_max_) ||
-        (noeuds_ % PERIODE_ARRET == 0 && arret_ != nullptr && arret_->load())) {
+    if (noeuds_max_ != 0 && noeuds_ >= noeuds_max_) {
         interrompu_ = true;
+    }
+    if (noeuds_ % PERIODE_ARRET == 0) {
+        for (const std::atomic<bool>* arret : arrets_) {
+            interrompu_ = interrompu_ || (arret != nullptr && arret->load());
+        }
     }
     return !interrompu_;
 }
 
 // The free squares no pawn can reach any more are only walls to spend: the form keeps their
 // number, above the squares' bits, not which they are.
-Forme Solveur::canonique(Masque f, Masque morts, int a, int b) const {
+Forme Solveur::canonique(Masque f, Masque morts, int a, int b, int& sym) const {
     const Masque vivants = f & ~morts;
     const Masque compte = static_cast<Masque>(__builtin_popcountll(morts)) << 32;
     Forme meilleure{vivants | compte, a, b};
+    sym = 0;
     for (int s = 1; s < g_.nb_symetries(); ++s) {
         const Forme image{g_.image_masque(s, vivants) | compte, g_.image(s, a), g_.image(s, b)};
-        meilleure = std::min(meilleure, image);
+        if (image < meilleure) {
+            meilleure = image;
+            sym = s;
+        }
     }
     return meilleure;
 }
 
-Connu* Solveur::seau(const Forme& forme) {
-    std::uint64_t h = forme.libres * 0x9E3779B97F4A7C15u;
-    h ^= static_cast<std::uint64_t>(forme.moi * 64 + forme.lui) * 0xC2B2AE3D27D4EB4Fu;
-    h ^= h >> 29;
-    return &table_[(h & ((std::uint64_t{1} << (bits_table_ - 1)) - 1)) * 2];
-}
-
-bool meme_forme(const Connu& c, const Forme& forme) {
-    return c.libres == forme.libres && c.moi == forme.moi && c.lui == forme.lui;
-}
-
-// The number of free squares of a stored form, those no pawn reaches included.
-int travail(const Connu& c) {
-    return __builtin_popcountll(c.libres & 0xFFFFFFFFu) + static_cast<int>(c.libres >> 32);
-}
-
-const Connu* Solveur::cherche(const Forme& forme) {
-    Connu* s = seau(forme);
-    return meme_forme(s[0], forme) ? &s[0] : meme_forme(s[1], forme) ? &s[1] : nullptr;
-}
-
-void Solveur::range(const Forme& forme, std::int8_t bas, std::int8_t haut) {
-    const Connu c{forme.libres, static_cast<std::uint8_t>(forme.moi),
-                  static_cast<std::uint8_t>(forme.lui), bas, haut};
-    Connu* s = seau(forme);
-    if (meme_forme(s[0], forme)) {
-        s[0] = c;
-    } else if (travail(c) >= travail(s[0])) {
-        s[1] = s[0];
-        s[0] = c;
-    } else {
-        s[1] = c;
-    }
+bool Solveur::tour_connu(const Connu& e, int sym, Masque f, int a, int& coup, int& mur) const {
+    coup = g_.antecedent(sym, e.coup);
+    mur = g_.antecedent(sym, e.mur);
+    return (((f & ~bit(coup)) | bit(a)) & bit(mur)) != 0;
 }
 
 // The opponent keeps at most one free square after the move, and a wall takes it (or any wall,
@@ -243,46 +204,64 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
     }
     // Walls on squares that no pawn can reach are all alike: one of them is tried.
     const Masque morts = f & ~atteignables(g_, f, a, b);
-    const Forme forme = canonique(f, morts, a, b);
-    std::int8_t bas = -1;
-    std::int8_t haut = 1;
-    if (const Connu* e = cherche(forme)) {
-        bas = e->bas;
-        haut = e->haut;
-        if (bas >= beta || bas == haut) {
-            return bas;
+    int sym = 0;
+    const Forme forme = canonique(f, morts, a, b, sym);
+    Connu e;
+    const bool connu = table_.cherche(forme, e);
+    if (connu) {
+        if (e.bas >= beta || e.bas == e.haut) {
+            return e.bas;
         }
-        if (haut <= alpha) {
-            return haut;
+        if (e.haut <= alpha) {
+            return e.haut;
         }
-        alpha = std::max(alpha, static_cast<int>(bas));
-        beta = std::min(beta, static_cast<int>(haut));
+        alpha = std::max(alpha, e.bas);
+        beta = std::min(beta, e.haut);
     }
     const int alpha_depart = alpha;
-    int meilleure = -1;
+    int meilleure = -2;
+    int meilleur_coup = 0;
+    int meilleur_mur = 0;
+    const auto essaie = [&](int m, int w) {
+        const int v = tour(f, a, b, m, w, alpha, beta);
+        if (v > meilleure) {
+            meilleure = v;
+            meilleur_coup = m;
+            meilleur_mur = w;
+        }
+        alpha = std::max(alpha, v);
+    };
+    // The turn that gave the best value last time is tried first.
+    int premier_coup = -1;
+    int premier_mur = -1;
+    if (connu && tour_connu(e, sym, f, a, premier_coup, premier_mur)) {
+        essaie(premier_coup, premier_mur);
+    }
     std::array<int, 8> coups{};
     std::array<int, 64> murs{};
     const int nb_coups = coups_ordonnes(f, a, b, coups);
-    for (int k = 0; k < nb_coups && alpha < beta; ++k) {
+    for (int k = 0; k < nb_coups && alpha < beta && !interrompu_; ++k) {
         const int m = coups[static_cast<std::size_t>(k)];
         const int nb_murs = murs_ordonnes((f & ~bit(m)) | bit(a), b, morts, murs);
-        for (int w = 0; w < nb_murs && alpha < beta; ++w) {
-            const int v = tour(f, a, b, m, murs[static_cast<std::size_t>(w)], alpha, beta);
-            if (interrompu_) {
-                return 0;
+        for (int w = 0; w < nb_murs && alpha < beta && !interrompu_; ++w) {
+            if (m != premier_coup || murs[static_cast<std::size_t>(w)] != premier_mur) {
+                essaie(m, murs[static_cast<std::size_t>(w)]);
             }
-            meilleure = std::max(meilleure, v);
-            alpha = std::max(alpha, v);
         }
+    }
+    if (interrompu_) {
+        return 0;
     }
     // The bounds found at the start are kept: the entry may have left the table since.
     if (meilleure > alpha_depart) {
-        bas = std::max(bas, static_cast<std::int8_t>(meilleure));
+        e.bas = std::max(e.bas, meilleure);
     }
     if (meilleure < beta) {
-        haut = std::min(haut, static_cast<std::int8_t>(meilleure));
+        e.haut = std::min(e.haut, meilleure);
     }
-    range(forme, bas, haut);
+    e.coup = g_.image(sym, meilleur_coup);
+    e.mur = g_.image(sym, meilleur_mur);
+    table_.range(forme, e);
     return meilleure;
 }
 
@@ -302,14 +281,18 @@ int libres_du_plateau(const Regles& regles, const Tableau& tableau) {
 
 // The value for the first placer of its pawn at `a`, against the best reply square, each
 // placement followed by the end test on the placed pawns; -1 as soon as a reply reaches `plancher`.
+// The replies next to `a` are tried first, each group with the most free squares around first;
 int valeur_placement(Solveur& s, const Graphe& g, int a, int plancher) {
     const Masque f = g.tout() & ~bit(a);
     if ((g.voisins(a) & f) == 0) {
         return -1;
     }
     int pire = 1;
-    for (Masque reponses = f; reponses != 0 && pire > plancher;) {
-        const int b = extrait(reponses);
+    std::array<int, 64> reponses{};
+    const int n = ajoute_par_issues(g, f & ~g.voisins(a), f, reponses.data(),
+                                    ajoute_par_issues(g, f & g.voisins(a), f, reponses.data(), 0));
+    for (int k = 0; k < n && pire > plancher; ++k) {
+        const int b = reponses[static_cast<std::size_t>(k)];
         const Masque f2 = f & ~bit(b);
         const bool a_bloque = (g.voisins(a) & f2) == 0;
         const bool b_bloque = (g.voisins(b) & f2) == 0;
@@ -324,8 +307,69 @@ int valeur_placement(Solveur& s, const Graphe& g, int a, int plancher) {
     return pire;
 }
 
+// The first placer's squares, one of each class of symmetric squares in board order, shared out
+// among the threads: each takes the next square, with the best value of the squares before it
+// that are done as its floor. A square's result above its floor is its value; at or below its
+// floor, an earlier square is at least as good, so the first square with the best result is the
+// first with the best value, as on one thread.
+class Departs {
+  public:
+    explicit Departs(const Graphe& g) : g_(g) {
+        for (int a = 0; a < g.taille(); ++a) {
+            if (g.canonique(a)) {
+                carres_.push_back(a);
+            }
+        }
+        valeurs_ = std::make_unique<std::atomic<int>[]>(carres_.size());
+        for (int i = 0; i < taille(); ++i) {
+            valeurs_[static_cast<std::size_t>(i)] = PAS_FAIT;
+        }
+    }
+
+    // Takes squares until none is left or a win on an earlier square makes them useless.
+    void evalue(Solveur& s) {
+        for (int i = suivant_++; i < taille() && gagnant_.load() > i; i = suivant_++) {
+            int plancher = -1;
+            for (int j = 0; j < i; ++j) {
+                plancher = std::max(plancher, valeurs_[static_cast<std::size_t>(j)].load());
+            }
+            const int v = valeur_placement(s, g_, carres_[static_cast<std::size_t>(i)], plancher);
+            if (s.interrompu()) {
+                return;
+            }
+            valeurs_[static_cast<std::size_t>(i)] = v;
+            // A result of 1 at a floor of 1 is not proven, but then an earlier square has won.
+            for (int w = gagnant_.load();
+                 v == 1 && i < w && !gagnant_.compare_exchange_weak(w, i);) {
+            }
+        }
+    }
+
+    // The first square with the best result.
+    int meilleur() const {
+        int meilleur = 0;
+        for (int i = 1; i < taille(); ++i) {
+            meilleur = valeur(i) > valeur(meilleur) ? i : meilleur;
+        }
+        return meilleur;
+    }
+
+    int carre(int i) const { return carres_[static_cast<std::size_t>(i)]; }
+    int valeur(int i) const { return valeurs_[static_cast<std::size_t>(i)].load(); }
+
+  private:
+    static constexpr int PAS_FAIT = -2;
+    int taille() const { return static_cast<int>(carres_.size()); }
+
+    const Graphe& g_;
+    std::vector<int> carres_;
+    std::unique_ptr<std::atomic<int>[]> valeurs_;
+    std::atomic<int> suivant_{0};
+    std::atomic<int> gagnant_{64};
+};
+
 // Notes in `r` that the solver stopped before the end, with the nodes it visited; true if so.
-template <typename Reponse> bool note_interruption(const Solveur& s, Reponse& r) {
+bool note_interruption(const Solveur& s, Resolution& r) {
     if (!s.interrompu()) {
         return false;
     }
@@ -348,7 +392,8 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
     const int a = g.numero(moi);
     const int b = g.numero(lui);
     const Masque f = g.tout() & ~bit(a) & ~bit(b);
-    Solveur s(g, noeuds_max, arret);
+    Connus table(bits_table(g.taille(), noeuds_max));
+    Solveur s(g, table, noeuds_max, {arret, nullptr});
     int meilleure = -2;
     for (Masque cibles = g.voisins(a) & f; cibles != 0 && meilleure < 1;) {
         const int m = extrait(cibles);
@@ -371,7 +416,8 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
 }
 
 ResolutionPlacement resout_placements(const Regles& regles, const Tableau& tableau,
-                                      std::uint64_t noeuds_max, const std::atomic<bool>* arret) {
+                                      std::uint64_t noeuds_max, const std::atomic<bool>* arret,
+                                      int fils) {
     ResolutionPlacement r;
     r.libres = libres_du_plateau(regles, tableau);
     if (r.libres > LIBRES_MAX_SOLVEUR) {
@@ -379,23 +425,33 @@ ResolutionPlacement resout_placements(const Regles& regles, const Tableau& table
         return r;
     }
     const Graphe g(regles, tableau, {});
-    Solveur s(g, noeuds_max, arret);
-    int meilleure = -2;
-    for (int a = 0; a < g.taille() && meilleure < 1; ++a) {
-        if (!g.canonique(a)) {
-            continue;
-        }
-        const int v = valeur_placement(s, g, a, std::max(meilleure, -1));
-        if (note_interruption(s, r)) {
-            return r;
-        }
-        if (v > meilleure) {
-            meilleure = v;
-            r.depart = g.case_de(a);
-        }
+    Connus table(bits_table(g.taille(), noeuds_max));
+    Departs d(g);
+    const std::uint64_t part = noeuds_max == 0 ? 0 : (noeuds_max + fils - 1) / fils;
+    std::vector<std::thread> aides;
+    std::vector<std::uint64_t> noeuds(static_cast<std::size_t>(fils));
+    std::atomic<bool> abandon{false};
+    const auto travail = [&](int t) {
+        Solveur s(g, table, part, {arret, &abandon});
+        d.evalue(s);
+        abandon = abandon || s.interrompu();
+        noeuds[static_cast<std::size_t>(t)] = s.noeuds();
+    };
+    for (int t = 1; t < fils; ++t) {
+        aides.emplace_back(travail, t);
     }
-    r.valeur = verdict(meilleure);
-    r.noeuds = s.noeuds();
+    travail(0);
+    for (std::thread& t : aides) {
+        t.join();
+    }
+    r.noeuds = std::accumulate(noeuds.begin(), noeuds.end(), std::uint64_t{0});
+    if (abandon) {
+        r.statut = Statut::interrompu;
+        return r;
+    }
+    const int depart = d.meilleur();
+    r.depart = g.case_de(d.carre(depart));
+    r.valeur = verdict(d.valeur(depart));
     return r;
 }
 

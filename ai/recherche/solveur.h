@@ -49,9 +49,11 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
                   std::uint64_t noeuds_max = 0, const std::atomic<bool>* arret = nullptr);
 
 // A board without pawns, from the first placement: the value for the player who places first,
-// and a best square for it. The board needs two free squares.
+// and a best square for it (the first in board order, on any number of threads). The board needs
+// two free squares. `fils` threads share the first squares and the table; with more than one,
+// each has its share of `noeuds_max`, and the nodes visited vary from run to run.
 ResolutionPlacement resout_placements(const Regles& regles, const Tableau& tableau,
                                       std::uint64_t noeuds_max = 0,
-                                      const std::atomic<bool>* arret = nullptr);
+                                      const std::atomic<bool>* arret = nullptr, int fils = 1);
 
 } // namespace tessor

@@ -1,6 +1,9 @@
 #include "partie.h"
+#include "parallele.h"
 #include "reponse.h"
 #include "requetes.h"
+
+#include <vector>
 
 namespace tessor::analyse {
 
@@ -14,6 +17,63 @@ QJsonObject fin_de_partie(const Partie& partie, const QJsonArray& coups) {
             {QStringLiteral("resultat"), g < 0 ? QStringLiteral("nul") : QStringLiteral("gagne")},
             {QStringLiteral("gagnant"), g < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(g)}};
 }
+
+// Plays the next game of `partie` and lists its actions.
+QJsonObject joue_et_note(Partie& partie, PlateformeAnalyse& plateforme) {
+    QJsonArray coups;
+    joue_partie(partie, plateforme, [&coups](const Evenement& e) {
+        if (e.genre != Evenement::Genre::tour_passe && e.genre != Evenement::Genre::partie_finie) {
+            coups.append(QJsonArray{QString(QLatin1Char(static_cast<char>(e.genre))), e.joueur,
+                                    e.lieu.x, e.lieu.y});
+        }
+    });
+    return fin_de_partie(partie, coups);
+}
+
+// The games follow one another on the same game, as a Yes to the replay question starts them:
+// a level-4 computer plays its first game with 4 passes, then as level 1.
+QJsonObject parties_enchainees(const Regles& regles, const std::array<int, 2>& niveaux, int parties,
+                               std::uint32_t graine, Progres& progres) {
+    PlateformeAnalyse plateforme(graine);
+    Partie partie = nouvelle_partie(plateforme, regles, niveaux);
+    QJsonArray resultats;
+    for (int k = 0; k < parties; ++k) {
+        resultats.append(joue_et_note(partie, plateforme));
+        progres.avance();
+    }
+    QJsonObject reponse{{QStringLiteral("parties"), resultats}};
+    ajoute_hasard(reponse, plateforme);
+    return reponse;
+}
+
+// Each game starts from the options screen on its own stream, seeded graine + k x 0x9E3779B9
+// for game k (from 1), as a tournament's pairings are: the games run on all the threads.
+QJsonObject parties_independantes(const Regles& regles, const std::array<int, 2>& niveaux,
+                                  int parties, std::uint32_t graine, int fils, Progres& progres) {
+    std::vector<QJsonObject> resultats(static_cast<std::size_t>(parties));
+    std::vector<qint64> tirages(resultats.size());
+    std::vector<qint64> reensemencements(resultats.size());
+    en_parallele(parties, fils, [&](int k) {
+        const auto i = static_cast<std::size_t>(k);
+        PlateformeAnalyse plateforme(graine + static_cast<std::uint32_t>(k + 1) * 0x9E3779B9u);
+        Partie partie = nouvelle_partie(plateforme, regles, niveaux);
+        resultats[i] = joue_et_note(partie, plateforme);
+        tirages[i] = plateforme.tirages();
+        reensemencements[i] = plateforme.reensemencements();
+        progres.avance();
+    });
+    QJsonArray liste;
+    qint64 total_tirages = 0;
+    qint64 total_reensemencements = 0;
+    for (std::size_t i = 0; i < resultats.size(); ++i) {
+        liste.append(resultats[i]);
+        total_tirages += tirages[i];
+        total_reensemencements += reensemencements[i];
+    }
+    return {{QStringLiteral("parties"), liste},
+            {QStringLiteral("tirages"), total_tirages},
+            {QStringLiteral("reensemencements"), total_reensemencements}};
+}
 } // namespace
 
 Partie nouvelle_partie(Plateforme& plateforme, const Regles& regles,
@@ -26,31 +86,19 @@ Partie nouvelle_partie(Plateforme& plateforme, const Regles& regles,
     return partie;
 }
 
-// The games follow one another on the same game, as a Yes to the replay question starts them:
-// a level-4 computer plays its first game with 4 passes, then as level 1.
 QJsonObject requete_partie(Lecteur& lecteur) {
     const Regles regles = lecteur.regles();
     const std::array<int, 2> niveaux = lecteur.niveaux(QStringLiteral("niveaux"), 1, NIVEAU_MAX);
     const int parties = lecteur.entier_ou(QStringLiteral("parties"), 1, PARTIES_MAX, 1);
-    PlateformeAnalyse plateforme(lecteur.graine());
+    const bool independantes = lecteur.present(QStringLiteral("independantes")) &&
+                               lecteur.booleen(QStringLiteral("independantes"));
+    const int fils = fils_demandes(lecteur);
+    const std::uint32_t graine = lecteur.graine();
     lecteur.termine();
 
-    Partie partie = nouvelle_partie(plateforme, regles, niveaux);
-    QJsonArray resultats;
-    for (int k = 0; k < parties; ++k) {
-        QJsonArray coups;
-        joue_partie(partie, plateforme, [&coups](const Evenement& e) {
-            if (e.genre != Evenement::Genre::tour_passe &&
-                e.genre != Evenement::Genre::partie_finie) {
-                coups.append(QJsonArray{QString(QLatin1Char(static_cast<char>(e.genre))), e.joueur,
-                                        e.lieu.x, e.lieu.y});
-            }
-        });
-        resultats.append(fin_de_partie(partie, coups));
-    }
-    QJsonObject reponse{{QStringLiteral("parties"), resultats}};
-    ajoute_hasard(reponse, plateforme);
-    return reponse;
+    Progres progres("partie", parties);
+    return independantes ? parties_independantes(regles, niveaux, parties, graine, fils, progres)
+                         : parties_enchainees(regles, niveaux, parties, graine, progres);
 }
 
 } // namespace tessor::analyse

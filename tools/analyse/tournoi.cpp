@@ -1,6 +1,7 @@
 // The "tournoi" request: seeded games between computers for every ordered pairing of the
 // requested levels (1 to 4 when none are named) on every requested board and movement, with each
 // pairing's results and the first player's, scored with the 95 % Wilson interval.
+#include "parallele.h"
 #include "partie.h"
 #include "plateforme_analyse.h"
 #include "requetes.h"
@@ -84,14 +85,17 @@ std::vector<Regles> configurations(Lecteur& lecteur) {
 
 // Each game starts from the options screen, as a first game does: a replay would keep a level-4
 // computer at level 1, the level the game gives it once it has set its depth.
+// The games of one pairing share its random stream, one after the other: a pairing is the work
+// a thread takes, and its results are the same on any number of threads.
 Bilan rencontre(const Regles& regles, const std::array<int, 2>& niveaux, int parties,
-                std::uint32_t graine) {
+                std::uint32_t graine, Progres& progres) {
     PlateformeAnalyse plateforme(graine);
     Bilan bilan;
     for (int k = 0; k < parties; ++k) {
         Partie partie = nouvelle_partie(plateforme, regles, niveaux);
         joue_partie(partie, plateforme, [](const Evenement&) {});
         bilan.ajoute(partie.gagnant());
+        progres.avance();
     }
     return bilan;
 }
@@ -104,18 +108,31 @@ QJsonObject requete_tournoi(Lecteur& lecteur) {
     const std::vector<Regles> liste = configurations(lecteur);
     const std::vector<int> niveaux =
         lecteur.niveaux_ou(QStringLiteral("niveaux"), 1, NIVEAU_MAX, {1, 2, 3, 4});
+    const int fils = fils_demandes(lecteur);
     const std::uint32_t graine = lecteur.graine();
     lecteur.termine();
 
-    std::uint32_t k = 0;
+    const int n = static_cast<int>(niveaux.size());
+    const int paires = n * n;
+    std::vector<Bilan> bilans(liste.size() * static_cast<std::size_t>(paires));
+    Progres progres("tournoi", static_cast<long long>(bilans.size()) * parties);
+    en_parallele(static_cast<int>(bilans.size()), fils, [&](int i) {
+        const std::array<int, 2> paire{niveaux[static_cast<std::size_t>(i % paires / n)],
+                                       niveaux[static_cast<std::size_t>(i % n)]};
+        const std::uint32_t k = static_cast<std::uint32_t>(i) + 1;
+        bilans[static_cast<std::size_t>(i)] =
+            rencontre(liste[static_cast<std::size_t>(i / paires)], paire, parties,
+                      graine + k * 0x9E3779B9u, progres);
+    });
+
+    std::size_t k = 0;
     QJsonArray reponses;
     for (const Regles& regles : liste) {
         QJsonArray rencontres;
         Bilan premier;
         for (const int a : niveaux) {
             for (const int b : niveaux) {
-                ++k;
-                const Bilan bilan = rencontre(regles, {a, b}, parties, graine + k * 0x9E3779B9u);
+                const Bilan& bilan = bilans[k++];
                 QJsonObject r = json_bilan(bilan);
                 r.insert(QStringLiteral("niveaux"), QJsonArray{a, b});
                 rencontres.append(r);

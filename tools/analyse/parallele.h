@@ -1,0 +1,45 @@
+// Work split over threads for the requests that play many games, and their progress on the error
+// stream. The work items are numbered and each writes only its own result, so the answer does not
+// depend on how many threads run them nor in which order they finish.
+#pragma once
+
+#include "lecteur.h"
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <mutex>
+
+namespace tessor::analyse {
+
+// The most threads one request may ask for.
+constexpr int FILS_MAX = 64;
+
+// "fils", the number of threads: all the machine's processors when absent.
+int fils_demandes(Lecteur& lecteur);
+
+// Counts the games played and, once a request has run for DELAI, writes how far it is on the
+// error stream, at most once every PERIODE; standard output carries only the answers.
+class Progres {
+  public:
+    static constexpr std::chrono::seconds DELAI{3};
+    static constexpr std::chrono::seconds PERIODE{2};
+
+    Progres(const char* requete, long long total);
+    // One more game over; safe from any thread.
+    void avance();
+
+  private:
+    const char* requete_;
+    long long total_;
+    std::atomic<long long> faites_{0};
+    std::chrono::steady_clock::time_point debut_;
+    std::chrono::steady_clock::time_point prochaine_;
+    std::mutex ecriture_;
+};
+
+// Runs travail(0) .. travail(n - 1) on `fils` threads (the calling one among them), each index
+// once.
+void en_parallele(int n, int fils, const std::function<void(int)>& travail);
+
+} // namespace tessor::analyse
