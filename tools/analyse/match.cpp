@@ -17,8 +17,9 @@ namespace tessor::analyse {
 
 namespace {
 constexpr int PAIRES_MAX = 1000;
-// The partners' budgets: Monte Carlo playouts, alpha-beta positions, by default twice Ordi 5's.
-constexpr int PARCOURS_DEFAUT = 3000;
+// The partners' budgets: Monte Carlo playouts, by default about the time Ordi 5 takes for a
+// decision on 12 x 12 (bench_partenaire), and alpha-beta positions, by default twice Ordi 5's.
+constexpr int PARCOURS_DEFAUT = 15000;
 constexpr int PARCOURS_MAX = 1000000;
 constexpr int NOEUDS_DEFAUT = 2 * static_cast<int>(BUDGET_DEFAUT);
 constexpr int NOEUDS_MAX = 20000000;
