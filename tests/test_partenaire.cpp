@@ -125,6 +125,7 @@ class TestPartenaire : public QObject {
         partie.commence();
         const std::array<std::unique_ptr<Participant>, 2> joueurs{partenaire_uct(300, 2),
                                                                   partenaire_alphabeta(3000)};
+        QVERIFY(joueurs[0]->ordinateur() && joueurs[1]->ordinateur());
         QCOMPARE(joueurs[0]->action(partie, plateforme), std::optional<Case>(Case{4, 4}));
         int actions_jouees = 0;
         while (!partie.finie()) {
@@ -140,6 +141,15 @@ class TestPartenaire : public QObject {
         partie.joue({5, 5});
         const std::optional<Case> mur = partenaire_alphabeta(3000)->action(partie, plateforme);
         QVERIFY(mur && partie.accepte(*mur));
+        // The start square with the most room, in the last column here.
+        Partie colonne(plateforme);
+        colonne.regle(regles(3, 3, false));
+        colonne.commence();
+        for (const Case c :
+             {Case{3, 3}, Case{4, 3}, Case{3, 4}, Case{4, 4}, Case{3, 5}, Case{4, 5}}) {
+            colonne.ajoute_mur(c);
+        }
+        QCOMPARE(joueurs[1]->action(colonne, plateforme), std::optional<Case>(Case{5, 4}));
     }
 
     // Ordi 5's results add up over both seats and replay from the seed.

@@ -25,8 +25,8 @@ constexpr int NOEUDS_DEFAUT = 2 * static_cast<int>(BUDGET_DEFAUT);
 constexpr int NOEUDS_MAX = 20000000;
 
 struct Adversaire {
-    bool uct = true;
-    int budget = 0;
+    bool uct;
+    int budget;
 
     std::unique_ptr<Participant> participant(std::uint32_t graine) const {
         return uct ? partenaire_uct(budget, graine)
@@ -41,11 +41,9 @@ Adversaire adversaire(Lecteur& lecteur) {
         throw erreur_champ(
             nom, QStringLiteral("« uct » ou « alphabeta » attendu, pas « %1 »").arg(genre));
     }
-    Adversaire a;
-    a.uct = genre == QLatin1String("uct");
-    a.budget = lecteur.entier_ou(QStringLiteral("budget"), 1, a.uct ? PARCOURS_MAX : NOEUDS_MAX,
-                                 a.uct ? PARCOURS_DEFAUT : NOEUDS_DEFAUT);
-    return a;
+    const bool uct = genre == QLatin1String("uct");
+    return {uct, lecteur.entier_ou(QStringLiteral("budget"), 1, uct ? PARCOURS_MAX : NOEUDS_MAX,
+                                   uct ? PARCOURS_DEFAUT : NOEUDS_DEFAUT)};
 }
 
 // Two different free squares drawn as the game draws a start square.
