@@ -1,8 +1,9 @@
-// Ordi 5's decision time on positions from real games: level 3 against level 1 on 6 x 6 and
-// 12 x 12, with king steps and knight jumps, every other turn of the games kept. One iteration
-// decides them all with the default budget and reports the median and the worst processor time
-// of a decision, and the nodes searched per second (each choice of a model counted as the nodes
-// it is charged). Against level 3, whose choices cost the most, it searches with level 3's model.
+// Ordi 5's decision time on positions from real games: level 3 against level 1 on 6 x 6, 8 x 8
+// (a board of the match request) and 12 x 12, with king steps and knight jumps, every other turn
+// of the games kept. One iteration decides them all with the default budget and reports the
+// median and the worst processor time of a decision, and the nodes searched per second (each
+// choice of a model counted as the nodes it is charged). Against level 3, whose choices cost the
+// most, it searches with level 3's model.
 #include "ai/modele_niveau.h"
 #include "ai/recherche/recherche.h"
 #include "positions.h"
@@ -68,6 +69,8 @@ DECISION_ORDI_5(6x6_roi, 6, false, false);
 DECISION_ORDI_5(6x6_roi_contre_ordi_3, 6, false, true);
 DECISION_ORDI_5(6x6_cavalier, 6, true, false);
 DECISION_ORDI_5(6x6_cavalier_contre_ordi_3, 6, true, true);
+DECISION_ORDI_5(8x8_roi, 8, false, false);
+DECISION_ORDI_5(8x8_cavalier, 8, true, false);
 DECISION_ORDI_5(12x12_roi, 12, false, false);
 DECISION_ORDI_5(12x12_roi_contre_ordi_3, 12, false, true);
 DECISION_ORDI_5(12x12_cavalier, 12, true, false);
