@@ -1,5 +1,7 @@
 #include "partenaire_alphabeta.h"
 
+#include <cstdlib>
+
 namespace tessor::analyse {
 
 namespace {
@@ -80,21 +82,15 @@ TourPartenaire decide_alphabeta(const Regles& regles, const EtatPartenaire& etat
                                 std::uint64_t noeuds) {
     TourPartenaire meilleur = premier_tour(regles, etat);
     AlphaBeta recherche(regles, noeuds);
-    // Each turn walls a square: no game lasts more turns than there are free squares.
-    int tours_max = 0;
-    for (int16 x = PREMIERE_CASE; x <= regles.derniere_colonne(); ++x) {
-        for (int16 y = PREMIERE_CASE; y <= regles.derniere_ligne(); ++y) {
-            tours_max += etat.tableau.libre(x, y) ? 1 : 0;
-        }
-    }
-    for (int demi = etat.mur ? 1 : 2; demi <= 2 * tours_max + 2; demi += 2) {
+    // One whole turn deeper each time, until the budget runs out or a result is proven.
+    for (int demi = etat.mur ? 1 : 2;; demi += 2) {
         recherche.place(meilleur);
-        const int v = recherche.valeur(etat, demi, -VICTOIRE - 1, VICTOIRE + 1, 0);
+        const int v = recherche.valeur(etat, demi, -2 * VICTOIRE, 2 * VICTOIRE, 0);
         if (recherche.epuise()) {
             break;
         }
         meilleur = recherche.tour();
-        if (v >= VICTOIRE - demi || v <= demi - VICTOIRE) {
+        if (std::abs(v) >= VICTOIRE - demi) {
             break;
         }
     }
