@@ -59,11 +59,11 @@ class TestPartenaire : public QObject {
     // square once; the near ones alone when asked, and all when none is near.
     void walls_near_the_other_pawn_come_first() {
         const Regles r = regles(5, 5, false);
-        EtatPartenaire e = etat({"#.#..", "##...", ".....", ".....", "....#"}, {7, 7}, {3, 3});
+        EtatPartenaire e = etat({"#.#..", ".#...", ".....", ".....", "....#"}, {7, 7}, {3, 3});
         e.mur = true;
         const std::vector<Case> tous = actions(r, e, false);
         const std::vector<Case> proches = actions(r, e, true);
-        QVERIFY(proches == (std::vector<Case>{{4, 3}, {5, 4}}));
+        QVERIFY(proches == (std::vector<Case>{{4, 3}, {3, 4}, {5, 4}, {3, 5}, {4, 5}}));
         QVERIFY(std::equal(proches.begin(), proches.end(), tous.begin()));
         std::set<std::pair<int, int>> vus;
         for (Case c : tous) {
@@ -71,8 +71,9 @@ class TestPartenaire : public QObject {
             vus.insert({c.x, c.y});
         }
         QCOMPARE(vus.size(), tous.size());
-        QCOMPARE(tous.size(), std::size_t{20});
+        QCOMPARE(tous.size(), std::size_t{21});
         e.tableau(4, 3) = FAUX;
+        e.tableau(3, 4) = FAUX;
         QCOMPARE(actions(r, e, true).size(), std::size_t{19});
         e.mur = false;
         QCOMPARE(actions(r, e, true).size(), std::size_t{3});
@@ -102,6 +103,24 @@ class TestPartenaire : public QObject {
         const TourPartenaire t = uct ? decide_uct(r, e, budget, hasard)
                                      : decide_alphabeta(r, e, static_cast<std::uint64_t>(budget));
         QCOMPARE(issue_du_tour(r, e, t), Issue::gagne);
+    }
+
+    // The corner [3, 3] has one way out, the square the pawn leaves to go there: the other pawn
+    // walls it next turn. Both partners go elsewhere.
+    void partners_avoid_a_lost_move_data() {
+        QTest::addColumn<bool>("uct");
+        QTest::newRow("uct") << true;
+        QTest::newRow("alphabeta") << false;
+    }
+    void partners_avoid_a_lost_move() {
+        QFETCH(bool, uct);
+        const Regles r = regles(5, 5, false);
+        const EtatPartenaire e =
+            etat({".#...", "##...", ".....", ".....", "....#"}, {4, 3}, {7, 7});
+        Hasard hasard(8);
+        const TourPartenaire t =
+            uct ? decide_uct(r, e, 3000, hasard) : decide_alphabeta(r, e, 100000);
+        QVERIFY(t.deplacement == (Case{5, 3}) || t.deplacement == (Case{5, 4}));
     }
 
     // The Monte Carlo partner replays from its seed; one playout still gives a legal turn.
