@@ -1,5 +1,6 @@
 #include "partenaire_uct.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessor::analyse {
@@ -11,7 +12,7 @@ constexpr double EXPLORATION = 0.7;
 struct Noeud {
     Case action;
     int parent = -1;
-    int premier = -1; // the first child, -1 until the node is developed
+    int premier = 0; // the first of its `nombre` children, none until the node is developed
     int nombre = 0;
     int visites = 0;
     double gains = 0.0; // summed results for the player who played `action`
@@ -40,7 +41,7 @@ class Arbre {
         EtatPartenaire etat = racine_;
         int n = 0;
         while (noeuds_[n].issue == Issue::en_cours) {
-            if (noeuds_[n].premier < 0) {
+            if (noeuds_[n].nombre == 0) {
                 if (n != 0 && noeuds_[n].visites == 0) {
                     break;
                 }
@@ -65,7 +66,7 @@ class Arbre {
         if (racine_.mur) {
             return {moi, premier.action};
         }
-        if (premier.premier >= 0) {
+        if (premier.nombre > 0) {
             return {premier.action, noeuds_[plus_visite(plus_visite(0))].action};
         }
         EtatPartenaire apres = racine_;
@@ -107,15 +108,13 @@ class Arbre {
         return meilleur;
     }
 
+    // The most visited child, the first of equals.
     int plus_visite(int n) const {
-        const Noeud& parent = noeuds_[n];
-        int meilleur = parent.premier;
-        for (int c = parent.premier; c < parent.premier + parent.nombre; ++c) {
-            if (noeuds_[c].visites > noeuds_[meilleur].visites) {
-                meilleur = c;
-            }
-        }
-        return meilleur;
+        const auto premier = noeuds_.begin() + noeuds_[n].premier;
+        const auto meilleur =
+            std::max_element(premier, premier + noeuds_[n].nombre,
+                             [](const Noeud& a, const Noeud& b) { return a.visites < b.visites; });
+        return static_cast<int>(meilleur - noeuds_.begin());
     }
 
     Case tire(const Voisins& v) {
