@@ -29,6 +29,7 @@ const Requete REQUETES[] = {
     {"resolution", requete_resolution, "valeur exacte d'une position ou d'un plateau vide"},
     {"partie", requete_partie, "parties entières entre deux ordinateurs"},
     {"tournoi", requete_tournoi, "parties entre chaque paire ordonnée de niveaux, et leur bilan"},
+    {"match", requete_match, "Ordi 5 contre un partenaire d'entraînement, par paires de parties"},
 };
 
 QJsonObject objet_de(const std::string& ligne) {

@@ -1,9 +1,19 @@
 #include "reponse.h"
 
+#include <cmath>
+
 namespace tessor::analyse {
 
 QJsonValue valeur_reelle(float v) {
     return QJsonValue(static_cast<double>(v));
+}
+
+QJsonArray intervalle_wilson(double s, double n) {
+    constexpr double z = 1.959963984540054;
+    const double z2n = z * z / n;
+    const double centre = (s + z2n / 2.0) / (1.0 + z2n);
+    const double demi = z / (1.0 + z2n) * std::sqrt(s * (1.0 - s) / n + z2n / (4.0 * n));
+    return QJsonArray{centre - demi, centre + demi};
 }
 
 QJsonArray json_case(Case c) {

@@ -23,6 +23,10 @@ QJsonArray json_lignes(const Regles& regles, const Tableau& tableau);
 // The five rows j = -2 .. 2 of the table, each the five values i = -2 .. 2.
 QJsonArray json_tableau_dep(const TableauDep& tableau_dep);
 
+// The 95 % Wilson score interval of a score `s` taken as a proportion of `n` trials:
+// (s + z²/2n ± z sqrt(s(1 - s)/n + z²/4n²)) / (1 + z²/n), z the 97.5 % quantile of the normal law.
+QJsonArray intervalle_wilson(double s, double n);
+
 // Adds "tirages" and "reensemencements", the draws and reseeds of the request.
 void ajoute_hasard(QJsonObject& reponse, const PlateformeAnalyse& plateforme);
 

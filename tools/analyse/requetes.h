@@ -24,5 +24,7 @@ QJsonObject requete_resolution(Lecteur& lecteur);
 QJsonObject requete_partie(Lecteur& lecteur);
 // Games between computers for every ordered pairing of levels, with their scores.
 QJsonObject requete_tournoi(Lecteur& lecteur);
+// Ordi 5 against a sparring partner, each pair of start squares played from both seats.
+QJsonObject requete_match(Lecteur& lecteur);
 
 } // namespace tessor::analyse

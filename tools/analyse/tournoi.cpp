@@ -4,9 +4,9 @@
 #include "parallele.h"
 #include "partie.h"
 #include "plateforme_analyse.h"
+#include "reponse.h"
 #include "requetes.h"
 
-#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -32,21 +32,16 @@ struct Bilan {
     }
 };
 
-// The score s = (victoires + nuls / 2) / n and the 95 % Wilson score interval of s taken as a
-// proportion of n trials: (s + z²/2n ± z sqrt(s(1 - s)/n + z²/4n²)) / (1 + z²/n), z the 97.5 %
-// quantile of the normal law. A draw weighs half a win, so the interval errs on the wide side.
+// The score s = (victoires + nuls / 2) / n with its 95 % Wilson interval over the n games. A draw
+// weighs half a win, so the interval errs on the wide side.
 QJsonObject json_bilan(const Bilan& b) {
-    constexpr double z = 1.959963984540054;
     const double n = b.victoires + b.defaites + b.nuls;
     const double s = (b.victoires + b.nuls / 2.0) / n;
-    const double z2n = z * z / n;
-    const double centre = (s + z2n / 2.0) / (1.0 + z2n);
-    const double demi = z / (1.0 + z2n) * std::sqrt(s * (1.0 - s) / n + z2n / (4.0 * n));
     return {{QStringLiteral("victoires"), b.victoires},
             {QStringLiteral("defaites"), b.defaites},
             {QStringLiteral("nuls"), b.nuls},
             {QStringLiteral("score"), s},
-            {QStringLiteral("intervalle"), QJsonArray{centre - demi, centre + demi}}};
+            {QStringLiteral("intervalle"), intervalle_wilson(s, n)}};
 }
 
 // One board [largeur, hauteur] with one movement, checked as the other requests check them.

@@ -1,0 +1,197 @@
+// The sparring partners of the analysis tool: their turn rules, the walls they try, a won turn
+// taken, whole legal games, and the match request's paired score.
+#include "analyse.h"
+#include "partenaire.h"
+#include "partenaire_alphabeta.h"
+#include "plateau_test.h"
+#include "plateforme_analyse.h"
+
+#include <QtTest>
+
+#include <set>
+
+using namespace tessor;
+using namespace tessor::analyse;
+
+namespace {
+EtatPartenaire etat(const std::vector<std::string>& lignes, Case moi, Case lui) {
+    return {plateau(lignes), {moi, lui}, 0, false};
+}
+
+// Plays a whole turn on a copy of `e`; the end test of its wall.
+Issue issue_du_tour(const Regles& r, EtatPartenaire e, TourPartenaire t) {
+    joue_action(r, e, t.deplacement);
+    return joue_action(r, e, t.mur);
+}
+
+QJsonObject repond(const char* requete) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(traite_requete(requete))).object();
+}
+} // namespace
+
+class TestPartenaire : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // A move frees the square left and keeps the turn; a wall passes it and runs the end test.
+    void a_turn_moves_then_walls_and_ends_the_game_on_a_blocked_pawn() {
+        const Regles r = regles(3, 3, false);
+        EtatPartenaire e = etat({"#..", "...", "..#"}, {3, 3}, {5, 5});
+        QCOMPARE(joue_action(r, e, {4, 4}), Issue::en_cours);
+        QVERIFY(e.tableau.libre(3, 3) && !e.tableau.libre(4, 4) && e.mur && e.joueur == 0);
+        QCOMPARE(e.moi(), (Case{4, 4}));
+        QCOMPARE(joue_action(r, e, {3, 3}), Issue::en_cours);
+        QVERIFY(!e.mur && e.joueur == 1 && !e.tableau.libre(3, 3));
+        // The pawn at [3, 3] against the one at [5, 5]: a wall on its own last exit, on the
+        // other's, on the one they share.
+        const auto mur = [&r](const std::vector<std::string>& lignes, Case c) {
+            EtatPartenaire f = etat(lignes, {3, 3}, {5, 5});
+            f.mur = true;
+            return joue_action(r, f, c);
+        };
+        QCOMPARE(mur({"#.#", "##.", "###"}, {4, 3}), Issue::perd);
+        QCOMPARE(mur({"#.#", "##.", "###"}, {5, 4}), Issue::gagne);
+        QCOMPARE(mur({"###", "#.#", "###"}, {4, 4}), Issue::nul);
+        QCOMPARE(mur({"#..", "...", "..#"}, {4, 4}), Issue::en_cours);
+    }
+
+    // The other pawn's free squares first, then those two moves away, then every other free
+    // square once; the near ones alone when asked, and all when none is near.
+    void walls_near_the_other_pawn_come_first() {
+        const Regles r = regles(5, 5, false);
+        EtatPartenaire e = etat({"#.#..", ".#...", ".....", ".....", "....#"}, {7, 7}, {3, 3});
+        e.mur = true;
+        const std::vector<Case> tous = actions(r, e, false);
+        const std::vector<Case> proches = actions(r, e, true);
+        QVERIFY(proches == (std::vector<Case>{{4, 3}, {3, 4}, {5, 4}, {3, 5}, {4, 5}}));
+        QVERIFY(std::equal(proches.begin(), proches.end(), tous.begin()));
+        std::set<std::pair<int, int>> vus;
+        for (Case c : tous) {
+            QVERIFY(e.tableau.libre(c));
+            vus.insert({c.x, c.y});
+        }
+        QCOMPARE(vus.size(), tous.size());
+        QCOMPARE(tous.size(), std::size_t{21});
+        e.tableau(4, 3) = FAUX;
+        e.tableau(3, 4) = FAUX;
+        QCOMPARE(actions(r, e, true).size(), std::size_t{19});
+        e.mur = false;
+        QCOMPARE(actions(r, e, true).size(), std::size_t{3});
+    }
+
+    // The other pawn has one way out: each partner walls it, with king steps and knight jumps,
+    // whatever it is given to search with.
+    void partners_take_a_won_turn_data() {
+        QTest::addColumn<bool>("cavalier");
+        QTest::addColumn<bool>("uct");
+        QTest::addColumn<int>("budget");
+        for (const bool cavalier : {false, true}) {
+            QTest::addRow("uct %d", cavalier) << cavalier << true << 2000;
+            QTest::addRow("alphabeta %d", cavalier) << cavalier << false << 50000;
+            QTest::addRow("alphabeta tiny %d", cavalier) << cavalier << false << 200;
+        }
+    }
+    void partners_take_a_won_turn() {
+        QFETCH(bool, cavalier);
+        QFETCH(bool, uct);
+        QFETCH(int, budget);
+        const Regles r = regles(5, 5, cavalier);
+        const EtatPartenaire e =
+            cavalier ? etat({"#....", "..#..", ".....", ".....", "....#"}, {7, 7}, {3, 3})
+                     : etat({"##...", "#....", ".....", "...#.", "....."}, {6, 6}, {3, 3});
+        Hasard hasard(5);
+        const TourPartenaire t = uct ? decide_uct(r, e, budget, hasard)
+                                     : decide_alphabeta(r, e, static_cast<std::uint64_t>(budget));
+        QCOMPARE(issue_du_tour(r, e, t), Issue::gagne);
+    }
+
+    // The corner [3, 3] has one way out, the square the pawn leaves to go there: the other pawn
+    // walls it next turn. Both partners go elsewhere.
+    void partners_avoid_a_lost_move_data() {
+        QTest::addColumn<bool>("uct");
+        QTest::newRow("uct") << true;
+        QTest::newRow("alphabeta") << false;
+    }
+    void partners_avoid_a_lost_move() {
+        QFETCH(bool, uct);
+        const Regles r = regles(5, 5, false);
+        const EtatPartenaire e =
+            etat({".#...", "##...", ".....", ".....", "....#"}, {4, 3}, {7, 7});
+        Hasard hasard(8);
+        const TourPartenaire t =
+            uct ? decide_uct(r, e, 3000, hasard) : decide_alphabeta(r, e, 100000);
+        QVERIFY(t.deplacement == (Case{5, 3}) || t.deplacement == (Case{5, 4}));
+    }
+
+    // The Monte Carlo partner replays from its seed; one playout still gives a legal turn.
+    void uct_replays_from_its_seed() {
+        const Regles r = regles(7, 6, true);
+        const EtatPartenaire e = etat(std::vector<std::string>(6, "......."), {3, 3}, {9, 8});
+        Hasard a(3), b(3);
+        const TourPartenaire ta = decide_uct(r, e, 500, a);
+        const TourPartenaire tb = decide_uct(r, e, 500, b);
+        QVERIFY(ta.deplacement == tb.deplacement && ta.mur == tb.mur);
+        const TourPartenaire un = decide_uct(r, e, 1, a);
+        QVERIFY(r.dep_valide(un.deplacement, e.moi(), e.tableau) && e.tableau.libre(un.mur));
+    }
+
+    // Both partners place, move and wall through the game until it ends, every action accepted;
+    // one asked for a wall it did not plan puts it on a free square.
+    void partners_play_whole_games() {
+        analyse::PlateformeAnalyse plateforme(1);
+        Partie partie(plateforme);
+        partie.regle(regles(5, 5, false));
+        partie.commence();
+        const std::array<std::unique_ptr<Participant>, 2> joueurs{partenaire_uct(300, 2),
+                                                                  partenaire_alphabeta(3000)};
+        QVERIFY(joueurs[0]->ordinateur() && joueurs[1]->ordinateur());
+        QCOMPARE(joueurs[0]->action(partie, plateforme), std::optional<Case>(Case{4, 4}));
+        int actions_jouees = 0;
+        while (!partie.finie()) {
+            const std::optional<Case> c =
+                joueurs[partie.joueur_courant()]->action(partie, plateforme);
+            QVERIFY(c && !partie.joue(*c).empty());
+            ++actions_jouees;
+        }
+        QVERIFY(actions_jouees >= 2 + 2 * 4);
+        partie.commence();
+        partie.joue({4, 4});
+        partie.joue({6, 6});
+        partie.joue({5, 5});
+        const std::optional<Case> mur = partenaire_alphabeta(3000)->action(partie, plateforme);
+        QVERIFY(mur && partie.accepte(*mur));
+        // The start square with the most room, in the last column here.
+        Partie colonne(plateforme);
+        colonne.regle(regles(3, 3, false));
+        colonne.commence();
+        for (const Case c :
+             {Case{3, 3}, Case{4, 3}, Case{3, 4}, Case{4, 4}, Case{3, 5}, Case{4, 5}}) {
+            colonne.ajoute_mur(c);
+        }
+        QCOMPARE(joueurs[1]->action(colonne, plateforme), std::optional<Case>(Case{5, 4}));
+    }
+
+    // Ordi 5's results add up over both seats and replay from the seed.
+    void match_scores_pairs_from_both_seats() {
+        const char* requete = R"({"requete":"match","largeur":4,"hauteur":4,"cavalier":true,)"
+                              R"("adversaire":"alphabeta","budget":300,"paires":3,"graine":4})";
+        const QJsonObject m = repond(requete);
+        const int v = m["victoires"].toInt(), n = m["nuls"].toInt(), d = m["defaites"].toInt();
+        QCOMPARE(v + n + d, 6);
+        QCOMPARE(m["parties"].toInt(), 6);
+        QCOMPARE(m["score"].toDouble(), (v + n / 2.0) / 6);
+        QCOMPARE(m["score"].toDouble(),
+                 (m["score_premier"].toDouble() + m["score_second"].toDouble()) / 2);
+        QCOMPARE(repond(requete), m);
+        for (
+            const char* faute :
+            {R"({"requete":"match","largeur":4,"hauteur":4,"cavalier":true,"paires":3})",
+             R"({"requete":"match","largeur":4,"hauteur":4,"cavalier":true,"adversaire":"uct","budget":0,"paires":3})",
+             R"({"requete":"match","largeur":4,"hauteur":4,"cavalier":true,"adversaire":"uct","paires":1001})"}) {
+            QVERIFY(repond(faute).contains(QStringLiteral("erreur")));
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPartenaire)
+#include "test_partenaire.moc"
