@@ -15,7 +15,7 @@ Mur Ordinateur::choisit_mur(Case depart, Case reference, Case position_adverse, 
         return {decale(depart, d), tableau_dep(d.i, d.j)};
     }
     Case casenoir = depart;
-    tirage_case_libre(regles_, plateforme_, casenoir, tableau);
+    tirage_case_libre(regles_, alea_, casenoir, tableau);
     return {casenoir, SCORE_AUCUN_DEP};
 }
 
@@ -48,7 +48,7 @@ Decalage Ordinateur::decalage_du_mur(Case depart, Case reference, const TableauD
                 liste_filtre[nb_filtre++] = liste_max[k];
             }
         }
-        const float r = plateforme_.aleatoire();
+        const float r = alea_.aleatoire();
         if (nb_filtre >= 1) {
             choisi = liste_filtre[static_cast<int>(std::floor(r * static_cast<float>(nb_filtre)))];
         } else {

@@ -157,7 +157,7 @@ Decalage Ordinateur::meilleur_decalage(const TableauDep& tableau_dep) {
         const float m = tableau_dep(meilleur.i, meilleur.j);
         if (v > m) {
             meilleur = d;
-        } else if (v == m && arrondi_pair(2.0f * plateforme_.aleatoire()) == 1) {
+        } else if (v == m && arrondi_pair(2.0f * alea_.aleatoire()) == 1) {
             meilleur = d;
         }
     }

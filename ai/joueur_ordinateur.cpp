@@ -13,12 +13,11 @@ namespace {
 // opponent's own depth, from the computer's new square.
 class Classique final : public Participant {
   public:
-    bool ordinateur() const override { return true; }
-
-    std::optional<Case> action(const Partie& partie, Plateforme& plateforme) override {
+    std::optional<Case> action(const Partie& partie, Alea& alea,
+                               const std::atomic<bool>&) override {
         const Joueur& moi = partie.joueur(partie.joueur_courant());
         const Joueur& lui = partie.joueur(partie.adversaire());
-        Ordinateur ordinateur(partie.regles(), plateforme, moi.profondeur);
+        Ordinateur ordinateur(partie.regles(), alea, moi.profondeur);
         const Tableau& tableau = partie.tableau();
         switch (partie.phase()) {
         case Phase::placement:
@@ -39,9 +38,8 @@ class Classique final : public Participant {
 // the other player chooses, and searches against those choices.
 class Chercheur final : public Participant {
   public:
-    bool ordinateur() const override { return true; }
-
-    std::optional<Case> action(const Partie& partie, Plateforme&) override {
+    std::optional<Case> action(const Partie& partie, Alea&,
+                               const std::atomic<bool>& arret) override {
         const Joueur& moi = partie.joueur(partie.joueur_courant());
         const Joueur& lui = partie.joueur(partie.adversaire());
         std::optional<ModeleNiveau> modele;
@@ -55,13 +53,13 @@ class Chercheur final : public Participant {
             const std::optional<Case> adverse =
                 partie.joueur_courant() == 1 ? std::optional<Case>(lui.position) : std::nullopt;
             return decide_placement(partie.regles(), partie.tableau(), adverse, BUDGET_DEFAUT,
-                                    nullptr, std::nullopt, m)
+                                    &arret, std::nullopt, m)
                 .depart;
         }
         case Phase::deplacement: {
             const DecisionTour tour =
                 decide_tour(partie.regles(), partie.tableau(), moi.position, lui.position,
-                            BUDGET_DEFAUT, nullptr, std::nullopt, m);
+                            BUDGET_DEFAUT, &arret, std::nullopt, m);
             mur_prevu_ = tour.mur;
             return tour.deplacement;
         }
@@ -101,8 +99,7 @@ std::unique_ptr<Participant> ordinateur_du_niveau(int16 niveau) {
     return std::make_unique<Classique>();
 }
 
-void joue_partie(Partie& partie, Plateforme& plateforme,
-                 const std::function<void(const Evenement&)>& ecoute) {
+void joue_partie(Partie& partie, Alea& alea, const std::function<void(const Evenement&)>& ecoute) {
     const auto raconte = [&ecoute](const Evenements& evenements) {
         for (const Evenement& e : evenements) {
             ecoute(e);
@@ -114,7 +111,7 @@ void joue_partie(Partie& partie, Plateforme& plateforme,
         ordinateur_du_niveau(partie.joueur(0).niveau),
         ordinateur_du_niveau(partie.joueur(1).niveau)};
     while (!partie.finie()) {
-        const std::optional<Case> c = joueurs[partie.joueur_courant()]->action(partie, plateforme);
+        const std::optional<Case> c = joueurs[partie.joueur_courant()]->decide(partie, alea);
         raconte(partie.joue(*c));
     }
 }

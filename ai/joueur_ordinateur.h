@@ -14,7 +14,6 @@ std::unique_ptr<Participant> ordinateur_du_niveau(int16 niveau);
 
 // Starts a game on `partie` with its levels, then plays it to its end between the two
 // computers, telling each event to `ecoute`.
-void joue_partie(Partie& partie, Plateforme& plateforme,
-                 const std::function<void(const Evenement&)>& ecoute);
+void joue_partie(Partie& partie, Alea& alea, const std::function<void(const Evenement&)>& ecoute);
 
 } // namespace tessor

@@ -22,24 +22,22 @@ constexpr int NB_TIRAGES = 9;
 constexpr float PILE = 0.5f; // a coin that comes up: 2 x 0.5 rounds to 1
 constexpr float FACE = 0.1f;
 
-class TirageScripte final : public Plateforme {
+class TirageScripte final : public Alea {
   public:
     // The first `avant` draws give `premier`, the others `ensuite`.
     TirageScripte(int avant, float premier, float ensuite)
         : avant_(avant), premier_(premier), ensuite_(ensuite) {}
 
-    bool question(const std::string&) override { return false; }
-    void ouvre_lien(const std::string&) override {}
-    std::int32_t secondes_depuis_minuit() override { return 0; }
     float aleatoire() override {
         if (reensemence_) {
             return hasard_.tirage();
         }
         return tirages_++ < avant_ ? premier_ : ensuite_;
     }
-    void reensemence(std::int32_t secondes) override {
+    // The clock of a model stands at midnight.
+    void reensemence() override {
         reensemence_ = true;
-        hasard_.reensemence(secondes);
+        hasard_.reensemence(0);
     }
     int tirages() const { return tirages_; }
 

@@ -2,7 +2,7 @@
 // decided by the very procedures they play with.
 #pragma once
 
-#include "game/plateforme.h"
+#include "game/alea.h"
 #include "game/regles.h"
 #include "recherche/modele.h"
 #include "recherche/plateau.h"

@@ -4,7 +4,7 @@
 // No decision changes the board it is given.
 #pragma once
 
-#include "game/plateforme.h"
+#include "game/alea.h"
 #include "game/regles.h"
 
 #include <array>
@@ -30,8 +30,8 @@ class Ordinateur {
   public:
     // `profondeur_courant` is the depth of the player on turn, which the level-3 anticipation
     // uses to judge the opponent's replies.
-    Ordinateur(const Regles& regles, Plateforme& plateforme, int16 profondeur_courant)
-        : regles_(regles), plateforme_(plateforme), profondeur_courant_(profondeur_courant) {}
+    Ordinateur(const Regles& regles, Alea& alea, int16 profondeur_courant)
+        : regles_(regles), alea_(alea), profondeur_courant_(profondeur_courant) {}
 
     // The starting square of the computer's pawn; the caller marks it occupied. A board without
     // a free square (no game gets there) gives (0, 0), off the board.
@@ -70,7 +70,7 @@ class Ordinateur {
     Decalage decalage_du_mur(Case depart, Case reference, const TableauDep& tableau_dep);
 
     const Regles& regles_;
-    Plateforme& plateforme_;
+    Alea& alea_;
     int16 profondeur_courant_;
 };
 

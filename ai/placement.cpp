@@ -49,13 +49,13 @@ Case Ordinateur::choisit_depart(int16 maxtaille, const Tableau& tableau) {
     Case c;
     if (!zone_de_depart(regles_, tableau).empty()) {
         do {
-            reensemence_horloge(plateforme_);
-            const float r1 = plateforme_.aleatoire();
-            const float r2 = plateforme_.aleatoire();
+            alea_.reensemence();
+            const float r1 = alea_.aleatoire();
+            const float r2 = alea_.aleatoire();
             c = {tire(colonnes, r1), tire(lignes, r2)};
         } while (!tableau.libre(c));
     } else {
-        tirage_case_libre(regles_, plateforme_, c, tableau);
+        tirage_case_libre(regles_, alea_, c, tableau);
         if (!tableau.libre(c)) {
             return c;
         }

@@ -2,8 +2,8 @@
 // squares walled, so the contested-square test, the table choice and the anticipation of the
 // wall all run at depth 24.
 #include "ai/ordinateur.h"
+#include "alea_analyse.h"
 #include "plateaux.h"
-#include "plateforme_analyse.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,8 +20,8 @@ constexpr Case ADVERSAIRE{10, 9};
 void dep_ordi_niveau_3_12x12(benchmark::State& state) {
     const Regles regles = bench::regles_12x12();
     const Tableau tableau = bench::plateau(MILIEU_DE_PARTIE);
-    analyse::PlateformeAnalyse plateforme(0);
-    Ordinateur ordinateur(regles, plateforme, 24);
+    analyse::AleaAnalyse alea(0);
+    Ordinateur ordinateur(regles, alea, 24);
     for (auto _ : state) {
         benchmark::DoNotOptimize(
             ordinateur.choisit_deplacement(ORDINATEUR, ADVERSAIRE, 24, 3, tableau));

@@ -1,7 +1,7 @@
 #include "positions.h"
 
+#include "alea_analyse.h"
 #include "partie.h"
-#include "plateforme_analyse.h"
 
 #include <algorithm>
 #include <ctime>
@@ -16,15 +16,14 @@ constexpr std::size_t NB_POSITIONS = 40;
 std::vector<PositionDePartie> positions_de_parties(const Regles& regles) {
     std::vector<PositionDePartie> positions;
     for (std::uint32_t graine = 0; positions.size() < NB_POSITIONS; ++graine) {
-        analyse::PlateformeAnalyse plateforme(graine);
-        Partie partie = analyse::nouvelle_partie(plateforme, regles,
-                                                 graine % 2 == 0 ? std::array<int, 2>{3, 1}
-                                                                 : std::array<int, 2>{1, 3});
+        analyse::AleaAnalyse alea(graine);
+        Partie partie = analyse::nouvelle_partie(
+            alea, regles, graine % 2 == 0 ? std::array<int, 2>{3, 1} : std::array<int, 2>{1, 3});
         Tableau t;
         regles.init_tableau(t);
         std::array<Case, 2> pions{};
         int coups = 0;
-        joue_partie(partie, plateforme, [&](const Evenement& e) {
+        joue_partie(partie, alea, [&](const Evenement& e) {
             const bool deplacement = e.genre == Evenement::Genre::pion_deplace;
             if (deplacement && ++coups % 2 == 0 && positions.size() < NB_POSITIONS) {
                 positions.push_back({t, pions[e.joueur], pions[1 - e.joueur]});

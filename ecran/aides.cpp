@@ -62,7 +62,7 @@ void Aides::montre_deplacements(const Partie& partie) {
 void Aides::montre_conseil(const Partie& partie) {
     const Joueur& joueur = partie.joueur(partie.joueur_courant());
     const Case adverse = partie.joueur(partie.adversaire()).position;
-    Ordinateur ordinateur(partie.regles(), plateforme_, joueur.profondeur);
+    Ordinateur ordinateur(partie.regles(), alea_, joueur.profondeur);
     geometrie_.place(ecran_.case_conseillee,
                      ordinateur.choisit_deplacement(joueur.position, adverse, joueur.profondeur, 3,
                                                     partie.tableau()));

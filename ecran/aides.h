@@ -13,8 +13,8 @@ enum class Aide : std::uint8_t { deplacements, conseil };
 
 class Aides {
   public:
-    Aides(Ecran& ecran, const Geometrie& geometrie, Plateforme& plateforme)
-        : ecran_(ecran), geometrie_(geometrie), plateforme_(plateforme) {}
+    Aides(Ecran& ecran, const Geometrie& geometrie, Alea& alea)
+        : ecran_(ecran), geometrie_(geometrie), alea_(alea) {}
 
     // Switching a hint on needs a game on screen with both pawns placed; switching it off always
     // works.
@@ -39,7 +39,7 @@ class Aides {
 
     Ecran& ecran_;
     const Geometrie& geometrie_;
-    Plateforme& plateforme_;
+    Alea& alea_;
     std::array<bool, 2> actives_{};
     std::array<std::array<bool, 2>, 2> gardees_{};
 };

@@ -16,9 +16,10 @@ std::string texte_niveau(int16 niveau) {
 }
 } // namespace
 
-Controleur::Controleur(Plateforme& plateforme)
-    : plateforme_(plateforme), partie_(plateforme), curseur_(ecran_.curseur, geometrie_),
-      jeu_(partie_, ecran_, geometrie_, curseur_, plateforme), pilote_(jeu_, partie_, plateforme) {
+Controleur::Controleur(Alea& alea, Ordonnanceur& ordonnanceur, Dialogues& dialogues)
+    : dialogues_(dialogues), partie_(alea), curseur_(ecran_.curseur, geometrie_),
+      jeu_(partie_, ecran_, geometrie_, curseur_, alea, dialogues),
+      pilote_(jeu_, partie_, ordonnanceur, alea) {
     for (Element* panneau : {&ecran_.panneau_jeu, &ecran_.panneau_aide}) {
         panneau->left = LEFT_PANNEAUX;
         panneau->top = TOP_PANNEAUX;
@@ -86,8 +87,13 @@ void Controleur::jouer() {
     jeu_.debut_jeu();
 }
 
-bool Controleur::quitter() {
-    return plateforme_.question("Etes vous sûre de vouloir quitter?");
+void Controleur::quitter(std::function<void()> fermer) {
+    dialogues_.question("Etes vous sûre de vouloir quitter?",
+                        [fermer = std::move(fermer)](bool oui) {
+                            if (oui) {
+                                fermer();
+                            }
+                        });
 }
 
 // A press while another one waits, or while the button is disabled, is ignored, so one press
@@ -133,19 +139,26 @@ void Controleur::relache_bouton() {
         ecran_.panneau_jeu.visible = false;
         ecran_.bouton_aide.image = Image::bouton_aide;
     } else if (bouton == Bouton::abandon) {
+        // The button keeps its pressed look while its question is open.
+        const auto relache = [this] { ecran_.bouton_abandon.image = Image::bouton_quitter; };
         if (en_partie) {
-            abandonne();
+            abandonne(relache);
+        } else {
+            relache();
         }
-        ecran_.bouton_abandon.image = Image::bouton_quitter;
     }
 }
 
-void Controleur::abandonne() {
+void Controleur::abandonne(std::function<void()> apres) {
     pilote_.suspend();
-    if (plateforme_.question("Etes vous sûre de vouloir abandonner cette partie?")) {
-        jeu_.retour_aux_options();
-    }
-    pilote_.reprend();
+    dialogues_.question("Etes vous sûre de vouloir abandonner cette partie?",
+                        [this, apres = std::move(apres)](bool oui) {
+                            if (oui) {
+                                jeu_.retour_aux_options();
+                            }
+                            pilote_.reprend();
+                            apres();
+                        });
 }
 
 void Controleur::retour_au_jeu() {

@@ -10,13 +10,14 @@
 #include "geometrie.h"
 #include "jeu.h"
 #include "pilote.h"
+#include "services.h"
 
 namespace tessor {
 
 class Controleur {
   public:
     // Sets the option defaults and shows the options screen.
-    explicit Controleur(Plateforme& plateforme);
+    Controleur(Alea& alea, Ordonnanceur& ordonnanceur, Dialogues& dialogues);
     Controleur(const Controleur&) = delete;
     Controleur& operator=(const Controleur&) = delete;
 
@@ -38,8 +39,8 @@ class Controleur {
     // Sets the rules and both levels at once, as the options screen would.
     void prepare(const Regles& regles, int16 niveau0, int16 niveau1);
     void jouer();
-    // True when the player confirms that the program must end.
-    bool quitter();
+    // Asks whether the program must end, and calls `fermer` when the player confirms.
+    void quitter(std::function<void()> fermer);
 
     // The game panel's picture buttons: a press shows the pressed look and arms the timer,
     // whose tick lets go of the button and acts. While a computer's turn runs or the replay
@@ -87,12 +88,12 @@ class Controleur {
   private:
     enum class Bouton : std::uint8_t { aucun, aide, abandon };
     void presse(Element& bouton, Image enfonce, Bouton quel);
-    void abandonne();
+    void abandonne(std::function<void()> apres);
     void touche_panneau(void (Controleur::*bouton)());
     void change_dimension(int16 Regles::*cote, int sens);
     void affiche_regles();
 
-    Plateforme& plateforme_;
+    Dialogues& dialogues_;
     Ecran ecran_;
     Geometrie geometrie_;
     Partie partie_;

@@ -9,34 +9,39 @@ namespace tessor {
 // 3 x 3 only) never shows its board: the question comes first, and a No keeps the options
 // screen. The levels take effect all the same.
 void Jeu::debut_jeu() {
-    commence();
-    signale();
+    commence([this] { signale(); });
 }
 
-void Jeu::commence() {
-    do {
-        prepare_ecran();
-        const Evenements evenements = partie_.commence();
-        for (Element& m : ecran_.murs) {
-            m.image = ecran_.choix_mur.image;
+void Jeu::commence(std::function<void()> apres) {
+    prepare_ecran();
+    const Evenements evenements = partie_.commence();
+    for (Element& m : ecran_.murs) {
+        m.image = ecran_.choix_mur.image;
+    }
+    ecran_.plaque_deplacement.image =
+        partie_.regles().cavalier ? Image::plaque_cavalier : Image::plaque_roi;
+    partie_.applique_niveaux();
+    prend_joueurs();
+    for (const Evenement& e : evenements) {
+        montre(e, false, false);
+    }
+    if (!partie_.finie()) {
+        ecran_.options.visible = false;
+        geometrie_.trace_grille(ecran_, partie_.regles());
+        ecran_.panneau_jeu.visible = true;
+        ecran_.affiche_signe(Signe::placez_pion);
+        en_partie_ = true;
+        etat_boutons();
+        apres();
+        return;
+    }
+    demande_rejouer([this, apres](bool rejouer) {
+        if (rejouer) {
+            commence(apres);
+        } else {
+            apres();
         }
-        ecran_.plaque_deplacement.image =
-            partie_.regles().cavalier ? Image::plaque_cavalier : Image::plaque_roi;
-        partie_.applique_niveaux();
-        prend_joueurs();
-        for (const Evenement& e : evenements) {
-            montre(e, false, false);
-        }
-        if (!partie_.finie()) {
-            ecran_.options.visible = false;
-            geometrie_.trace_grille(ecran_, partie_.regles());
-            ecran_.panneau_jeu.visible = true;
-            ecran_.affiche_signe(Signe::placez_pion);
-            en_partie_ = true;
-            etat_boutons();
-            return;
-        }
-    } while (demande_rejouer());
+    });
 }
 
 void Jeu::prepare_ecran() {
@@ -52,8 +57,8 @@ void Jeu::prepare_ecran() {
 void Jeu::prend_joueurs() {
     for (int k = 0; k < 2; ++k) {
         const int16 niveau = partie_.joueur(k).niveau;
-        joueurs_[k] = niveau > 0 ? std::shared_ptr<Participant>(ordinateur_du_niveau(niveau))
-                                 : std::shared_ptr<Participant>(humain_);
+        joueurs_[k] =
+            niveau > 0 ? std::shared_ptr<Participant>(ordinateur_du_niveau(niveau)) : nullptr;
     }
 }
 
@@ -66,10 +71,8 @@ void Jeu::clic(Case c) {
     }
     ecran_.panneau_aide.visible = false;
     ecran_.panneau_jeu.visible = true;
-    humain_->clique(c);
-    const std::optional<Case> action = humain_->action(partie_, plateforme_);
-    if (partie_.accepte(*action)) {
-        applique(*action, false);
+    if (partie_.accepte(c)) {
+        applique(c, false);
     }
 }
 
@@ -91,18 +94,27 @@ void Jeu::applique(Case c, bool ordinateur) {
         montre(e, ordinateur, apres_mur);
         apres_mur = e.genre == Evenement::Genre::mur_pose;
     }
-    const bool rejouer = partie_.finie() && demande_rejouer();
-    if ((phase == Phase::placement && partie_.joueur_courant() == 0) ||
-        (phase == Phase::mur && ordinateur)) {
-        ecran_.affiche_signe(Signe::deplacez_pion);
-    }
-    if (rejouer) {
-        commence();
+    const auto suite = [this, phase, ordinateur](bool rejouer) {
+        if ((phase == Phase::placement && partie_.joueur_courant() == 0) ||
+            (phase == Phase::mur && ordinateur)) {
+            ecran_.affiche_signe(Signe::deplacez_pion);
+        }
+        const auto fin_du_tour = [this] {
+            curseur_.recale(partie_);
+            signale();
+        };
+        if (rejouer) {
+            commence(fin_du_tour);
+        } else {
+            etat_boutons();
+            fin_du_tour();
+        }
+    };
+    if (partie_.finie()) {
+        demande_rejouer(suite);
     } else {
-        etat_boutons();
+        suite(false);
     }
-    curseur_.recale(partie_);
-    signale();
 }
 
 void Jeu::montre(const Evenement& e, bool ordinateur, bool apres_mur) {
@@ -164,19 +176,24 @@ void Jeu::montre_fin(int16 gagnant) {
     montre_main(gagnant, false);
 }
 
-// No brings the options screen back. The switches are drawn as they stand once answered.
-bool Jeu::demande_rejouer() {
+// The switches are drawn as they stand once answered.
+void Jeu::demande_rejouer(std::function<void(bool)> suite) {
     if (arret_) {
-        return false;
+        suite(false);
+        return;
     }
     question_ouverte_ = true;
-    const bool rejouer = plateforme_.question("Voulez-vous rejouer?");
-    question_ouverte_ = false;
-    if (!rejouer) {
-        retour_aux_options();
-    }
-    aides_.coche();
-    return rejouer;
+    dialogues_.question("Voulez-vous rejouer?", [this, suite = std::move(suite)](bool rejouer) {
+        question_ouverte_ = false;
+        if (arret_) {
+            return;
+        }
+        if (!rejouer) {
+            retour_aux_options();
+        }
+        aides_.coche();
+        suite(rejouer);
+    });
 }
 
 void Jeu::retour_aux_options() {
@@ -191,11 +208,11 @@ void Jeu::retour_aux_options() {
 }
 
 bool Jeu::ordinateur_au_trait() const {
-    return en_partie_ && !partie_.finie() && !arret_ && au_trait()->ordinateur();
+    return en_partie_ && !partie_.finie() && !arret_ && au_trait() != nullptr;
 }
 
 bool Jeu::entre_ordinateurs() const {
-    return joueurs_[0]->ordinateur() && joueurs_[1]->ordinateur();
+    return joueurs_[0] != nullptr && joueurs_[1] != nullptr;
 }
 
 // The panel buttons are disabled for the whole of a computer's turn, but for "Quitter" in a game

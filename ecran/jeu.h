@@ -8,6 +8,7 @@
 #include "ecran.h"
 #include "game/participant.h"
 #include "geometrie.h"
+#include "services.h"
 
 #include <functional>
 #include <memory>
@@ -16,10 +17,10 @@ namespace tessor {
 
 class Jeu {
   public:
-    Jeu(Partie& partie, Ecran& ecran, const Geometrie& geometrie, Curseur& curseur,
-        Plateforme& plateforme)
+    Jeu(Partie& partie, Ecran& ecran, const Geometrie& geometrie, Curseur& curseur, Alea& alea,
+        Dialogues& dialogues)
         : partie_(partie), ecran_(ecran), geometrie_(geometrie), curseur_(curseur),
-          plateforme_(plateforme), aides_(ecran, geometrie, plateforme) {}
+          dialogues_(dialogues), aides_(ecran, geometrie, alea) {}
 
     Aides& aides() { return aides_; }
     const Aides& aides() const { return aides_; }
@@ -32,7 +33,7 @@ class Jeu {
     }
 
     // Starts a game with the levels set; a game decided by its start squares asks the replay
-    // question at once.
+    // question at once, and the game starts again after a Yes.
     void debut_jeu();
     // A click on square `c` of the board, or (-1, -1) off it.
     void clic(Case c);
@@ -46,7 +47,7 @@ class Jeu {
     bool entre_ordinateurs() const;
     // A game shows: from its start to the return to the options screen.
     bool en_partie() const { return en_partie_; }
-    // The player on turn, shared with a decision that may outlive this game.
+    // The computer on turn, shared with a decision that may outlive this game; none for a human.
     std::shared_ptr<Participant> au_trait() const { return joueurs_[partie_.joueur_courant()]; }
     // Plays the action the computer on turn decided, if the game accepts it.
     void joue_ordinateur(Case c);
@@ -61,7 +62,8 @@ class Jeu {
     void arrete() { arret_ = true; }
 
   private:
-    void commence();
+    // Starts a game, then calls `apres` once a game shows or the options screen is back.
+    void commence(std::function<void()> apres);
     void signale() const {
         if (apres_changement_) {
             apres_changement_();
@@ -73,18 +75,19 @@ class Jeu {
     void montre(const Evenement& e, bool ordinateur, bool apres_mur);
     void montre_main(int16 joueur, bool apres_mur);
     void montre_fin(int16 gagnant);
-    // The end of a finished game: the replay question; Yes starts the next one.
-    bool demande_rejouer();
+    // The end of a finished game: the replay question, whose answer goes to `suite`; No brings
+    // the options screen back first. Once the window is closing nothing is asked: the answer is
+    // No, and the game stays as it is.
+    void demande_rejouer(std::function<void(bool)> suite);
     void etat_boutons();
 
     Partie& partie_;
     Ecran& ecran_;
     const Geometrie& geometrie_;
     Curseur& curseur_;
-    Plateforme& plateforme_;
+    Dialogues& dialogues_;
     Aides aides_;
-    std::shared_ptr<Humain> humain_ = std::make_shared<Humain>();
-    std::array<std::shared_ptr<Participant>, 2> joueurs_{humain_, humain_};
+    std::array<std::shared_ptr<Participant>, 2> joueurs_{}; // none for a human
     int16 nb_murs_ = 0;
     bool en_partie_ = false;
     bool question_ouverte_ = false;

@@ -4,12 +4,13 @@
 
 namespace tessor {
 
-Pilote::Pilote(Jeu& jeu, const Partie& partie, Plateforme& plateforme)
-    : jeu_(jeu), partie_(partie), plateforme_(plateforme) {
+Pilote::Pilote(Jeu& jeu, const Partie& partie, Ordonnanceur& ordonnanceur, Alea& alea)
+    : jeu_(jeu), partie_(partie), ordonnanceur_(ordonnanceur), alea_(alea) {
     jeu_.suit([this] { relance(); });
 }
 
 void Pilote::relance() {
+    arrete_decision();
     ++coup_;
     arme();
 }
@@ -26,7 +27,15 @@ void Pilote::reprend() {
 
 void Pilote::arrete() {
     arrete_ = true;
+    arrete_decision();
     suspend();
+}
+
+void Pilote::arrete_decision() {
+    if (arret_decision_) {
+        arret_decision_->store(true);
+        arret_decision_.reset();
+    }
 }
 
 // The pause runs while the computer decides: its action shows when both are over.
@@ -37,7 +46,7 @@ void Pilote::arme() {
         return;
     }
     const int pause = partie_.phase() == Phase::mur ? PAUSE_MUR_MS : PAUSE_ORDINATEUR_MS;
-    plateforme_.attend(pause, [this, attente] {
+    ordonnanceur_.attend(pause, [this, attente] {
         if (attente == attente_) {
             pause_finie_ = true;
             joue_si_pret();
@@ -50,14 +59,15 @@ void Pilote::arme() {
 
 // The decision works on a copy of the game and keeps its player alive, so that nothing it reads
 // changes or goes away before it ends. One that ends after the game has changed (an abandoned
-// game's, say) is dropped: it must not take the place of the decision under way.
+// game's, say) has been told to stop, and is dropped: it must not take the place of the decision
+// under way.
 void Pilote::decide() {
     decide_ = coup_;
     auto resultat = std::make_shared<std::optional<Case>>();
-    plateforme_.calcule(
-        [resultat, joueur = jeu_.au_trait(), copie = partie_, &plateforme = plateforme_] {
-            *resultat = joueur->action(copie, plateforme);
-        },
+    arret_decision_ = std::make_shared<std::atomic<bool>>(false);
+    ordonnanceur_.calcule(
+        [resultat, joueur = jeu_.au_trait(), copie = partie_, &alea = alea_,
+         arret = arret_decision_] { *resultat = joueur->action(copie, alea, *arret); },
         [this, resultat, coup = coup_] {
             if (coup == coup_) {
                 decision_ = Decision{coup, *resultat};

@@ -1,10 +1,13 @@
 // Paces the computer's actions so that a player can follow them: each shows a moment after the
 // previous action was shown, and is decided away from the window's thread meanwhile. A question
-// that interrupts a game between two computers suspends it; closing the window stops it.
+// that interrupts a game between two computers suspends it; closing the window stops it. A
+// decision whose position is gone (the game changed, or the window is closing) is told to stop.
 #pragma once
 
 #include "jeu.h"
 
+#include <atomic>
+#include <memory>
 #include <optional>
 
 namespace tessor {
@@ -17,7 +20,7 @@ inline constexpr int GLISSEMENT_PION_MS = 150;  // its pawn gliding to the squar
 class Pilote {
   public:
     // Follows every change of `jeu` from now on.
-    Pilote(Jeu& jeu, const Partie& partie, Plateforme& plateforme);
+    Pilote(Jeu& jeu, const Partie& partie, Ordonnanceur& ordonnanceur, Alea& alea);
     Pilote(const Pilote&) = delete;
     Pilote& operator=(const Pilote&) = delete;
 
@@ -35,6 +38,7 @@ class Pilote {
     void arme();
     void decide();
     void joue_si_pret();
+    void arrete_decision();
 
     struct Decision {
         int coup;
@@ -43,7 +47,8 @@ class Pilote {
 
     Jeu& jeu_;
     const Partie& partie_;
-    Plateforme& plateforme_;
+    Ordonnanceur& ordonnanceur_;
+    Alea& alea_;
     int coup_ = 0;    // changes of the game so far: a decision is valid for its own only
     int attente_ = 0; // the pause armed last; an older one that ends is ignored
     int decide_ = -1; // the change whose decision is being computed
@@ -51,6 +56,7 @@ class Pilote {
     bool suspendu_ = false;
     bool arrete_ = false;
     std::optional<Decision> decision_;
+    std::shared_ptr<std::atomic<bool>> arret_decision_; // the stop flag of the decision under way
 };
 
 } // namespace tessor

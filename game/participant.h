@@ -1,11 +1,11 @@
-// A player as the turn flow sees it: asked for its next action while it is on turn. The human
-// answers with the square it clicked; a computer decides.
+// A computer player as the turn flow sees it: asked for its next action while it is on turn. A
+// human has none: its clicks go to the game directly.
 #pragma once
 
 #include "partie.h"
 
+#include <atomic>
 #include <optional>
-#include <utility>
 
 namespace tessor {
 
@@ -13,24 +13,16 @@ class Participant {
   public:
     virtual ~Participant() = default;
 
-    // True for a computer, which decides when asked; a human acts only by clicks and keys.
-    virtual bool ordinateur() const = 0;
     // The next action of the player on turn in `partie`: its placement, its move or its wall,
-    // by the phase; nothing while it has none.
-    virtual std::optional<Case> action(const Partie& partie, Plateforme& plateforme) = 0;
-};
-
-// A human's action is the square it last clicked, handed over once.
-class Humain final : public Participant {
-  public:
-    void clique(Case c) { clic_ = c; }
-    bool ordinateur() const override { return false; }
-    std::optional<Case> action(const Partie&, Plateforme&) override {
-        return std::exchange(clic_, std::nullopt);
+    // by the phase; nothing while it has none. A search in progress stops soon after `arret`
+    // becomes true: its action is then of no use, and is dropped by the caller.
+    virtual std::optional<Case> action(const Partie& partie, Alea& alea,
+                                       const std::atomic<bool>& arret) = 0;
+    // The same, with nothing to stop it: games played without a window.
+    std::optional<Case> decide(const Partie& partie, Alea& alea) {
+        static const std::atomic<bool> jamais{false};
+        return action(partie, alea, jamais);
     }
-
-  private:
-    std::optional<Case> clic_;
 };
 
 } // namespace tessor

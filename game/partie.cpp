@@ -26,8 +26,8 @@ Evenements Partie::commence() {
     joueur_courant_ = 1;
     regles_.init_tableau(tableau_);
     finie_ = false;
-    tirage_case_libre(regles_, *plateforme_, joueurs_[0].position, tableau_);
-    tirage_case_libre(regles_, *plateforme_, joueurs_[1].position, tableau_);
+    tirage_case_libre(regles_, *alea_, joueurs_[0].position, tableau_);
+    tirage_case_libre(regles_, *alea_, joueurs_[1].position, tableau_);
     Evenements evenements;
     fin_ou_main(evenements);
     return evenements;

@@ -3,8 +3,8 @@
 // end test and passes the turn, and tells what happened as events.
 #pragma once
 
+#include "alea.h"
 #include "evenement.h"
-#include "plateforme.h"
 #include "regles.h"
 
 #include <array>
@@ -22,7 +22,7 @@ struct Joueur {
 
 class Partie {
   public:
-    explicit Partie(Plateforme& plateforme) : plateforme_(&plateforme) {}
+    explicit Partie(Alea& alea) : alea_(&alea) {}
 
     const Regles& regles() const { return regles_; }
     const Tableau& tableau() const { return tableau_; }
@@ -65,7 +65,7 @@ class Partie {
   private:
     void fin_ou_main(Evenements& evenements);
 
-    Plateforme* plateforme_;
+    Alea* alea_;
     Regles regles_;
     Tableau tableau_;
     std::array<Joueur, 2> joueurs_{};

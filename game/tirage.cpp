@@ -4,15 +4,14 @@
 
 namespace tessor {
 
-void tirage_case_libre(const Regles& regles, Plateforme& plateforme, Case& position,
-                       const Tableau& tableau) {
-    reensemence_horloge(plateforme);
+void tirage_case_libre(const Regles& regles, Alea& alea, Case& position, const Tableau& tableau) {
+    alea.reensemence();
     if (!regles.a_case_libre(tableau)) {
         return;
     }
     for (;;) {
-        const float r1 = plateforme.aleatoire();
-        const float r2 = plateforme.aleatoire();
+        const float r1 = alea.aleatoire();
+        const float r2 = alea.aleatoire();
         const float premiere = PREMIERE_CASE;
         const Case c{
             static_cast<int16>(arrondi_pair(premiere + r1 * static_cast<float>(regles.largeur))),

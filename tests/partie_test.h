@@ -8,7 +8,7 @@ namespace tessor {
 
 struct PartieTest {
     PlateformeTest plateforme;
-    Controleur jeu{plateforme};
+    Controleur jeu{plateforme, plateforme, plateforme};
 
     // Sets the options the way the options screen would, then presses "Jouer".
     void lance(int largeur, int hauteur, bool cavalier, int niveau0 = 0, int niveau1 = 0) {

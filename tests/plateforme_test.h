@@ -1,10 +1,11 @@
-// A platform for tests: scripted Yes/No answers, the links opened, a hook before each question,
-// the analysis tool's random stream, whose first numbers a test may impose, and a clock that
-// stands still until the test steps it: with `pas_a_pas` set, the pauses of the computer's turns
-// wait in a queue; otherwise they last no time at all.
+// The services of the window for tests: scripted Yes/No answers, given at once, the links opened, a
+// hook before each question, the analysis tool's random stream, whose first numbers a test may
+// impose, and a clock that stands still until the test steps it: with `pas_a_pas` set, the pauses
+// of the computer's turns wait in a queue; otherwise they last no time at all.
 #pragma once
 
-#include "plateforme_analyse.h"
+#include "alea_analyse.h"
+#include "ecran/services.h"
 
 #include <deque>
 #include <functional>
@@ -14,11 +15,9 @@
 
 namespace tessor {
 
-class PlateformeTest : public analyse::PlateformeAnalyse {
+class PlateformeTest : public analyse::AleaAnalyse, public Ordonnanceur, public Dialogues {
   public:
-    explicit PlateformeTest(std::uint32_t graine = 0) : PlateformeAnalyse(graine) {
-        repondeur = [this](const std::string& texte) { return repond(texte); };
-    }
+    explicit PlateformeTest(std::uint32_t graine = 0) : AleaAnalyse(graine) {}
 
     std::deque<bool> reponses; // answers to the next questions; No when empty
     std::vector<std::string> questions;
@@ -50,15 +49,19 @@ class PlateformeTest : public analyse::PlateformeAnalyse {
     float aleatoire() override {
         ++tirages;
         if (tirages_imposes.empty()) {
-            return PlateformeAnalyse::aleatoire();
+            return AleaAnalyse::aleatoire();
         }
         const float r = tirages_imposes.front();
         tirages_imposes.pop_front();
         return r;
     }
 
-  private:
-    bool repond(const std::string& texte) {
+    // Decisions run at once, in order.
+    void calcule(std::function<void()> travail, std::function<void()> suite) override {
+        travail();
+        suite();
+    }
+    void question(const std::string& texte, std::function<void(bool)> reponse) override {
         questions.push_back(texte);
         if (avant_question) {
             avant_question();
@@ -67,7 +70,7 @@ class PlateformeTest : public analyse::PlateformeAnalyse {
         if (!reponses.empty()) {
             reponses.pop_front();
         }
-        return oui;
+        reponse(oui);
     }
 };
 

@@ -52,7 +52,7 @@ class Scenario {
         using Geste = void (*)(PartieTest&, int, int);
         static const std::map<std::string, Geste> actions{
             {"jouer", [](PartieTest& t, int, int) { t.jeu.jouer(); }},
-            {"quitter", [](PartieTest& t, int, int) { t.jeu.quitter(); }},
+            {"quitter", [](PartieTest& t, int, int) { t.jeu.quitter([] {}); }},
             {"niveau", [](PartieTest& t, int j, int) { t.jeu.change_niveau(j); }},
             {"deplacement", [](PartieTest& t, int, int) { t.jeu.change_deplacement(); }},
             {"pion", [](PartieTest& t, int j, int sens) { t.jeu.pion_suivant(j, sens); }},

@@ -414,18 +414,17 @@ class TestAffichage : public QObject {
         auto f = fenetre_montree();
         clique(*f, "jouer");
         clique_cases(*f, {{3, 3}, {8, 8}});
-        // Each press once by its time: a press the toolkit takes as a double click's second one
-        // may come as a double click alone.
-        QSet<quint64> presses;
+        // Each click once by its release: a press the toolkit takes as a double click's second
+        // one may come as a double click alone, and two presses handled within the same
+        // millisecond carry the same time.
+        int relachements = 0;
         Espion espion([&](QObject* o, QEvent* e) {
-            const QEvent::Type t = e->type();
-            if (o == f->windowHandle() &&
-                (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick)) {
-                presses.insert(static_cast<QInputEvent*>(e)->timestamp());
+            if (o == f->windowHandle() && e->type() == QEvent::MouseButtonRelease) {
+                ++relachements;
             }
         });
         clic_x(id(*f), centre_case(*f, 4, 4), 20);
-        QTRY_COMPARE_WITH_TIMEOUT(presses.size(), 20, 20000); // a loaded machine may take seconds
+        QTRY_COMPARE_WITH_TIMEOUT(relachements, 20, 20000); // a loaded machine may take seconds
         const Controleur& c = f->controleur();
         const QString apres = QStringLiteral("0 2 4,4 8,8 0");
         QCOMPARE(etat(c), apres);

@@ -89,7 +89,7 @@ class TestOrdinateur : public QObject {
                                          g.indice(partie.joueur(partie.joueur_courant()).position),
                                          g.indice(partie.joueur(partie.adversaire()).position)};
                     const qint64 tirages = sans_egalite();
-                    const Indice c = g.indice(*ordinateur_du_niveau(1)->action(partie, p));
+                    const Indice c = g.indice(*ordinateur_du_niveau(1)->decide(partie, p));
                     if (partie.phase() == Phase::placement) {
                         // A start square drawn without a tie is one of the model's.
                         modele.departs(avant.libres, departs);

@@ -1,10 +1,10 @@
 // The sparring partners of the analysis tool: their turn rules, the walls they try, a won turn
 // taken, whole legal games, and the match request's paired score.
+#include "alea_analyse.h"
 #include "analyse.h"
 #include "partenaire.h"
 #include "partenaire_alphabeta.h"
 #include "plateau_test.h"
-#include "plateforme_analyse.h"
 
 #include <QtTest>
 
@@ -138,18 +138,16 @@ class TestPartenaire : public QObject {
     // Both partners place, move and wall through the game until it ends, every action accepted;
     // one asked for a wall it did not plan puts it on a free square.
     void partners_play_whole_games() {
-        analyse::PlateformeAnalyse plateforme(1);
-        Partie partie(plateforme);
+        analyse::AleaAnalyse alea(1);
+        Partie partie(alea);
         partie.regle(regles(5, 5, false));
         partie.commence();
         const std::array<std::unique_ptr<Participant>, 2> joueurs{partenaire_uct(300, 2),
                                                                   partenaire_alphabeta(3000)};
-        QVERIFY(joueurs[0]->ordinateur() && joueurs[1]->ordinateur());
-        QCOMPARE(joueurs[0]->action(partie, plateforme), std::optional<Case>(Case{4, 4}));
+        QCOMPARE(joueurs[0]->decide(partie, alea), std::optional<Case>(Case{4, 4}));
         int actions_jouees = 0;
         while (!partie.finie()) {
-            const std::optional<Case> c =
-                joueurs[partie.joueur_courant()]->action(partie, plateforme);
+            const std::optional<Case> c = joueurs[partie.joueur_courant()]->decide(partie, alea);
             QVERIFY(c && !partie.joue(*c).empty());
             ++actions_jouees;
         }
@@ -158,17 +156,17 @@ class TestPartenaire : public QObject {
         partie.joue({4, 4});
         partie.joue({6, 6});
         partie.joue({5, 5});
-        const std::optional<Case> mur = partenaire_alphabeta(3000)->action(partie, plateforme);
+        const std::optional<Case> mur = partenaire_alphabeta(3000)->decide(partie, alea);
         QVERIFY(mur && partie.accepte(*mur));
         // The start square with the most room, in the last column here.
-        Partie colonne(plateforme);
+        Partie colonne(alea);
         colonne.regle(regles(3, 3, false));
         colonne.commence();
         for (const Case c :
              {Case{3, 3}, Case{4, 3}, Case{3, 4}, Case{4, 4}, Case{3, 5}, Case{4, 5}}) {
             colonne.ajoute_mur(c);
         }
-        QCOMPARE(joueurs[1]->action(colonne, plateforme), std::optional<Case>(Case{5, 4}));
+        QCOMPARE(joueurs[1]->decide(colonne, alea), std::optional<Case>(Case{5, 4}));
     }
 
     // Ordi 5's results add up over both seats and replay from the seed.

@@ -28,22 +28,21 @@ QStringList pages_visibles(const FenetreInformation& fenetre) {
     return noms;
 }
 
-// Opens the information window by `ouverture` and runs `pendant` inside its modal loop; then
-// leaves with "Retour au jeu" unless `pendant` has closed it. Returns the pages seen on opening,
-// none when no modal information window opened.
+// Opens the information window by `ouverture` and runs `pendant` while it shows; then leaves
+// with "Retour au jeu" unless `pendant` has closed it. Returns the pages seen on opening, none
+// when no modal information window opened.
 QStringList ouvre(
     const std::function<void()>& ouverture, const std::function<void()>& pendant = [] {}) {
-    QStringList vues;
-    QTimer::singleShot(0, [&] {
-        if (auto* fenetre = qobject_cast<FenetreInformation*>(QApplication::activeModalWidget())) {
-            vues = pages_visibles(*fenetre);
-            pendant();
-            if (fenetre->isVisible()) {
-                clique(*fenetre, QStringLiteral("retour_au_jeu"));
-            }
-        }
-    });
     ouverture();
+    auto* fenetre = qobject_cast<FenetreInformation*>(QApplication::activeModalWidget());
+    if (fenetre == nullptr || !fenetre->isVisible()) {
+        return {};
+    }
+    const QStringList vues = pages_visibles(*fenetre);
+    pendant();
+    if (fenetre->isVisible()) {
+        clique(*fenetre, QStringLiteral("retour_au_jeu"));
+    }
     return vues;
 }
 
@@ -90,10 +89,12 @@ class TestProgramme : public QObject {
         int n = 0;
         Repondeur r([&n] { return n++ != 1; }); // Yes to abandoning, No then Yes to quitting
         presse_image(f, "bouton_abandon");
+        QTRY_VERIFY(f.controleur().ecran().options.visible);
         clique(f, "quitter");
+        QTRY_COMPARE(r.questions.size(), 2);
         QVERIFY(f.isVisible());
         clique(f, "quitter");
-        QCOMPARE(r.questions.size(), 3);
+        QTRY_COMPARE(r.questions.size(), 3);
         const QWidgetList fenetres = QApplication::topLevelWidgets();
         QVERIFY(std::none_of(fenetres.begin(), fenetres.end(),
                              [](QWidget* w) { return w->isVisible(); }));

@@ -72,10 +72,10 @@ QFrame* page(QWidget* fenetre, int numero, Remplissage remplissage) {
 
 } // namespace
 
-FenetreInformation::FenetreInformation(Plateforme& plateforme, QWidget* parent)
+FenetreInformation::FenetreInformation(Dialogues& dialogues, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      plateforme_(plateforme) {
+      dialogues_(dialogues) {
     charge_polices();
     setWindowTitle(QStringLiteral("Info sur : TESSOR"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icone_info.png")));
@@ -110,7 +110,7 @@ void FenetreInformation::ouvre() {
         premiere_ouverture();
         chargee_ = true;
     }
-    exec();
+    open();
 }
 
 void FenetreInformation::reject() {
@@ -133,7 +133,7 @@ void FenetreInformation::retour_au_jeu() {
 }
 
 void FenetreInformation::ouvre_lien(const QString& lien) {
-    plateforme_.ouvre_lien(lien.toStdString());
+    dialogues_.ouvre_lien(lien.toStdString());
 }
 
 } // namespace tessor

@@ -3,7 +3,7 @@
 // and "Retour au jeu". It is created once and keeps its last page between openings.
 #pragma once
 
-#include "game/plateforme.h"
+#include "ecran/services.h"
 
 #include <QDialog>
 #include <QString>
@@ -18,10 +18,10 @@ class FenetreInformation : public QDialog {
     Q_OBJECT
 
   public:
-    FenetreInformation(Plateforme& plateforme, QWidget* parent);
+    FenetreInformation(Dialogues& dialogues, QWidget* parent);
 
-    // Shows the window modally over its parent and returns once it is hidden: on the about
-    // page the first time, on the page last shown afterwards.
+    // Shows the window, modal to its parent, and returns at once: on the about page the first
+    // time, on the page last shown afterwards.
     void ouvre();
 
     // Closing through the title bar or with Escape acts as "Retour au jeu": the window is only
@@ -39,7 +39,7 @@ class FenetreInformation : public QDialog {
     void retour_au_jeu();
     void ouvre_lien(const QString& lien);
 
-    Plateforme& plateforme_;
+    Dialogues& dialogues_;
     std::array<QFrame*, NB_PAGES> pages_{};
     bool chargee_ = false;
 };

@@ -32,9 +32,10 @@ constexpr int DELAI_BOUTON_MS = 10;
 // The stacking order of the widgets is their order of creation: the board elements lie on the
 // window's surface, the side panels over them and the options screen over everything.
 FenetrePrincipale::FenetrePrincipale(Horloge horloge, bool pauses)
-    : plateforme_(
-          *this, [this] { synchronise(); }, std::move(horloge), pauses),
-      controleur_(plateforme_), plateau_(construit_plateau(this, controleur_)),
+    : hasard_(std::move(horloge)), ordonnanceur_(
+                                       *this, [this] { synchronise(); }, pauses),
+      dialogues_(*this, [this] { synchronise(); }), controleur_(hasard_, ordonnanceur_, dialogues_),
+      plateau_(construit_plateau(this, controleur_)),
       panneau_aide_(construit_panneau_aide(this, pixmaps_)),
       panneau_jeu_(construit_panneau_jeu(this, pixmaps_)), menu_(construit_menu(this, pixmaps_)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -63,7 +64,6 @@ FenetrePrincipale::FenetrePrincipale(Horloge horloge, bool pauses)
 
 FenetrePrincipale::~FenetrePrincipale() {
     controleur_.arrete();
-    plateforme_.termine_calcul();
 }
 
 namespace {
@@ -154,14 +154,12 @@ void FenetrePrincipale::connecte_clavier() {
 
 // "Quitter" confirmed closes the window, which ends the program.
 void FenetrePrincipale::quitter() {
-    if (controleur_.quitter()) {
-        close();
-    }
+    controleur_.quitter([this] { close(); });
 }
 
 void FenetrePrincipale::ouvre_information() {
     if (information_ == nullptr) {
-        information_ = new FenetreInformation(plateforme_, this);
+        information_ = new FenetreInformation(dialogues_, this);
     }
     information_->ouvre();
 }

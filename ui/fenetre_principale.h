@@ -3,12 +3,15 @@
 // model onto its widgets; the widgets never decide anything.
 #pragma once
 
+#include "dialogues_qt.h"
 #include "ecran/controleur.h"
+#include "game/hasard_partage.h"
+#include "horloge_systeme.h"
 #include "menu.h"
+#include "ordonnanceur_qt.h"
 #include "panneaux.h"
 #include "pixmaps.h"
 #include "plateau.h"
-#include "plateforme_qt.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -28,7 +31,7 @@ class FenetrePrincipale : public QWidget {
     // Builds every element and draws the options screen. `horloge` is the clock of the game's
     // random draws; without `pauses` the computer plays without waiting (for tests).
     explicit FenetrePrincipale(Horloge horloge = horloge_systeme, bool pauses = true);
-    // A computer's decision still running ends before the game goes away.
+    // A computer's decision still running is told to stop, and ends before the game goes away.
     ~FenetrePrincipale() override;
 
     Controleur& controleur() { return controleur_; }
@@ -66,7 +69,10 @@ class FenetrePrincipale : public QWidget {
     void synchronise_panneau_aide();
 
     Pixmaps pixmaps_;
-    PlateformeQt plateforme_;
+    // The services outlive the game, whose decisions on the pool draw from the stream.
+    HasardPartage hasard_;
+    OrdonnanceurQt ordonnanceur_;
+    DialoguesQt dialogues_;
     Controleur controleur_;
     Plateau plateau_;
     PanneauAide panneau_aide_;

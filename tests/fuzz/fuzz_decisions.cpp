@@ -3,7 +3,7 @@
 // square: a legal move, a free wall square (or the random fallback's -1e31 when the opponent
 // cannot move), a free starting square.
 #include "ai/ordinateur.h"
-#include "plateforme_analyse.h"
+#include "alea_analyse.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     r.cavalier = l.octet() % 2 == 1;
     const int16 maxtaille = static_cast<int16>(l.entre(0, 24));
     const int16 niveau = static_cast<int16>(l.entre(1, 3));
-    analyse::PlateformeAnalyse p(static_cast<std::uint32_t>(l.octet() << 8 | l.octet()));
+    analyse::AleaAnalyse p(static_cast<std::uint32_t>(l.octet() << 8 | l.octet()));
     Tableau t = plateau_au_hasard(r, l);
     Case moi = case_au_hasard(r, l);
     Case lui = case_au_hasard(r, l);

@@ -3,9 +3,9 @@
 // the seat and the squares weigh alike on both sides.
 #include "ai/joueur_ordinateur.h"
 #include "ai/recherche/recherche.h"
+#include "alea_analyse.h"
 #include "game/tirage.h"
 #include "partenaire.h"
-#include "plateforme_analyse.h"
 #include "reponse.h"
 #include "requetes.h"
 
@@ -48,12 +48,12 @@ Adversaire adversaire(Lecteur& lecteur) {
 
 // Two different free squares drawn as the game draws a start square.
 std::array<Case, 2> departs(const Regles& regles, std::uint32_t graine) {
-    PlateformeAnalyse plateforme(graine);
+    AleaAnalyse alea(graine);
     Tableau t;
     regles.init_tableau(t);
     std::array<Case, 2> cases{};
     for (Case& c : cases) {
-        tirage_case_libre(regles, plateforme, c, t);
+        tirage_case_libre(regles, alea, c, t);
         t[c] = FAUX;
     }
     return cases;
@@ -63,8 +63,8 @@ std::array<Case, 2> departs(const Regles& regles, std::uint32_t graine) {
 // (whose level stays 0, a human's); Ordi 5's result, 1 for a win, 0.5 for a draw, 0 for a loss.
 double partie_de_match(const Regles& regles, const std::array<Case, 2>& cases, int siege,
                        const Adversaire& a, std::uint32_t graine) {
-    PlateformeAnalyse plateforme(graine);
-    Partie partie(plateforme);
+    AleaAnalyse alea(graine);
+    Partie partie(alea);
     partie.regle(regles);
     partie.change_niveau(siege, NIVEAU_MAX);
     partie.commence();
@@ -76,7 +76,7 @@ double partie_de_match(const Regles& regles, const std::array<Case, 2>& cases, i
         partie.joue(c);
     }
     while (!partie.finie()) {
-        const std::optional<Case> c = joueurs[partie.joueur_courant()]->action(partie, plateforme);
+        const std::optional<Case> c = joueurs[partie.joueur_courant()]->decide(partie, alea);
         if (!c || partie.joue(*c).empty()) {
             throw RequeteInvalide{QStringLiteral("action refusée par la partie")};
         }

@@ -17,9 +17,7 @@ class Partenaire final : public Participant {
   public:
     explicit Partenaire(Decision decision) : decision_(std::move(decision)) {}
 
-    bool ordinateur() const override { return true; }
-
-    std::optional<Case> action(const Partie& partie, Plateforme&) override {
+    std::optional<Case> action(const Partie& partie, Alea&, const std::atomic<bool>&) override {
         if (partie.phase() == Phase::placement) {
             return depart(partie.regles(), partie.tableau());
         }

@@ -19,9 +19,9 @@ QJsonObject fin_de_partie(const Partie& partie, const QJsonArray& coups) {
 }
 
 // Plays the next game of `partie` and lists its actions.
-QJsonObject joue_et_note(Partie& partie, PlateformeAnalyse& plateforme) {
+QJsonObject joue_et_note(Partie& partie, AleaAnalyse& alea) {
     QJsonArray coups;
-    joue_partie(partie, plateforme, [&coups](const Evenement& e) {
+    joue_partie(partie, alea, [&coups](const Evenement& e) {
         if (e.genre != Evenement::Genre::tour_passe && e.genre != Evenement::Genre::partie_finie) {
             coups.append(QJsonArray{QString(QLatin1Char(static_cast<char>(e.genre))), e.joueur,
                                     e.lieu.x, e.lieu.y});
@@ -34,15 +34,15 @@ QJsonObject joue_et_note(Partie& partie, PlateformeAnalyse& plateforme) {
 // a level-4 computer plays its first game with 4 passes, then as level 1.
 QJsonObject parties_enchainees(const Regles& regles, const std::array<int, 2>& niveaux, int parties,
                                std::uint32_t graine, Progres& progres) {
-    PlateformeAnalyse plateforme(graine);
-    Partie partie = nouvelle_partie(plateforme, regles, niveaux);
+    AleaAnalyse alea(graine);
+    Partie partie = nouvelle_partie(alea, regles, niveaux);
     QJsonArray resultats;
     for (int k = 0; k < parties; ++k) {
-        resultats.append(joue_et_note(partie, plateforme));
+        resultats.append(joue_et_note(partie, alea));
         progres.avance();
     }
     QJsonObject reponse{{QStringLiteral("parties"), resultats}};
-    ajoute_hasard(reponse, plateforme);
+    ajoute_hasard(reponse, alea);
     return reponse;
 }
 
@@ -55,11 +55,11 @@ QJsonObject parties_independantes(const Regles& regles, const std::array<int, 2>
     std::vector<qint64> reensemencements(resultats.size());
     en_parallele(parties, fils, [&](int k) {
         const auto i = static_cast<std::size_t>(k);
-        PlateformeAnalyse plateforme(graine + static_cast<std::uint32_t>(k + 1) * 0x9E3779B9u);
-        Partie partie = nouvelle_partie(plateforme, regles, niveaux);
-        resultats[i] = joue_et_note(partie, plateforme);
-        tirages[i] = plateforme.tirages();
-        reensemencements[i] = plateforme.reensemencements();
+        AleaAnalyse alea(graine + static_cast<std::uint32_t>(k + 1) * 0x9E3779B9u);
+        Partie partie = nouvelle_partie(alea, regles, niveaux);
+        resultats[i] = joue_et_note(partie, alea);
+        tirages[i] = alea.tirages();
+        reensemencements[i] = alea.reensemencements();
         progres.avance();
     });
     QJsonArray liste;
@@ -76,9 +76,8 @@ QJsonObject parties_independantes(const Regles& regles, const std::array<int, 2>
 }
 } // namespace
 
-Partie nouvelle_partie(Plateforme& plateforme, const Regles& regles,
-                       const std::array<int, 2>& niveaux) {
-    Partie partie(plateforme);
+Partie nouvelle_partie(Alea& alea, const Regles& regles, const std::array<int, 2>& niveaux) {
+    Partie partie(alea);
     partie.regle(regles);
     for (int k = 0; k < 2; ++k) {
         partie.change_niveau(k, static_cast<int16>(niveaux[k]));

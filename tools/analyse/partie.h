@@ -9,7 +9,6 @@
 namespace tessor::analyse {
 
 // A game on `regles` between computers of levels `niveaux`, set as the options screen sets them.
-Partie nouvelle_partie(Plateforme& plateforme, const Regles& regles,
-                       const std::array<int, 2>& niveaux);
+Partie nouvelle_partie(Alea& alea, const Regles& regles, const std::array<int, 2>& niveaux);
 
 } // namespace tessor::analyse

@@ -15,7 +15,7 @@ QJsonObject requete_place_casenoir(Lecteur& lecteur) {
     const Case reference = lecteur.case_du_plateau(QStringLiteral("reference"), s.regles);
     const Case adverse = lecteur.case_de_pion(QStringLiteral("position_adverse"), s);
     const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
-    PlateformeAnalyse plateforme(lecteur.graine());
+    AleaAnalyse alea(lecteur.graine());
     lecteur.termine();
     if (s.regles.compte_case_dep(adverse.x, adverse.y, s.tableau) == 0 &&
         !s.regles.a_case_libre(s.tableau)) {
@@ -23,11 +23,11 @@ QJsonObject requete_place_casenoir(Lecteur& lecteur) {
             QStringLiteral("aucune case libre : le mur ne peut aller nulle part")};
     }
     const Mur mur =
-        Ordinateur(s.regles, plateforme, 0)
+        Ordinateur(s.regles, alea, 0)
             .choisit_mur(casenoir, reference, adverse, static_cast<int16>(maxtaille), s.tableau);
     QJsonObject reponse{{QStringLiteral("casenoir"), json_case(mur.casenoir)},
                         {QStringLiteral("score"), valeur_reelle(mur.score)}};
-    ajoute_hasard(reponse, plateforme);
+    ajoute_hasard(reponse, alea);
     return reponse;
 }
 

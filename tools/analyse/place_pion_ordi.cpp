@@ -9,16 +9,16 @@ namespace tessor::analyse {
 QJsonObject requete_place_pion_ordi(Lecteur& lecteur) {
     const Situation s = lecteur.situation();
     const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
-    PlateformeAnalyse plateforme(lecteur.graine());
+    AleaAnalyse alea(lecteur.graine());
     lecteur.termine();
     if (!s.regles.a_case_libre(s.tableau)) {
         throw erreur_champ(QStringLiteral("lignes"),
                            QStringLiteral("aucune case libre pour placer le pion"));
     }
-    const Case position = Ordinateur(s.regles, plateforme, 0)
-                              .choisit_depart(static_cast<int16>(maxtaille), s.tableau);
+    const Case position =
+        Ordinateur(s.regles, alea, 0).choisit_depart(static_cast<int16>(maxtaille), s.tableau);
     QJsonObject reponse{{QStringLiteral("position"), json_case(position)}};
-    ajoute_hasard(reponse, plateforme);
+    ajoute_hasard(reponse, alea);
     return reponse;
 }
 

@@ -44,9 +44,9 @@ QJsonArray json_tableau_dep(const TableauDep& tableau_dep) {
     return rangees;
 }
 
-void ajoute_hasard(QJsonObject& reponse, const PlateformeAnalyse& plateforme) {
-    reponse.insert(QStringLiteral("tirages"), plateforme.tirages());
-    reponse.insert(QStringLiteral("reensemencements"), plateforme.reensemencements());
+void ajoute_hasard(QJsonObject& reponse, const AleaAnalyse& alea) {
+    reponse.insert(QStringLiteral("tirages"), alea.tirages());
+    reponse.insert(QStringLiteral("reensemencements"), alea.reensemencements());
 }
 
 } // namespace tessor::analyse

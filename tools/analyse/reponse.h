@@ -2,8 +2,8 @@
 // stream's counters.
 #pragma once
 
+#include "alea_analyse.h"
 #include "game/regles.h"
-#include "plateforme_analyse.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -28,6 +28,6 @@ QJsonArray json_tableau_dep(const TableauDep& tableau_dep);
 QJsonArray intervalle_wilson(double s, double n);
 
 // Adds "tirages" and "reensemencements", the draws and reseeds of the request.
-void ajoute_hasard(QJsonObject& reponse, const PlateformeAnalyse& plateforme);
+void ajoute_hasard(QJsonObject& reponse, const AleaAnalyse& alea);
 
 } // namespace tessor::analyse

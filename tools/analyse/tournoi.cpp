@@ -1,9 +1,9 @@
 // The "tournoi" request: seeded games between computers for every ordered pairing of the
 // requested levels (1 to 4 when none are named) on every requested board and movement, with each
 // pairing's results and the first player's, scored with the 95 % Wilson interval.
+#include "alea_analyse.h"
 #include "parallele.h"
 #include "partie.h"
-#include "plateforme_analyse.h"
 #include "reponse.h"
 #include "requetes.h"
 
@@ -84,11 +84,11 @@ std::vector<Regles> configurations(Lecteur& lecteur) {
 // a thread takes, and its results are the same on any number of threads.
 Bilan rencontre(const Regles& regles, const std::array<int, 2>& niveaux, int parties,
                 std::uint32_t graine, Progres& progres) {
-    PlateformeAnalyse plateforme(graine);
+    AleaAnalyse alea(graine);
     Bilan bilan;
     for (int k = 0; k < parties; ++k) {
-        Partie partie = nouvelle_partie(plateforme, regles, niveaux);
-        joue_partie(partie, plateforme, [](const Evenement&) {});
+        Partie partie = nouvelle_partie(alea, regles, niveaux);
+        joue_partie(partie, alea, [](const Evenement&) {});
         bilan.ajoute(partie.gagnant());
         progres.avance();
     }

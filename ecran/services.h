@@ -1,0 +1,33 @@
+// What the screen model asks of the window around it: a scheduler for the computer's pauses and
+// decisions, and the dialogs (questions and links). The Qt window provides the real ones; tests
+// provide their own.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace tessor {
+
+class Ordonnanceur {
+  public:
+    virtual ~Ordonnanceur() = default;
+
+    // Calls `suite` once `ms` milliseconds have passed, on the caller's thread.
+    virtual void attend(int ms, std::function<void()> suite) = 0;
+    // Runs `travail` away from the window's thread where there is one, then `suite` on the
+    // caller's thread.
+    virtual void calcule(std::function<void()> travail, std::function<void()> suite) = 0;
+};
+
+class Dialogues {
+  public:
+    virtual ~Dialogues() = default;
+
+    // Asks a Yes/No question titled "Tessor", modal to the window, and hands the answer (true
+    // for Yes) to `reponse` once given. Nothing else of the window acts meanwhile.
+    virtual void question(const std::string& texte, std::function<void(bool)> reponse) = 0;
+    // Hands a web address or a "mailto:" link to the desktop; failures are silent.
+    virtual void ouvre_lien(const std::string& lien) = 0;
+};
+
+} // namespace tessor
