@@ -6,7 +6,9 @@
 #include "fenetre_test.h"
 #include "ui/programme.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QScreen>
 #include <QSet>
@@ -40,6 +42,12 @@ QString id(QWidget& w) {
 // What the title bar's close button sends: the window manager asks the window to close.
 void demande_fermeture(const QString& fenetre) {
     outil("wmctrl", {"-i", "-c", QStringLiteral("0x%1").arg(fenetre.toULongLong(), 0, 16)});
+}
+
+// The whole of a small file, such as a thread's entry under /proc.
+QString lit(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
 }
 
 // `fois` real clicks 5 ms apart at a position of the window in device pixels.
@@ -376,6 +384,44 @@ class TestAffichage : public QObject {
         }
         // It may have ended already, seen while a tool ran.
         QVERIFY(t.processus.state() == QProcess::NotRunning || t.processus.waitForFinished(10000));
+        QVERIFY(t.processus.exitStatus() == QProcess::NormalExit && t.processus.exitCode() == 0);
+    }
+
+    // Closed while Ordi 5 searches on 12 x 12, the program tells the search to stop and ends
+    // within 100 ms of the close request: it does not wait for the search to run its course.
+    // A search runs while one of the program's pooled threads is running.
+    void closing_while_ordi_5_searches_ends_the_program_at_once() {
+        Tessor t;
+        t.processus.start(QStringLiteral(TESSOR_PROGRAMME), QStringList());
+        QTRY_VERIFY_WITH_TIMEOUT(!t.fenetres().isEmpty(), 10000);
+        const QString fenetre = t.fenetres().value(0);
+        // Both levels to Ordi 5, both sides to 12, then "Jouer".
+        for (const auto& [p, fois] : {std::pair{QPoint(104, 216), 5},
+                                      {QPoint(536, 216), 5},
+                                      {QPoint(356, 309), 6},
+                                      {QPoint(357, 373), 6},
+                                      {QPoint(320, 440), 1}}) {
+            clic_x(fenetre, p, fois);
+        }
+        const QString taches = QStringLiteral("/proc/%1/task").arg(t.processus.processId());
+        const auto cherche = [&taches] {
+            for (const QString& tache : QDir(taches).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+                const QString dossier = taches + QLatin1Char('/') + tache;
+                const QString stat = lit(dossier + QStringLiteral("/stat"));
+                if (lit(dossier + QStringLiteral("/comm"))
+                        .startsWith(QLatin1String("Thread (pooled)")) &&
+                    stat.mid(stat.lastIndexOf(QLatin1Char(')')) + 2, 1) == QLatin1String("R")) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(cherche(), 20000);
+        demande_fermeture(fenetre);
+        QElapsedTimer fermeture;
+        fermeture.start();
+        QVERIFY(t.processus.state() == QProcess::NotRunning || t.processus.waitForFinished(10000));
+        QVERIFY2(fermeture.elapsed() < 100, qPrintable(QString::number(fermeture.elapsed())));
         QVERIFY(t.processus.exitStatus() == QProcess::NormalExit && t.processus.exitCode() == 0);
     }
 

@@ -433,6 +433,18 @@ class TestRecherche : public QObject {
         const std::atomic<bool> arret{true};
         QCOMPARE(resout_placements(regles(4, 4, false), plateau_vide(4, 4), 0, &arret, 2).statut,
                  Statut::interrompu);
+        // Told to stop, a search against a model, whose choices are charged several nodes at
+        // once, reads its flag within its first nodes, and still names a legal move.
+        const Regles douze = regles(12, 12, false);
+        ModeleNiveau ordi_3(douze, 3, douze.maxtaille(), 0);
+        const Case moi{5, 5};
+        const Case lui{11, 10};
+        const Tableau t =
+            apres_tour(apres_tour(plateau_vide(12, 12), moi, moi, moi), lui, lui, lui);
+        const DecisionTour d =
+            decide_tour(douze, t, moi, lui, BUDGET_DEFAUT, &arret, std::nullopt, &ordi_3);
+        QVERIFY2(d.noeuds < 30, qPrintable(QString::number(d.noeuds)));
+        QVERIFY(douze.dep_valide(d.deplacement, moi, t));
     }
 };
 

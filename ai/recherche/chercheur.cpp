@@ -12,7 +12,7 @@ constexpr int INFINI = VICTOIRE + 1;
 constexpr int PLY_MAX = 160;
 constexpr int BITS_TABLE = 18;
 // The stop flag is read once every this many nodes.
-constexpr std::uint64_t PERIODE_ARRET = 1024;
+constexpr std::uint64_t PERIODE_ARRET = 256;
 
 constexpr int RANG_TABLE = 1 << 30;
 constexpr int RANG_TUEUR = 1 << 29;
@@ -97,12 +97,16 @@ Chercheur::Chercheur(const Voisinage& g, const Poids& poids, std::uint64_t budge
     : g_(g), poids_(poids), budget_(budget), arret_(arret), modele_(modele), table_(BITS_TABLE),
       historique_(NB_INDICES * NB_INDICES, 0), tueurs_(PLY_MAX), listes_(PLY_MAX) {}
 
+// The stop flag is read once every PERIODE_ARRET nodes. The count also moves by the nodes a
+// model's choice is charged, so the reading is due once the count reaches the next period, not
+// only when it lands on one.
 bool Chercheur::compte_noeud() {
     ++noeuds_;
-    if (noeuds_ >= budget_ ||
-        (noeuds_ % PERIODE_ARRET == 0 && arret_ != nullptr && arret_->load())) {
-        interrompu_ = true;
+    if (noeuds_ >= prochain_controle_) {
+        prochain_controle_ = noeuds_ + PERIODE_ARRET;
+        interrompu_ = interrompu_ || (arret_ != nullptr && arret_->load());
     }
+    interrompu_ = interrompu_ || noeuds_ >= budget_;
     return !interrompu_;
 }
 

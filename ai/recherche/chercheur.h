@@ -80,6 +80,7 @@ class Chercheur {
     ModeleAdverse* modele_;
     std::vector<Tour> tours_modele_;
     std::uint64_t noeuds_ = 0;
+    std::uint64_t prochain_controle_ = 0; // the count at which the stop flag is read next
     bool interrompu_ = false;
     Table table_;
     std::vector<int> historique_;
