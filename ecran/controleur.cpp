@@ -18,7 +18,7 @@ std::string texte_niveau(int16 niveau) {
 
 Controleur::Controleur(Alea& alea, Ordonnanceur& ordonnanceur, Dialogues& dialogues)
     : dialogues_(dialogues), partie_(alea), curseur_(ecran_.curseur, geometrie_),
-      jeu_(partie_, ecran_, geometrie_, curseur_, alea, dialogues),
+      jeu_(partie_, options_, ecran_, geometrie_, curseur_, alea, dialogues),
       pilote_(jeu_, partie_, ordonnanceur, alea) {
     for (Element* panneau : {&ecran_.panneau_jeu, &ecran_.panneau_aide}) {
         panneau->left = LEFT_PANNEAUX;
@@ -41,10 +41,10 @@ void Controleur::change_deplacement() {
 
 // Steps through the pawn pictures, wrapping round and skipping the other player's picture.
 void Controleur::pion_suivant(int joueur, int sens) {
-    int16& pion = pions_[joueur];
+    int16& pion = options_.pions[joueur];
     do {
         pion = boucle(pion + sens, NB_PIONS);
-    } while (pion == pions_[1 - joueur]);
+    } while (pion == options_.pions[1 - joueur]);
     ecran_.choix_pion[joueur].image = image_pion(pion);
 }
 
@@ -59,9 +59,14 @@ void Controleur::change_dimension(int16 Regles::*cote, int sens) {
     }
 }
 
+void Controleur::renomme(int joueur, const std::string& nom) {
+    options_.noms[joueur] = nom;
+    ecran_.noms[joueur].texte = nom;
+}
+
 void Controleur::mur_suivant(int sens) {
-    mur_ = boucle(mur_ + sens, NB_MURS_DESSINS);
-    ecran_.choix_mur.image = image_mur(mur_);
+    options_.mur = boucle(options_.mur + sens, NB_MURS_DESSINS);
+    ecran_.choix_mur.image = image_mur(options_.mur);
 }
 
 void Controleur::prepare(const Regles& regles, int16 niveau0, int16 niveau1) {
@@ -82,8 +87,8 @@ void Controleur::affiche_regles() {
 
 void Controleur::jouer() {
     geometrie_.centre(partie_.regles());
-    ecran_.pions[0].image = ecran_.choix_pion[0].image;
-    ecran_.pions[1].image = ecran_.choix_pion[1].image;
+    ecran_.pions[0].image = image_pion(options_.pions[0]);
+    ecran_.pions[1].image = image_pion(options_.pions[1]);
     jeu_.debut_jeu();
 }
 
@@ -209,7 +214,7 @@ std::string Controleur::texte_case(Case c) const {
     }
     for (int k = 0; k < 2; ++k) {
         if (partie_.joueur(k).position == c) {
-            const std::string& nom = ecran_.noms[k].texte;
+            const std::string& nom = options_.noms[k];
             return nom.empty() ? "Joueur " + std::to_string(k + 1) : nom;
         }
     }

@@ -25,6 +25,7 @@ class Controleur {
     const Partie& partie() const { return partie_; }
     const Geometrie& geometrie() const { return geometrie_; }
     const Jeu& jeu() const { return jeu_; }
+    const Options& options() const { return options_; }
     const Curseur& curseur() const { return curseur_; }
     Case case_survolee() const { return case_survolee_; }
 
@@ -35,7 +36,7 @@ class Controleur {
     void change_largeur(int sens) { change_dimension(&Regles::largeur, sens); }
     void change_hauteur(int sens) { change_dimension(&Regles::hauteur, sens); }
     void mur_suivant(int sens);
-    void renomme(int joueur, const std::string& nom) { ecran_.noms[joueur].texte = nom; }
+    void renomme(int joueur, const std::string& nom);
     // Sets the rules and both levels at once, as the options screen would.
     void prepare(const Regles& regles, int16 niveau0, int16 niveau1);
     void jouer();
@@ -94,14 +95,13 @@ class Controleur {
     void affiche_regles();
 
     Dialogues& dialogues_;
+    Options options_;
     Ecran ecran_;
     Geometrie geometrie_;
     Partie partie_;
     Curseur curseur_;
     Jeu jeu_;
     Pilote pilote_;
-    std::array<int16, 2> pions_{0, 1}; // each player's pawn picture
-    int16 mur_ = 0;                    // the wall picture
     Case case_survolee_;
     Bouton bouton_presse_ = Bouton::aucun;
 };

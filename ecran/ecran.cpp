@@ -54,6 +54,7 @@ Ecran::Ecran()
 }
 
 void Ecran::affiche_signe(Signe s) {
+    signe_affiche_ = s;
     const PlaceSigne& p = SIGNES[static_cast<std::size_t>(s)];
     signe.image = p.image;
     signe.left = p.left;
@@ -61,12 +62,7 @@ void Ecran::affiche_signe(Signe s) {
 }
 
 std::string Ecran::texte_signe() const {
-    for (const PlaceSigne& p : SIGNES) {
-        if (p.image == signe.image) {
-            return p.texte;
-        }
-    }
-    return {};
+    return SIGNES[static_cast<std::size_t>(signe_affiche_)].texte;
 }
 
 void Ecran::efface_plateau() {

@@ -93,6 +93,9 @@ struct Ecran {
     Element deplacement;
     Element texte_largeur;
     Element texte_hauteur;
+
+  private:
+    Signe signe_affiche_ = Signe::placez_pion;
 };
 
 } // namespace tessor

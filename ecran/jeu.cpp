@@ -16,7 +16,7 @@ void Jeu::commence(std::function<void()> apres) {
     prepare_ecran();
     const Evenements evenements = partie_.commence();
     for (Element& m : ecran_.murs) {
-        m.image = ecran_.choix_mur.image;
+        m.image = image_mur(options_.mur);
     }
     ecran_.plaque_deplacement.image =
         partie_.regles().cavalier ? Image::plaque_cavalier : Image::plaque_roi;
@@ -126,7 +126,7 @@ void Jeu::montre(const Evenement& e, bool ordinateur, bool apres_mur) {
     case Evenement::Genre::pion_deplace:
         geometrie_.place(ecran_.pions[e.joueur], e.lieu);
         ecran_.affiche_signe(Signe::placez_mur);
-        ecran_.image_signe.image = ecran_.choix_mur.image;
+        ecran_.image_signe.image = image_mur(options_.mur);
         if (ordinateur) {
             ecran_.pion_glisse = e.joueur;
         } else {
@@ -154,8 +154,8 @@ void Jeu::montre(const Evenement& e, bool ordinateur, bool apres_mur) {
 // hints show only when the turn passes after a wall, that is when a move is due.
 void Jeu::montre_main(int16 joueur, bool apres_mur) {
     aides_.garde(1 - joueur);
-    ecran_.nom_au_trait.texte = ecran_.noms[joueur].texte;
-    ecran_.image_signe.image = ecran_.choix_pion[joueur].image;
+    ecran_.nom_au_trait.texte = options_.noms[joueur];
+    ecran_.image_signe.image = image_pion(options_.pions[joueur]);
     ecran_.plaque_joueur.image = joueur == 0 ? Image::plaque_joueur1 : Image::plaque_joueur2;
     aides_.reprend(joueur);
     if (apres_mur) {
@@ -169,7 +169,7 @@ void Jeu::montre_fin(int16 gagnant) {
     if (gagnant < 0) {
         ecran_.affiche_signe(Signe::match_nul);
         ecran_.nom_au_trait.texte.clear();
-        ecran_.image_signe.image = ecran_.choix_mur.image;
+        ecran_.image_signe.image = image_mur(options_.mur);
         return;
     }
     ecran_.affiche_signe(Signe::gagne);

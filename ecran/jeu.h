@@ -8,6 +8,7 @@
 #include "ecran.h"
 #include "game/participant.h"
 #include "geometrie.h"
+#include "options.h"
 #include "services.h"
 
 #include <functional>
@@ -17,10 +18,10 @@ namespace tessor {
 
 class Jeu {
   public:
-    Jeu(Partie& partie, Ecran& ecran, const Geometrie& geometrie, Curseur& curseur, Alea& alea,
-        Dialogues& dialogues)
-        : partie_(partie), ecran_(ecran), geometrie_(geometrie), curseur_(curseur),
-          dialogues_(dialogues), aides_(ecran, geometrie, alea) {}
+    Jeu(Partie& partie, const Options& options, Ecran& ecran, const Geometrie& geometrie,
+        Curseur& curseur, Alea& alea, Dialogues& dialogues)
+        : partie_(partie), options_(options), ecran_(ecran), geometrie_(geometrie),
+          curseur_(curseur), dialogues_(dialogues), aides_(ecran, geometrie, alea) {}
 
     Aides& aides() { return aides_; }
     const Aides& aides() const { return aides_; }
@@ -82,6 +83,7 @@ class Jeu {
     void etat_boutons();
 
     Partie& partie_;
+    const Options& options_;
     Ecran& ecran_;
     const Geometrie& geometrie_;
     Curseur& curseur_;
