@@ -35,13 +35,11 @@ void Jeu::commence(std::function<void()> apres) {
         apres();
         return;
     }
-    demande_rejouer([this, apres](bool rejouer) {
-        if (rejouer) {
-            commence(apres);
-        } else {
-            apres();
-        }
-    });
+    demande_rejouer([this, apres](bool rejouer) { commence_ou_suit(rejouer, apres); });
+}
+
+void Jeu::commence_ou_suit(bool rejouer, const std::function<void()>& apres) {
+    rejouer ? commence(apres) : apres();
 }
 
 void Jeu::prepare_ecran() {
@@ -99,22 +97,15 @@ void Jeu::applique(Case c, bool ordinateur) {
             (phase == Phase::mur && ordinateur)) {
             ecran_.affiche_signe(Signe::deplacez_pion);
         }
-        const auto fin_du_tour = [this] {
+        if (!rejouer) {
+            etat_boutons();
+        }
+        commence_ou_suit(rejouer, [this] {
             curseur_.recale(partie_);
             signale();
-        };
-        if (rejouer) {
-            commence(fin_du_tour);
-        } else {
-            etat_boutons();
-            fin_du_tour();
-        }
+        });
     };
-    if (partie_.finie()) {
-        demande_rejouer(suite);
-    } else {
-        suite(false);
-    }
+    partie_.finie() ? demande_rejouer(suite) : suite(false);
 }
 
 void Jeu::montre(const Evenement& e, bool ordinateur, bool apres_mur) {

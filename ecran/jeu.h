@@ -65,6 +65,7 @@ class Jeu {
   private:
     // Starts a game, then calls `apres` once a game shows or the options screen is back.
     void commence(std::function<void()> apres);
+    void commence_ou_suit(bool rejouer, const std::function<void()>& apres);
     void signale() const {
         if (apres_changement_) {
             apres_changement_();

@@ -1,8 +1,12 @@
 // The game's random generator: uniform single-precision numbers in [0, 1), reseeded by mixing
 // a clock reading into its state, so two reseeds within the same second never replay a sequence.
+// The window shares one between its thread and the computer's decisions on a worker thread.
 #pragma once
 
+#include "alea.h"
+
 #include <cstdint>
+#include <mutex>
 
 namespace tessor {
 
@@ -30,6 +34,23 @@ class Hasard {
     }
 
     std::uint64_t etat_;
+};
+
+// Seconds since midnight of the local time of day.
+std::int32_t horloge_systeme();
+
+class HasardPartage final : public Alea {
+  public:
+    // The generator is reseeded once from `horloge` here, as the program does when it starts.
+    explicit HasardPartage(Horloge horloge);
+
+    float aleatoire() override;
+    void reensemence() override;
+
+  private:
+    Horloge horloge_;
+    std::mutex verrou_;
+    Hasard hasard_;
 };
 
 } // namespace tessor

@@ -32,10 +32,9 @@ constexpr int DELAI_BOUTON_MS = 10;
 // The stacking order of the widgets is their order of creation: the board elements lie on the
 // window's surface, the side panels over them and the options screen over everything.
 FenetrePrincipale::FenetrePrincipale(Horloge horloge, bool pauses)
-    : hasard_(std::move(horloge)), ordonnanceur_(
+    : hasard_(std::move(horloge)), services_(
                                        *this, [this] { synchronise(); }, pauses),
-      dialogues_(*this, [this] { synchronise(); }), controleur_(hasard_, ordonnanceur_, dialogues_),
-      plateau_(construit_plateau(this, controleur_)),
+      controleur_(hasard_, services_, services_), plateau_(construit_plateau(this, controleur_)),
       panneau_aide_(construit_panneau_aide(this, pixmaps_)),
       panneau_jeu_(construit_panneau_jeu(this, pixmaps_)), menu_(construit_menu(this, pixmaps_)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -159,7 +158,7 @@ void FenetrePrincipale::quitter() {
 
 void FenetrePrincipale::ouvre_information() {
     if (information_ == nullptr) {
-        information_ = new FenetreInformation(dialogues_, this);
+        information_ = new FenetreInformation(services_, this);
     }
     information_->ouvre();
 }

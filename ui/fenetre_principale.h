@@ -3,15 +3,13 @@
 // model onto its widgets; the widgets never decide anything.
 #pragma once
 
-#include "dialogues_qt.h"
 #include "ecran/controleur.h"
-#include "game/hasard_partage.h"
-#include "horloge_systeme.h"
+#include "game/hasard.h"
 #include "menu.h"
-#include "ordonnanceur_qt.h"
 #include "panneaux.h"
 #include "pixmaps.h"
 #include "plateau.h"
+#include "services_qt.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -71,8 +69,7 @@ class FenetrePrincipale : public QWidget {
     Pixmaps pixmaps_;
     // The services outlive the game, whose decisions on the pool draw from the stream.
     HasardPartage hasard_;
-    OrdonnanceurQt ordonnanceur_;
-    DialoguesQt dialogues_;
+    ServicesQt services_;
     Controleur controleur_;
     Plateau plateau_;
     PanneauAide panneau_aide_;

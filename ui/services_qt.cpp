@@ -1,21 +1,25 @@
-#include "ordonnanceur_qt.h"
+#include "services_qt.h"
 
 #include "passage.h"
 
+#include <QDesktopServices>
 #include <QFutureInterface>
 #include <QFutureWatcher>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRunnable>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include <utility>
 
 namespace tessor {
 
-OrdonnanceurQt::OrdonnanceurQt(QWidget& fenetre, std::function<void()> synchronise, bool pauses)
+ServicesQt::ServicesQt(QWidget& fenetre, std::function<void()> synchronise, bool pauses)
     : fenetre_(fenetre), synchronise_(std::move(synchronise)), pauses_(pauses) {}
 
-void OrdonnanceurQt::attend(int ms, std::function<void()> suite) {
+void ServicesQt::attend(int ms, std::function<void()> suite) {
     QTimer::singleShot(pauses_ ? ms : 0, &fenetre_, [this, suite = std::move(suite)] {
         suite();
         synchronise_();
@@ -51,7 +55,7 @@ class Tache : public QRunnable {
 
 } // namespace
 
-void OrdonnanceurQt::calcule(std::function<void()> travail, std::function<void()> suite) {
+void ServicesQt::calcule(std::function<void()> travail, std::function<void()> suite) {
     auto* veilleur = new QFutureWatcher<void>(&fenetre_);
     auto* tache = new Tache(std::move(travail), veilleur);
     QObject::connect(veilleur, &QFutureWatcher<void>::finished, &fenetre_,
@@ -64,6 +68,33 @@ void OrdonnanceurQt::calcule(std::function<void()> travail, std::function<void()
     veilleur->setFuture(tache->future());
     passage::donne(tache);
     pool_.start(tache);
+}
+
+// The window is brought up to date first, so the player sees the board the question is about.
+// Return answers "Oui", Escape and the box's own close "Non". The box goes with the window if
+// the window goes first, and its answer then never comes.
+void ServicesQt::question(const std::string& texte, std::function<void(bool)> reponse) {
+    synchronise_();
+    auto* boite = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tessor"),
+                                  QString::fromStdString(texte), QMessageBox::NoButton, &fenetre_);
+    boite->setTextFormat(Qt::PlainText);
+    QPushButton* oui = boite->addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    boite->setEscapeButton(boite->addButton(QStringLiteral("Non"), QMessageBox::NoRole));
+    boite->setDefaultButton(oui);
+    QObject::connect(boite, &QDialog::finished, &fenetre_,
+                     [this, boite, oui, reponse = std::move(reponse)] {
+                         boite->deleteLater();
+                         // The window takes the keyboard back, as a window manager would give
+                         // it; without one the keys would otherwise go nowhere.
+                         fenetre_.activateWindow();
+                         reponse(boite->clickedButton() == oui);
+                         synchronise_();
+                     });
+    boite->open();
+}
+
+void ServicesQt::ouvre_lien(const std::string& lien) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(lien)));
 }
 
 } // namespace tessor
