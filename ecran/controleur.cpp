@@ -69,15 +69,6 @@ void Controleur::mur_suivant(int sens) {
     ecran_.choix_mur.image = image_mur(options_.mur);
 }
 
-void Controleur::prepare(const Regles& regles, int16 niveau0, int16 niveau1) {
-    partie_.regle(regles);
-    affiche_regles();
-    for (int k = 0; k < 2; ++k) {
-        partie_.change_niveau(k, k == 0 ? niveau0 : niveau1);
-        ecran_.niveaux[k].texte = texte_niveau(partie_.joueur(k).niveau);
-    }
-}
-
 void Controleur::affiche_regles() {
     const Regles& r = partie_.regles();
     ecran_.deplacement.texte = r.cavalier ? "Cavalier" : "Roi";

@@ -37,8 +37,6 @@ class Controleur {
     void change_hauteur(int sens) { change_dimension(&Regles::hauteur, sens); }
     void mur_suivant(int sens);
     void renomme(int joueur, const std::string& nom);
-    // Sets the rules and both levels at once, as the options screen would.
-    void prepare(const Regles& regles, int16 niveau0, int16 niveau1);
     void jouer();
     // Asks whether the program must end, and calls `fermer` when the player confirms.
     void quitter(std::function<void()> fermer);

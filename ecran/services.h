@@ -1,6 +1,5 @@
 // What the screen model asks of the window around it: a scheduler for the computer's pauses and
-// decisions, and the dialogs (questions and links). The Qt window provides the real ones; tests
-// provide their own.
+// decisions, and the dialogs.
 #pragma once
 
 #include <functional>

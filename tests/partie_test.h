@@ -10,13 +10,22 @@ struct PartieTest {
     PlateformeTest plateforme;
     Controleur jeu{plateforme, plateforme, plateforme};
 
-    // Sets the options the way the options screen would, then presses "Jouer".
+    // Sets the options with the options screen's buttons, from wherever they stand (each
+    // button at most a dozen times), then presses "Jouer".
     void lance(int largeur, int hauteur, bool cavalier, int niveau0 = 0, int niveau1 = 0) {
-        Regles r;
-        r.largeur = static_cast<int16>(largeur);
-        r.hauteur = static_cast<int16>(hauteur);
-        r.cavalier = cavalier;
-        jeu.prepare(r, static_cast<int16>(niveau0), static_cast<int16>(niveau1));
+        const Regles& r = partie().regles();
+        for (int n = 0; n < COTE_MAX; ++n) {
+            jeu.change_largeur((largeur > r.largeur) - (largeur < r.largeur));
+            jeu.change_hauteur((hauteur > r.hauteur) - (hauteur < r.hauteur));
+            for (int k = 0; k < 2; ++k) {
+                if (partie().joueur(k).niveau != (k == 0 ? niveau0 : niveau1)) {
+                    jeu.change_niveau(k);
+                }
+            }
+        }
+        if (r.cavalier != cavalier) {
+            jeu.change_deplacement();
+        }
         jeu.jouer();
     }
 
