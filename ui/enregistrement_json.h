@@ -1,0 +1,23 @@
+// A game's record as JSON, in the analysis tool's conventions: the rules' fields as its requests
+// name them, the levels "niveaux" and depths "profondeurs" of players 0 and 1, the drawn start
+// squares "departs", and the actions "coups", each [action, joueur, x, y] as the "partie" answer
+// lists them, followed by the level and depth of the player who chose it.
+#pragma once
+
+#include "game/enregistrement.h"
+
+#include <QJsonObject>
+#include <QString>
+
+#include <optional>
+
+namespace tessor {
+
+QJsonObject json_enregistrement(const Enregistrement& e);
+
+// The record that `objet` holds, read strictly: each field present, of its type and within its
+// limits, its squares on its board, and no other field. Otherwise nothing, and `erreur` holds the
+// French message of the first fault, in the order of the fields above.
+std::optional<Enregistrement> lit_enregistrement(const QJsonObject& objet, QString& erreur);
+
+} // namespace tessor
