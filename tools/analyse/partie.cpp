@@ -2,6 +2,7 @@
 #include "parallele.h"
 #include "reponse.h"
 #include "requetes.h"
+#include "ui/enregistrement_json.h"
 
 #include <vector>
 
@@ -18,8 +19,8 @@ QJsonObject fin_de_partie(const Partie& partie, const QJsonArray& coups) {
             {QStringLiteral("gagnant"), g < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(g)}};
 }
 
-// Plays the next game of `partie` and lists its actions.
-QJsonObject joue_et_note(Partie& partie, PlateformeAnalyse& plateforme) {
+// Plays the next game of `partie` and lists its actions, with its record when asked.
+QJsonObject joue_et_note(Partie& partie, PlateformeAnalyse& plateforme, bool enregistrement) {
     QJsonArray coups;
     joue_partie(partie, plateforme, [&coups](const Evenement& e) {
         if (e.genre != Evenement::Genre::tour_passe && e.genre != Evenement::Genre::partie_finie) {
@@ -27,18 +28,22 @@ QJsonObject joue_et_note(Partie& partie, PlateformeAnalyse& plateforme) {
                                     e.lieu.x, e.lieu.y});
         }
     });
-    return fin_de_partie(partie, coups);
+    QJsonObject fin = fin_de_partie(partie, coups);
+    if (enregistrement) {
+        fin.insert(QStringLiteral("enregistrement"), json_enregistrement(partie.enregistrement()));
+    }
+    return fin;
 }
 
 // The games follow one another on the same game, as a Yes to the replay question starts them:
 // a level-4 computer plays its first game with 4 passes, then as level 1.
 QJsonObject parties_enchainees(const Regles& regles, const std::array<int, 2>& niveaux, int parties,
-                               std::uint32_t graine, Progres& progres) {
+                               bool enregistrements, std::uint32_t graine, Progres& progres) {
     PlateformeAnalyse plateforme(graine);
     Partie partie = nouvelle_partie(plateforme, regles, niveaux);
     QJsonArray resultats;
     for (int k = 0; k < parties; ++k) {
-        resultats.append(joue_et_note(partie, plateforme));
+        resultats.append(joue_et_note(partie, plateforme, enregistrements));
         progres.avance();
     }
     QJsonObject reponse{{QStringLiteral("parties"), resultats}};
@@ -49,7 +54,8 @@ QJsonObject parties_enchainees(const Regles& regles, const std::array<int, 2>& n
 // Each game starts from the options screen on its own stream, seeded graine + k x 0x9E3779B9
 // for game k (from 1), as a tournament's pairings are: the games run on all the threads.
 QJsonObject parties_independantes(const Regles& regles, const std::array<int, 2>& niveaux,
-                                  int parties, std::uint32_t graine, int fils, Progres& progres) {
+                                  int parties, bool enregistrements, std::uint32_t graine, int fils,
+                                  Progres& progres) {
     std::vector<QJsonObject> resultats(static_cast<std::size_t>(parties));
     std::vector<qint64> tirages(resultats.size());
     std::vector<qint64> reensemencements(resultats.size());
@@ -57,7 +63,7 @@ QJsonObject parties_independantes(const Regles& regles, const std::array<int, 2>
         const auto i = static_cast<std::size_t>(k);
         PlateformeAnalyse plateforme(graine + static_cast<std::uint32_t>(k + 1) * 0x9E3779B9u);
         Partie partie = nouvelle_partie(plateforme, regles, niveaux);
-        resultats[i] = joue_et_note(partie, plateforme);
+        resultats[i] = joue_et_note(partie, plateforme, enregistrements);
         tirages[i] = plateforme.tirages();
         reensemencements[i] = plateforme.reensemencements();
         progres.avance();
@@ -93,12 +99,16 @@ QJsonObject requete_partie(Lecteur& lecteur) {
     const bool independantes = lecteur.present(QStringLiteral("independantes")) &&
                                lecteur.booleen(QStringLiteral("independantes"));
     const int fils = fils_demandes(lecteur);
+    const bool enregistrements = lecteur.present(QStringLiteral("enregistrements")) &&
+                                 lecteur.booleen(QStringLiteral("enregistrements"));
     const std::uint32_t graine = lecteur.graine();
     lecteur.termine();
 
     Progres progres("partie", parties);
-    return independantes ? parties_independantes(regles, niveaux, parties, graine, fils, progres)
-                         : parties_enchainees(regles, niveaux, parties, graine, progres);
+    return independantes
+               ? parties_independantes(regles, niveaux, parties, enregistrements, graine, fils,
+                                       progres)
+               : parties_enchainees(regles, niveaux, parties, enregistrements, graine, progres);
 }
 
 } // namespace tessor::analyse
