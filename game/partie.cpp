@@ -105,26 +105,25 @@ Enregistrement Partie::enregistrement() const {
             actions()};
 }
 
-// The game is rebuilt on a copy, which replaces it once every action has been taken.
+// The game is rebuilt as a new one, which replaces it once every action has been taken.
 std::string Partie::reconstruit(const Enregistrement& e) {
     if (std::string faute = faute_de_limites(e); !faute.empty()) {
         return faute;
     }
-    Partie copie(*this);
-    copie.regles_ = e.regles;
+    Partie nouvelle(*plateforme_);
+    nouvelle.regles_ = e.regles;
     for (int k = 0; k < 2; ++k) {
-        copie.joueurs_[k].niveau = e.niveaux[k];
-        copie.joueurs_[k].profondeur = e.profondeurs[k];
+        nouvelle.joueurs_[k].niveau = e.niveaux[k];
+        nouvelle.joueurs_[k].profondeur = e.profondeurs[k];
     }
-    copie.departs_ = e.departs;
-    copie.historique_ = {};
-    copie.repart();
+    nouvelle.departs_ = e.departs;
+    nouvelle.repart();
     for (std::size_t i = 0; i < e.actions.size(); ++i) {
-        if (!copie.rejoue(e.actions[i])) {
+        if (!nouvelle.rejoue(e.actions[i])) {
             return "action " + std::to_string(i + 1) + " refusée : " + decrit(e.actions[i]);
         }
     }
-    *this = std::move(copie);
+    *this = std::move(nouvelle);
     return {};
 }
 

@@ -205,39 +205,6 @@ class TestAnalyse : public QObject {
         QCOMPARE(plusieurs["tirages"].toInteger(), tirages);
     }
 
-    // Each game's record replays to its result, and up to each of its actions to a game not over;
-    // a level 4 plays its first game with depth 4, then as level 1. Without records the answer
-    // is the same, records left out.
-    void game_records_replay_to_their_result() {
-        const QString partie = "{'requete':'partie','largeur':5,'hauteur':4,'cavalier':true,"
-                               "'niveaux':[2,4],'parties':3,'graine':8";
-        QJsonObject avec = repond(partie + ",'enregistrements':true}");
-        QJsonArray parties = avec["parties"].toArray();
-        for (int k = 0; k < parties.size(); ++k) {
-            QJsonObject p = parties[k].toObject();
-            QJsonObject e = p.take("enregistrement").toObject();
-            QCOMPARE(e["profondeurs"], QJsonValue(QJsonArray{5, k == 0 ? 4 : 0}));
-            const QJsonArray coups = p["coups"].toArray();
-            QJsonArray actions = e["coups"].toArray();
-            QJsonObject etat;
-            for (qsizetype i = coups.size(); i >= 0; --i) {
-                e["coups"] = actions;
-                const QJsonObject relecture{{"requete", "relecture"}, {"enregistrement", e}};
-                etat = repond(QJsonDocument(relecture).toJson(QJsonDocument::Compact));
-                QCOMPARE(etat["actions"].toInt(), i);
-                QCOMPARE(etat["finie"].toBool(), i == coups.size());
-                QCOMPARE(etat["gagnant"], i == coups.size() ? p["gagnant"] : QJsonValue());
-                if (i > 0) {
-                    const QJsonArray a = actions.takeAt(i - 1).toArray();
-                    QCOMPARE((QJsonArray{a[0], a[1], a[2], a[3]}), coups[i - 1].toArray());
-                }
-            }
-            parties[k] = p;
-        }
-        avec["parties"] = parties;
-        QCOMPARE(avec, repond(partie + "}"));
-    }
-
     // Each line is checked by one validation path; the request after a fault is answered. The
     // faults docs/analyse.md shows are checked with their messages by test_analyse_doc.
     void faulty_requests_get_an_error_data() {
