@@ -3,6 +3,7 @@
 #include "tirage.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tessor {
 
@@ -78,7 +79,7 @@ Evenements Partie::joue(Case c) {
 // Taking back replays the actions kept from the start: the game reads no random number while
 // it plays, so each comes out as it first did.
 void Partie::reprend(std::size_t n) {
-    if (std::min(n, actions().size()) == 0) {
+    if (n == 0 || actions().empty()) {
         return;
     }
     historique_.retire(n);

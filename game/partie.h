@@ -75,7 +75,7 @@ class Partie {
 
     // Takes back the last `n` actions (at most all of them, back to the board as `commence`
     // left it): the game is as it was before them. They can be put back until another action
-    // is played.
+    // is played. A position set up with `dispose` or `ajoute_mur` is no action, and is not kept.
     void reprend(std::size_t n);
     // Puts back the next `n` actions taken back (at most all of them), played as `joue` plays
     // them: their events, in their order.
