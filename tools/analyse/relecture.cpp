@@ -32,12 +32,12 @@ QJsonObject etat_final(const Partie& partie) {
 }
 } // namespace
 
+// The record's faults are those of its field, before any unknown field of the request.
 QJsonObject requete_relecture(Lecteur& lecteur) {
     const QString nom = QStringLiteral("enregistrement");
-    const QJsonObject objet = lecteur.objet(nom);
-    lecteur.termine();
     QString erreur;
-    const std::optional<Enregistrement> enregistrement = lit_enregistrement(objet, erreur);
+    const std::optional<Enregistrement> enregistrement =
+        lit_enregistrement(lecteur.objet(nom), erreur);
     if (!enregistrement) {
         throw erreur_champ(nom, erreur);
     }
@@ -47,6 +47,7 @@ QJsonObject requete_relecture(Lecteur& lecteur) {
     if (!refus.empty()) {
         throw erreur_champ(nom, QString::fromStdString(refus));
     }
+    lecteur.termine();
     return etat_final(partie);
 }
 
