@@ -14,8 +14,13 @@ bool cote_valide(int16 cote) {
 }
 } // namespace
 
-bool decision_valide(int16 niveau, int16 profondeur) {
-    return niveau >= 0 && niveau <= NIVEAU_MAX && profondeur >= 0 && profondeur <= PROFONDEUR_MAX;
+std::string faute_de_decision(int16 niveau, int16 profondeur) {
+    if (niveau >= 0 && niveau <= NIVEAU_MAX && profondeur >= 0 && profondeur <= PROFONDEUR_MAX) {
+        return {};
+    }
+    return "niveau " + std::to_string(niveau) + " et profondeur " + std::to_string(profondeur) +
+           " hors limites (0 à " + std::to_string(NIVEAU_MAX) + ", 0 à " +
+           std::to_string(PROFONDEUR_MAX) + ")";
 }
 
 std::string faute_de_limites(const Enregistrement& e) {
@@ -26,14 +31,12 @@ std::string faute_de_limites(const Enregistrement& e) {
                std::to_string(COTE_MAX) + ")";
     }
     for (int k = 0; k < 2; ++k) {
-        const std::string joueur = "joueur " + std::to_string(k);
-        if (!decision_valide(e.niveaux[k], e.profondeurs[k])) {
-            return joueur + " : niveau " + std::to_string(e.niveaux[k]) + " et profondeur " +
-                   std::to_string(e.profondeurs[k]) + " hors limites (0 à " +
-                   std::to_string(NIVEAU_MAX) + ", 0 à " + std::to_string(PROFONDEUR_MAX) + ")";
+        const std::string joueur = "joueur " + std::to_string(k) + " : ";
+        if (std::string faute = faute_de_decision(e.niveaux[k], e.profondeurs[k]); !faute.empty()) {
+            return joueur + faute;
         }
         if (!r.sur_plateau(e.departs[k].x, e.departs[k].y)) {
-            return joueur + " : case de départ " + ecrit_case(e.departs[k]) + " hors du plateau";
+            return joueur + "case de départ " + ecrit_case(e.departs[k]) + " hors du plateau";
         }
     }
     return {};

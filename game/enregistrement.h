@@ -19,8 +19,9 @@ struct Enregistrement {
     std::vector<Action> actions;        // in the order they were played
 };
 
-// True when a level and a depth are within those of the game's players.
-bool decision_valide(int16 niveau, int16 profondeur);
+// What is wrong with a player's level and depth, in French: « niveau 9 et profondeur 0 hors
+// limites (0 à 5, 0 à 24) »; empty when both are within those of the game's players.
+std::string faute_de_decision(int16 niveau, int16 profondeur);
 
 // What no game can hold, in French: board sides, a player's level or depth out of their limits,
 // a start square off the board; empty when the record has none of them.

@@ -120,21 +120,24 @@ std::string Partie::reconstruit(const Enregistrement& e) {
     nouvelle.departs_ = e.departs;
     nouvelle.repart();
     for (std::size_t i = 0; i < e.actions.size(); ++i) {
-        if (!nouvelle.rejoue(e.actions[i])) {
-            return "action " + std::to_string(i + 1) + " refusée : " + decrit(e.actions[i]);
+        if (std::string faute = nouvelle.rejoue(e.actions[i]); !faute.empty()) {
+            return "action " + std::to_string(i + 1) + " refusée : " + faute;
         }
     }
     *this = std::move(nouvelle);
     return {};
 }
 
-bool Partie::rejoue(const Action& a) {
-    if (!decision_valide(a.niveau, a.profondeur) || !accepte(a.lieu)) {
-        return false;
+std::string Partie::rejoue(const Action& a) {
+    if (std::string faute = faute_de_decision(a.niveau, a.profondeur); !faute.empty()) {
+        return faute;
+    }
+    if (!accepte(a.lieu)) {
+        return decrit(a);
     }
     const Evenement faite = applique(a.lieu).front();
     historique_.note(a);
-    return faite.genre == a.genre && faite.joueur == a.joueur;
+    return faite.genre == a.genre && faite.joueur == a.joueur ? std::string() : decrit(a);
 }
 
 // Player 1's placement hands the first move to player 0: the turn passes to the mover.

@@ -87,7 +87,8 @@ class Partie {
     // Rebuilds the game from a record, each action checked as `joue` checks it: the game is then
     // the record's, with nothing to put back, and the answer empty. A record that no game holds
     // leaves the game as it was; the answer then says, in French, what is wrong with it, naming
-    // its first refused action from 1: « action 5 refusée : déplacement du joueur 1 vers [9, 9] ».
+    // its first refused action from 1: « action 5 refusée : déplacement du joueur 1 vers [9, 9] »,
+    // or « action 2 refusée : niveau 9 et profondeur 0 hors limites (0 à 5, 0 à 24) ».
     std::string reconstruit(const Enregistrement& e);
 
     // A position set up in the middle of a game, for tests: a pawn put on a square (its old one
@@ -101,9 +102,9 @@ class Partie {
     Evenements repart();
     // The action on square `c`, which the rules accept, without recording it.
     Evenements applique(Case c);
-    // Plays and records an action of a record; false when the game would not take it from its
-    // player in this phase, or its level or depth is out of their limits.
-    bool rejoue(const Action& a);
+    // Plays and records an action of a record; when the game would not take it from its player
+    // in this phase, or its level or depth is out of their limits, what is wrong, in French.
+    std::string rejoue(const Action& a);
     void fin_ou_main(Evenements& evenements);
 
     Plateforme* plateforme_;

@@ -68,31 +68,21 @@ std::pair<std::vector<Etat>, std::vector<Evenements>> joue(Partie& partie, Plate
     return d;
 }
 
-// Records that no game holds, each changed from the game's own at its action `i`: refused with
-// their first fault, and the game stays as it was.
+// Records changed from the game's own at its action `i`: its player, its square off the board, its
+// kind. Each is refused at that action, and the game stays as it was (docs/analyse.md shows the
+// faults of records through the analysis tool).
 void verifie_refus(Partie& partie, std::size_t i) {
     const Etat avant = etat(partie);
     const Enregistrement bon = partie.enregistrement();
-    std::vector<std::pair<Enregistrement, QString>> mauvais(3, {bon, {}});
-    mauvais[0].first.regles.largeur = 13;
-    mauvais[0].second =
-        QStringLiteral("plateau de 13 x %1 hors limites (côtés de 3 à 12)").arg(bon.regles.hauteur);
-    mauvais[1].first.profondeurs[1] = -1;
-    mauvais[1].second = QStringLiteral("joueur 1 : niveau %1 et profondeur -1 hors limites "
-                                       "(0 à 5, 0 à 24)")
-                            .arg(bon.niveaux[1]);
-    mauvais[2].first.departs[1] = {3, 2};
-    mauvais[2].second = "joueur 1 : case de départ [3, 2] hors du plateau";
-    if (i < bon.actions.size()) {
-        mauvais.resize(6, {bon, QStringLiteral("action %1 refusée : ").arg(i + 1)});
-        mauvais[3].first.actions[i].joueur ^= 1;
-        mauvais[4].first.actions[i].lieu = {2, 3};
-        Evenement::Genre& genre = mauvais[5].first.actions[i].genre;
-        genre = genre == Evenement::Genre::mur_pose ? Evenement::Genre::pion_place
-                                                    : Evenement::Genre::mur_pose;
-    }
-    for (const auto& [e, erreur] : mauvais) {
-        QCOMPARE(QString::fromStdString(partie.reconstruit(e)).left(erreur.size()), erreur);
+    std::vector<Enregistrement> mauvais(3, bon);
+    mauvais[0].actions[i].joueur ^= 1;
+    mauvais[1].actions[i].lieu = {2, 3};
+    Evenement::Genre& genre = mauvais[2].actions[i].genre;
+    genre = genre == Evenement::Genre::mur_pose ? Evenement::Genre::pion_place
+                                                : Evenement::Genre::mur_pose;
+    const std::string erreur = "action " + std::to_string(i + 1) + " refusée : ";
+    for (const Enregistrement& e : mauvais) {
+        QCOMPARE(partie.reconstruit(e).substr(0, erreur.size()), erreur);
         QVERIFY(etat(partie) == avant && partie.actions() == bon.actions);
     }
 }
@@ -152,7 +142,9 @@ class TestHistorique : public QObject {
                 QVERIFY(memes({{a.genre, a.joueur, a.lieu}}, {evenements[i].front()}));
                 QVERIFY(a.niveau == j.niveau && a.profondeur == j.profondeur);
             }
-            verifie_refus(rebatie, n / 2);
+            if (n > 0) {
+                verifie_refus(rebatie, n / 2);
+            }
             rebatie.reprend(n);
             QVERIFY(etat(rebatie) == etats[0]);
             QVERIFY(plateforme.tirages == tirages && hote.tirages == 0);

@@ -1,11 +1,10 @@
 #include "enregistrement_json.h"
 
-#include "game/partie.h"
-
 #include <QJsonArray>
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace tessor {
@@ -33,7 +32,10 @@ QString guillemets(const QString& nom) {
     return QStringLiteral("« %1 »").arg(nom);
 }
 
-int16 entier(const QJsonValue& v, int min, int max, const QString& ou) {
+// Any whole number the game's values can hold; the game checks their limits.
+int16 entier(const QJsonValue& v, const QString& ou) {
+    constexpr int min = std::numeric_limits<int16>::min();
+    constexpr int max = std::numeric_limits<int16>::max();
     const double d = v.toDouble();
     if (!v.isDouble() || !std::isfinite(d) || d != std::floor(d)) {
         throw faute(ou, QStringLiteral("entier attendu"));
@@ -44,23 +46,16 @@ int16 entier(const QJsonValue& v, int min, int max, const QString& ou) {
     return static_cast<int16>(d);
 }
 
-Case case_du_plateau(const QJsonValue& v, const Regles& r, const QString& ou) {
+Case une_case(const QJsonValue& v, const QString& ou) {
     const QJsonArray xy = v.toArray();
     if (!v.isArray() || xy.size() != 2) {
         throw faute(ou, QStringLiteral("case [x, y] attendue"));
     }
-    const Case c{entier(xy[0], 0, TAILLE_TABLEAU, ou), entier(xy[1], 0, TAILLE_TABLEAU, ou)};
-    if (!r.sur_plateau(c.x, c.y)) {
-        throw faute(ou, QStringLiteral("case hors du plateau (x de %1 à %2, y de %1 à %3)")
-                            .arg(PREMIERE_CASE)
-                            .arg(r.derniere_colonne())
-                            .arg(r.derniere_ligne()));
-    }
-    return c;
+    return {entier(xy[0], ou), entier(xy[1], ou)};
 }
 
 // One action [action, joueur, x, y, niveau, profondeur].
-Action action(const QJsonValue& v, const Regles& r, const QString& ou) {
+Action action(const QJsonValue& v, const QString& ou) {
     const QJsonArray a = v.toArray();
     if (!v.isArray() || a.size() != 6) {
         throw faute(ou, QStringLiteral("[action, joueur, x, y, niveau, profondeur] attendu"));
@@ -69,9 +64,8 @@ Action action(const QJsonValue& v, const Regles& r, const QString& ou) {
     if (genre != u"P" && genre != u"D" && genre != u"M") {
         throw faute(ou, QStringLiteral("action « P », « D » ou « M » attendue"));
     }
-    return {static_cast<Evenement::Genre>(genre[0].toLatin1()), entier(a[1], 0, 1, ou),
-            case_du_plateau(QJsonArray{a[2], a[3]}, r, ou), entier(a[4], 0, NIVEAU_MAX, ou),
-            entier(a[5], 0, PROFONDEUR_MAX, ou)};
+    return {static_cast<Evenement::Genre>(genre[0].toLatin1()), entier(a[1], ou),
+            une_case(QJsonArray{a[2], a[3]}, ou), entier(a[4], ou), entier(a[5], ou)};
 }
 
 class Lecture {
@@ -80,25 +74,18 @@ class Lecture {
 
     Enregistrement enregistrement() const {
         Enregistrement e;
-        e.regles.largeur = entier(champ(LARGEUR), COTE_MIN, COTE_MAX, guillemets(LARGEUR));
-        e.regles.hauteur = entier(champ(HAUTEUR), COTE_MIN, COTE_MAX, guillemets(HAUTEUR));
+        e.regles.largeur = entier(champ(LARGEUR), guillemets(LARGEUR));
+        e.regles.hauteur = entier(champ(HAUTEUR), guillemets(HAUTEUR));
         const QJsonValue cavalier = champ(CAVALIER);
         if (!cavalier.isBool()) {
             throw faute(guillemets(CAVALIER), QStringLiteral("booléen attendu"));
         }
         e.regles.cavalier = cavalier.toBool();
-        e.niveaux = deux<int16>(
-            NIVEAUX, QStringLiteral("deux niveaux attendus"),
-            [](const QJsonValue& v, const QString& ou) { return entier(v, 0, NIVEAU_MAX, ou); });
-        e.profondeurs = deux<int16>(PROFONDEURS, QStringLiteral("deux profondeurs attendues"),
-                                    [](const QJsonValue& v, const QString& ou) {
-                                        return entier(v, 0, PROFONDEUR_MAX, ou);
-                                    });
-        e.departs = deux<Case>(DEPARTS, QStringLiteral("deux cases [x, y] attendues"),
-                               [&e](const QJsonValue& v, const QString& ou) {
-                                   return case_du_plateau(v, e.regles, ou);
-                               });
-        e.actions = actions(e.regles);
+        e.niveaux = deux<int16>(NIVEAUX, QStringLiteral("deux niveaux attendus"), entier);
+        e.profondeurs =
+            deux<int16>(PROFONDEURS, QStringLiteral("deux profondeurs attendues"), entier);
+        e.departs = deux<Case>(DEPARTS, QStringLiteral("deux cases [x, y] attendues"), une_case);
+        e.actions = actions();
         termine();
         return e;
     }
@@ -113,8 +100,9 @@ class Lecture {
     }
 
     // A field of two values, one for each player, each read by `lit`.
-    template <typename T, typename Lit>
-    std::array<T, 2> deux(const QString& nom, const QString& attendu, Lit lit) const {
+    template <typename T>
+    std::array<T, 2> deux(const QString& nom, const QString& attendu,
+                          T (*lit)(const QJsonValue&, const QString&)) const {
         const QJsonValue v = champ(nom);
         const QJsonArray paire = v.toArray();
         if (!v.isArray() || paire.size() != 2) {
@@ -123,15 +111,15 @@ class Lecture {
         return {lit(paire[0], guillemets(nom)), lit(paire[1], guillemets(nom))};
     }
 
-    std::vector<Action> actions(const Regles& r) const {
+    std::vector<Action> actions() const {
         const QJsonValue v = champ(COUPS);
         if (!v.isArray()) {
             throw faute(guillemets(COUPS), QStringLiteral("liste attendue"));
         }
         std::vector<Action> liste;
         for (const QJsonValue& a : v.toArray()) {
-            const QString ou = QStringLiteral("« coups » : action %1").arg(liste.size() + 1);
-            liste.push_back(action(a, r, ou));
+            liste.push_back(
+                action(a, QStringLiteral("« coups » : action %1").arg(liste.size() + 1)));
         }
         return liste;
     }

@@ -15,9 +15,11 @@ namespace tessor {
 
 QJsonObject json_enregistrement(const Enregistrement& e);
 
-// The record that `objet` holds, read strictly: each field present, of its type and within its
-// limits, its squares on its board, and no other field. Otherwise nothing, and `erreur` holds the
-// French message of the first fault, in the order of the fields above.
+// The record that `objet` holds, read strictly: each field present and of its type, each number
+// whole and within 16 bits, and no other field. Otherwise nothing, and `erreur` holds the French
+// message of the first fault, in the order of the fields above. The limits of a game (its board,
+// levels and depths, squares on the board, actions the rules accept) are the game's to check, as
+// it rebuilds itself from the record.
 std::optional<Enregistrement> lit_enregistrement(const QJsonObject& objet, QString& erreur);
 
 } // namespace tessor
