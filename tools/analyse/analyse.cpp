@@ -28,6 +28,7 @@ const Requete REQUETES[] = {
     {"coup", requete_coup, "tour ou case de départ choisis par Ordi 5"},
     {"resolution", requete_resolution, "valeur exacte d'une position ou d'un plateau vide"},
     {"partie", requete_partie, "parties entières entre deux ordinateurs"},
+    {"relecture", requete_relecture, "enregistrement d'une partie vérifié et rejoué"},
     {"tournoi", requete_tournoi, "parties entre chaque paire ordonnée de niveaux, et leur bilan"},
     {"match", requete_match, "Ordi 5 contre un partenaire d'entraînement, par paires de parties"},
 };

@@ -72,6 +72,14 @@ bool Lecteur::booleen(const QString& nom) {
     return v.toBool();
 }
 
+QJsonObject Lecteur::objet(const QString& nom) {
+    const QJsonValue v = champ(nom);
+    if (!v.isObject()) {
+        throw erreur_champ(nom, QStringLiteral("objet attendu"));
+    }
+    return v.toObject();
+}
+
 std::uint32_t Lecteur::graine() {
     const QString nom = QStringLiteral("graine");
     lus_.insert(nom);

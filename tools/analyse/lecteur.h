@@ -32,6 +32,7 @@ class Lecteur {
     int entier(const QString& nom, int min, int max);
     int entier_ou(const QString& nom, int min, int max, int defaut);
     bool booleen(const QString& nom);
+    QJsonObject objet(const QString& nom);
     // "largeur", "hauteur" and "cavalier".
     Regles regles();
     // The rules and the board drawn by "lignes".

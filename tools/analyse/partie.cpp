@@ -2,6 +2,7 @@
 #include "parallele.h"
 #include "reponse.h"
 #include "requetes.h"
+#include "ui/enregistrement_json.h"
 
 #include <vector>
 
@@ -18,8 +19,8 @@ QJsonObject fin_de_partie(const Partie& partie, const QJsonArray& coups) {
             {QStringLiteral("gagnant"), g < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(g)}};
 }
 
-// Plays the next game of `partie` and lists its actions.
-QJsonObject joue_et_note(Partie& partie, AleaAnalyse& alea) {
+// Plays the next game of `partie` and lists its actions, with its record when asked.
+QJsonObject joue_et_note(Partie& partie, AleaAnalyse& alea, bool enregistrement) {
     QJsonArray coups;
     joue_partie(partie, alea, [&coups](const Evenement& e) {
         if (e.genre != Evenement::Genre::tour_passe && e.genre != Evenement::Genre::partie_finie) {
@@ -27,18 +28,22 @@ QJsonObject joue_et_note(Partie& partie, AleaAnalyse& alea) {
                                     e.lieu.x, e.lieu.y});
         }
     });
-    return fin_de_partie(partie, coups);
+    QJsonObject fin = fin_de_partie(partie, coups);
+    if (enregistrement) {
+        fin.insert(QStringLiteral("enregistrement"), json_enregistrement(partie.enregistrement()));
+    }
+    return fin;
 }
 
 // The games follow one another on the same game, as a Yes to the replay question starts them:
 // a level-4 computer plays its first game with 4 passes, then as level 1.
 QJsonObject parties_enchainees(const Regles& regles, const std::array<int, 2>& niveaux, int parties,
-                               std::uint32_t graine, Progres& progres) {
+                               bool enregistrements, std::uint32_t graine, Progres& progres) {
     AleaAnalyse alea(graine);
     Partie partie = nouvelle_partie(alea, regles, niveaux);
     QJsonArray resultats;
     for (int k = 0; k < parties; ++k) {
-        resultats.append(joue_et_note(partie, alea));
+        resultats.append(joue_et_note(partie, alea, enregistrements));
         progres.avance();
     }
     QJsonObject reponse{{QStringLiteral("parties"), resultats}};
@@ -49,7 +54,8 @@ QJsonObject parties_enchainees(const Regles& regles, const std::array<int, 2>& n
 // Each game starts from the options screen on its own stream, seeded graine + k x 0x9E3779B9
 // for game k (from 1), as a tournament's pairings are: the games run on all the threads.
 QJsonObject parties_independantes(const Regles& regles, const std::array<int, 2>& niveaux,
-                                  int parties, std::uint32_t graine, int fils, Progres& progres) {
+                                  int parties, bool enregistrements, std::uint32_t graine, int fils,
+                                  Progres& progres) {
     std::vector<QJsonObject> resultats(static_cast<std::size_t>(parties));
     std::vector<qint64> tirages(resultats.size());
     std::vector<qint64> reensemencements(resultats.size());
@@ -57,7 +63,7 @@ QJsonObject parties_independantes(const Regles& regles, const std::array<int, 2>
         const auto i = static_cast<std::size_t>(k);
         AleaAnalyse alea(graine + static_cast<std::uint32_t>(k + 1) * 0x9E3779B9u);
         Partie partie = nouvelle_partie(alea, regles, niveaux);
-        resultats[i] = joue_et_note(partie, alea);
+        resultats[i] = joue_et_note(partie, alea, enregistrements);
         tirages[i] = alea.tirages();
         reensemencements[i] = alea.reensemencements();
         progres.avance();
@@ -92,12 +98,16 @@ QJsonObject requete_partie(Lecteur& lecteur) {
     const bool independantes = lecteur.present(QStringLiteral("independantes")) &&
                                lecteur.booleen(QStringLiteral("independantes"));
     const int fils = fils_demandes(lecteur);
+    const bool enregistrements = lecteur.present(QStringLiteral("enregistrements")) &&
+                                 lecteur.booleen(QStringLiteral("enregistrements"));
     const std::uint32_t graine = lecteur.graine();
     lecteur.termine();
 
     Progres progres("partie", parties);
-    return independantes ? parties_independantes(regles, niveaux, parties, graine, fils, progres)
-                         : parties_enchainees(regles, niveaux, parties, graine, progres);
+    return independantes
+               ? parties_independantes(regles, niveaux, parties, enregistrements, graine, fils,
+                                       progres)
+               : parties_enchainees(regles, niveaux, parties, enregistrements, graine, progres);
 }
 
 } // namespace tessor::analyse

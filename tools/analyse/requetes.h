@@ -22,6 +22,8 @@ QJsonObject requete_coup(Lecteur& lecteur);
 QJsonObject requete_resolution(Lecteur& lecteur);
 // Whole games between two computers, started as "Jouer" starts them.
 QJsonObject requete_partie(Lecteur& lecteur);
+// A game's record, checked and replayed: where the game stands at its end.
+QJsonObject requete_relecture(Lecteur& lecteur);
 // Games between computers for every ordered pairing of levels, with their scores.
 QJsonObject requete_tournoi(Lecteur& lecteur);
 // Ordi 5 against a sparring partner, each pair of start squares played from both seats.
