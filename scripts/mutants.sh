@@ -20,7 +20,7 @@ construction="$travail/build"
 rapport="$travail/rapport.txt"
 motif=${1:-}
 read -r -a suites <<<"${MUTANTS_SUITES:-test_reference test_partie test_ordinateur test_regles \
-test_tour test_parties test_recherche test_analyse test_analyse_doc}"
+test_tour test_parties test_historique test_recherche test_analyse test_analyse_doc}"
 fichiers=(game/*.cpp ai/*.cpp ai/recherche/*.cpp ai/recherche/*.h ecran/*.cpp tools/analyse/partenaire*.cpp
     tools/analyse/match.cpp)
 

@@ -61,8 +61,15 @@ class PlateformeTest : public analyse::AleaAnalyse, public Ordonnanceur, public 
         travail();
         suite();
     }
+    // With `en_suspens` set a question stays open: its answer waits in `reponse_en_suspens`.
+    bool en_suspens = false;
+    std::function<void(bool)> reponse_en_suspens;
     void question(const std::string& texte, std::function<void(bool)> reponse) override {
         questions.push_back(texte);
+        if (en_suspens) {
+            reponse_en_suspens = std::move(reponse);
+            return;
+        }
         if (avant_question) {
             avant_question();
         }

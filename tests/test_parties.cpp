@@ -87,6 +87,27 @@ class TestParties : public QObject {
                  decide_placement(t.partie().regles(), plateau_vide(6, 6), std::nullopt).depart);
     }
 
+    // An open question holds a game between two computers: the pauses armed before it end
+    // without a word, and "Quitter" keeps its pressed look. After No the game goes on after a
+    // whole pause.
+    void an_open_question_holds_a_game_between_computers() {
+        PartieTest t;
+        t.plateforme.pas_a_pas = true;
+        t.plateforme.en_suspens = true;
+        t.lance(6, 6, false, 1, 1);
+        t.jeu.presse_abandon();
+        t.jeu.relache_bouton();
+        QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
+        while (t.plateforme.avance() >= 0) {
+        }
+        QVERIFY(!t.ecran().pions[0].visible);
+        QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter_enfonce);
+        std::exchange(t.plateforme.reponse_en_suspens, nullptr)(false);
+        QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter);
+        QCOMPARE(t.plateforme.avance(), PAUSE_ORDINATEUR_MS);
+        QVERIFY(t.ecran().pions[0].visible);
+    }
+
     // The computer's wall shuts the human in; Yes starts the new game only once the computer's
     // turn is over, so nothing of that turn lands on the new game.
     void yes_after_a_computer_win_starts_the_new_game_cleanly() {
