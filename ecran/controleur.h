@@ -74,10 +74,6 @@ class Controleur {
     // player whose pawn stands there.
     std::string texte_case(Case c) const;
 
-    // A position set up in the middle of a game, for tests and tools.
-    void dispose(int joueur, Case c) { jeu_.dispose(joueur, c); }
-    void ajoute_mur(Case c) { jeu_.ajoute_mur(c); }
-
     // The window is closing: no further action is played and nothing more is asked.
     void arrete() {
         jeu_.arrete();

@@ -214,15 +214,4 @@ void Jeu::etat_boutons() {
     ecran_.bouton_abandon.actif = !ordinateur || entre_ordinateurs();
 }
 
-void Jeu::dispose(int joueur, Case c) {
-    partie_.dispose(joueur, c);
-    geometrie_.place(ecran_.pions[joueur], c);
-}
-
-void Jeu::ajoute_mur(Case c) {
-    ++nb_murs_;
-    geometrie_.place(ecran_.murs[nb_murs_], c);
-    partie_.ajoute_mur(c);
-}
-
 } // namespace tessor

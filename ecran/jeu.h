@@ -55,10 +55,6 @@ class Jeu {
     // True while the replay question waits for its answer.
     bool question_ouverte() const { return question_ouverte_; }
 
-    // A position set up outside the turn flow, shown as the game would show it.
-    void dispose(int joueur, Case c);
-    void ajoute_mur(Case c);
-
     // Set when the window is closing: no further action is played and nothing more is asked.
     void arrete() { arret_ = true; }
 

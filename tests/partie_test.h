@@ -60,13 +60,6 @@ struct PartieTest {
         }
         return {};
     }
-
-    // Puts walls on the board and their markers on screen, as a game would have.
-    void murs(std::initializer_list<Case> cases) {
-        for (Case c : cases) {
-            jeu.ajoute_mur(c);
-        }
-    }
 };
 
 } // namespace tessor

@@ -108,18 +108,23 @@ class TestParties : public QObject {
         QVERIFY(t.ecran().pions[0].visible);
     }
 
-    // The computer's wall shuts the human in; Yes starts the new game only once the computer's
-    // turn is over, so nothing of that turn lands on the new game.
+    // The computer's wall shuts the human in (the human plays its first accepted square, game
+    // after game, until that happens); Yes starts the new game only once the computer's turn is
+    // over, so nothing of that turn lands on the new game.
     void yes_after_a_computer_win_starts_the_new_game_cleanly() {
         PartieTest t;
         t.lance(6, 6, false, 0, 1);
-        t.clic(3, 3);
-        t.jeu.dispose(1, {8, 8});
-        t.murs({{4, 3}, {4, 4}, {4, 5}, {3, 6}, {4, 6}});
-        t.plateforme.reponses = {true};
-        t.clic(3, 4);
-        t.clic(3, 3); // only (3, 5) is left to the human; the computer walls it
-        QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
+        bool par_son_mur = false;
+        t.plateforme.avant_question = [&] {
+            const Action& derniere = t.partie().actions().back();
+            par_son_mur = derniere.genre == Evenement::Genre::mur_pose && derniere.joueur == 1;
+            t.plateforme.reponses = {true};
+        };
+        for (int n = 0; n < 2000 && !par_son_mur; ++n) {
+            const Case c = t.case_acceptee();
+            t.clic(c.x, c.y);
+        }
+        QVERIFY(par_son_mur);
         QVERIFY(!t.partie().finie() && t.partie().phase() == Phase::placement);
         QCOMPARE(t.partie().joueur_courant(), int16(0));
         QCOMPARE(t.jeu.jeu().nb_murs(), int16(0));
