@@ -10,7 +10,7 @@ Pilote::Pilote(Jeu& jeu, const Partie& partie, Ordonnanceur& ordonnanceur, Alea&
 }
 
 void Pilote::relance() {
-    arrete_decision();
+    arret_decision_->store(true);
     ++coup_;
     arme();
 }
@@ -27,15 +27,8 @@ void Pilote::reprend() {
 
 void Pilote::arrete() {
     arrete_ = true;
-    arrete_decision();
+    arret_decision_->store(true);
     suspend();
-}
-
-void Pilote::arrete_decision() {
-    if (arret_decision_) {
-        arret_decision_->store(true);
-        arret_decision_.reset();
-    }
 }
 
 // The pause runs while the computer decides: its action shows when both are over.

@@ -38,7 +38,6 @@ class Pilote {
     void arme();
     void decide();
     void joue_si_pret();
-    void arrete_decision();
 
     struct Decision {
         int coup;
@@ -56,7 +55,8 @@ class Pilote {
     bool suspendu_ = false;
     bool arrete_ = false;
     std::optional<Decision> decision_;
-    std::shared_ptr<std::atomic<bool>> arret_decision_; // the stop flag of the decision under way
+    // The stop flag of the decision under way, or of the last one.
+    std::shared_ptr<std::atomic<bool>> arret_decision_ = std::make_shared<std::atomic<bool>>(false);
 };
 
 } // namespace tessor

@@ -6,7 +6,9 @@
 #include "alea.h"
 
 #include <cstdint>
+#include <ctime>
 #include <mutex>
+#include <utility>
 
 namespace tessor {
 
@@ -37,15 +39,27 @@ class Hasard {
 };
 
 // Seconds since midnight of the local time of day.
-std::int32_t horloge_systeme();
+inline std::int32_t horloge_systeme() {
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&maintenant, &local);
+    return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+}
 
 class HasardPartage final : public Alea {
   public:
     // The generator is reseeded once from `horloge` here, as the program does when it starts.
-    explicit HasardPartage(Horloge horloge);
+    explicit HasardPartage(Horloge horloge) : horloge_(std::move(horloge)) { reensemence(); }
 
-    float aleatoire() override;
-    void reensemence() override;
+    float aleatoire() override {
+        const std::lock_guard<std::mutex> garde(verrou_);
+        return hasard_.tirage();
+    }
+    void reensemence() override {
+        const std::int32_t secondes = horloge_();
+        const std::lock_guard<std::mutex> garde(verrou_);
+        hasard_.reensemence(secondes);
+    }
 
   private:
     Horloge horloge_;
