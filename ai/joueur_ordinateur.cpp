@@ -31,13 +31,13 @@ class Classique final : public Participant {
         }
         return ordinateur
             .choisit_mur(lui.position, moi.position, lui.position, lui.profondeur, tableau)
-            .casenoir;
+            .case_mur;
     }
 };
 // Level 5 searches its placement, and its move and wall together: the move is played first, and
 // the wall planned with it follows. It draws no random number. Against levels 1 to 4 it knows how
 // the other player chooses, and searches against those choices.
-class Chercheur final : public Participant {
+class JoueurRecherche final : public Participant {
   public:
     bool ordinateur() const override { return true; }
 
@@ -96,7 +96,7 @@ class Chercheur final : public Participant {
 
 std::unique_ptr<Participant> ordinateur_du_niveau(int16 niveau) {
     if (niveau == NIVEAU_MAX) {
-        return std::make_unique<Chercheur>();
+        return std::make_unique<JoueurRecherche>();
     }
     return std::make_unique<Classique>();
 }
