@@ -4,8 +4,6 @@
 #include "ordinateur.h"
 #include "recherche/recherche.h"
 
-#include <utility>
-
 namespace tessor {
 
 namespace {
@@ -68,28 +66,11 @@ class JoueurRecherche final : public Participant {
         case Phase::mur:
             break;
         }
-        return mur_libre(partie);
+        return mur_prevu_;
     }
 
   private:
-    // The wall planned with the move. Asked for a wall without a plan for this position (never
-    // in a game), it walls the first free square, so that the game goes on.
-    Case mur_libre(const Partie& partie) {
-        const Tableau& tableau = partie.tableau();
-        if (mur_prevu_ && tableau.libre(*mur_prevu_)) {
-            return *std::exchange(mur_prevu_, std::nullopt);
-        }
-        const Regles& r = partie.regles();
-        for (int16 x = PREMIERE_CASE; x <= r.derniere_colonne(); ++x) {
-            for (int16 y = PREMIERE_CASE; y <= r.derniere_ligne(); ++y) {
-                if (tableau.libre(x, y)) {
-                    return {x, y};
-                }
-            }
-        }
-        return {};
-    }
-
+    // The wall planned with the move, which the wall phase that follows it plays.
     std::optional<Case> mur_prevu_;
 };
 } // namespace
