@@ -13,6 +13,11 @@ namespace {
 float rapport(float a, float b) {
     return a / b;
 }
+
+// The place of `d`, an element of `decalages`, in their enumeration.
+std::size_t place(const Decalages& decalages, const Decalage& d) {
+    return static_cast<std::size_t>(&d - decalages.begin());
+}
 } // namespace
 
 Case Ordinateur::choisit_deplacement(Case position, Case position_adverse, int16 profondeur,
@@ -95,21 +100,22 @@ Case Ordinateur::deplacement_selon_table(Case position, Case position_adverse, i
 // The zero offset is never ranked.
 Ordinateur::Classement Ordinateur::classe(const TableauDep& tableau_dep) const {
     Classement classement;
-    std::array<bool, 25> classe_deja{};
+    const Decalages decalages = regles_.decalages();
+    // Indexed by the offset's place in the enumeration.
+    std::array<bool, DEP_ROI.size()> classe_deja{};
     float plafond = INFINITY;
     for (int k = 1; k <= 8; ++k) {
         const Decalage* choisi = nullptr;
-        for (const Decalage& d : regles_.decalages()) {
-            const int n = (d.i + 2) * 5 + (d.j + 2);
+        for (const Decalage& d : decalages) {
             const float v = tableau_dep(d.i, d.j);
-            if ((d.i == 0 && d.j == 0) || classe_deja[n] || v > plafond) {
+            if ((d.i == 0 && d.j == 0) || classe_deja[place(decalages, d)] || v > plafond) {
                 continue;
             }
             if (choisi == nullptr || v >= tableau_dep(choisi->i, choisi->j)) {
                 choisi = &d;
             }
         }
-        classe_deja[(choisi->i + 2) * 5 + (choisi->j + 2)] = true;
+        classe_deja[place(decalages, *choisi)] = true;
         classement[k] = {*choisi, tableau_dep(choisi->i, choisi->j)};
         plafond = classement[k].valeur;
     }
