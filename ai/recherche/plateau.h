@@ -88,7 +88,6 @@ class Voisinage {
     explicit Voisinage(const Regles& regles);
 
     const Regles& regles() const { return regles_; }
-    const Bits& jouables() const { return jouables_; }
     // The squares one move away from square i.
     const Bits& voisins(Indice i) const { return voisins_[static_cast<std::size_t>(i)]; }
     // The squares one move away from some square of the set (for the king, with the set itself).
