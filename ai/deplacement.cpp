@@ -101,7 +101,7 @@ Case Ordinateur::deplacement_selon_table(Case position, Case position_adverse, i
 Ordinateur::Classement Ordinateur::classe(const TableauDep& tableau_dep) const {
     Classement classement;
     const Decalages decalages = regles_.decalages();
-    // Indexed by the offset's place in the enumeration.
+    // Indexed by the offset's place in the enumeration, the king's being the longer.
     std::array<bool, DEP_ROI.size()> classe_deja{};
     float plafond = INFINITY;
     for (int k = 1; k <= 8; ++k) {

@@ -34,6 +34,7 @@ class Ordinateur {
         : regles_(regles), plateforme_(plateforme), profondeur_courant_(profondeur_courant) {}
 
     // Each decision reads the mobility tables after `profondeur` passes, its level's depth.
+
     // The starting square of the computer's pawn; the caller marks it occupied. A board without
     // a free square (no game gets there) gives (0, 0), off the board.
     Case choisit_depart(int16 profondeur, const Tableau& tableau);
