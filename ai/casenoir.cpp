@@ -7,16 +7,17 @@
 
 namespace tessor {
 
-Mur Ordinateur::choisit_mur(Case depart, Case reference, Case position_adverse, int16 maxtaille,
-                            const Tableau& tableau) {
+ChoixMur Ordinateur::choisit_mur(Case depart, Case reference, Case position_adverse,
+                                 int16 profondeur, const Tableau& tableau) {
     if (regles_.compte_case_dep(position_adverse.x, position_adverse.y, tableau) != 0) {
-        const TableauDep tableau_dep = regles_.calcul_tab_dep(position_adverse, maxtaille, tableau);
+        const TableauDep tableau_dep =
+            regles_.calcul_tab_dep(position_adverse, profondeur, tableau);
         const Decalage d = decalage_du_mur(depart, reference, tableau_dep);
         return {decale(depart, d), tableau_dep(d.i, d.j)};
     }
-    Case casenoir = depart;
-    tirage_case_libre(regles_, alea_, casenoir, tableau);
-    return {casenoir, SCORE_AUCUN_DEP};
+    Case case_mur = depart;
+    tirage_case_libre(regles_, alea_, case_mur, tableau);
+    return {case_mur, SCORE_AUCUN_DEP};
 }
 
 Decalage Ordinateur::decalage_du_mur(Case depart, Case reference, const TableauDep& tableau_dep) {

@@ -13,9 +13,14 @@ namespace {
 float rapport(float a, float b) {
     return a / b;
 }
+
+// The place of `d`, an element of `decalages`, in their enumeration.
+std::size_t place(const Decalages& decalages, const Decalage& d) {
+    return static_cast<std::size_t>(&d - decalages.begin());
+}
 } // namespace
 
-Case Ordinateur::choisit_deplacement(Case position, Case position_adverse, int16 maxtaille,
+Case Ordinateur::choisit_deplacement(Case position, Case position_adverse, int16 profondeur,
                                      int16 niveau, const Tableau& tableau) {
     const int16 n = regles_.compte_case_dep(position_adverse.x, position_adverse.y, tableau);
     const bool proche = regles_.portee(position.x, position.y, position_adverse, 1);
@@ -26,11 +31,11 @@ Case Ordinateur::choisit_deplacement(Case position, Case position_adverse, int16
         }
     }
     if (niveau == 2 || niveau == 3) {
-        if (const auto c = case_disputee(position, position_adverse, maxtaille, tableau)) {
+        if (const auto c = case_disputee(position, position_adverse, profondeur, tableau)) {
             return *c;
         }
     }
-    return deplacement_selon_table(position, position_adverse, maxtaille, niveau, tableau);
+    return deplacement_selon_table(position, position_adverse, profondeur, niveau, tableau);
 }
 
 // Steps onto one of the opponent's last escape squares, provided it leaves the computer room.
@@ -49,14 +54,14 @@ std::optional<Case> Ordinateur::coup_gagnant(Case position, Case position_advers
 // Within two moves of the opponent, and unless its best move is worth twice its second: a
 // square that both pawns could reach, the one best placed in both rankings, when it is worth
 // nearly as much as the computer's best move.
-std::optional<Case> Ordinateur::case_disputee(Case position, Case position_adverse, int16 maxtaille,
-                                              const Tableau& tableau) const {
+std::optional<Case> Ordinateur::case_disputee(Case position, Case position_adverse,
+                                              int16 profondeur, const Tableau& tableau) const {
     if (!regles_.portee(position.x, position.y, position_adverse, 2)) {
         return std::nullopt;
     }
-    const Classement classement = classe(regles_.calcul_tab_dep(position, maxtaille, tableau));
+    const Classement classement = classe(regles_.calcul_tab_dep(position, profondeur, tableau));
     const Classement classement_adverse =
-        classe(regles_.calcul_tab_dep(position_adverse, maxtaille, tableau));
+        classe(regles_.calcul_tab_dep(position_adverse, profondeur, tableau));
     if (classement[2].valeur == 0.0f ||
         rapport(classement[1].valeur, classement[2].valeur) >= 2.0f) {
         return std::nullopt;
@@ -82,9 +87,9 @@ std::optional<Case> Ordinateur::case_disputee(Case position, Case position_adver
     return std::nullopt;
 }
 
-Case Ordinateur::deplacement_selon_table(Case position, Case position_adverse, int16 maxtaille,
+Case Ordinateur::deplacement_selon_table(Case position, Case position_adverse, int16 profondeur,
                                          int16 niveau, const Tableau& tableau) {
-    const TableauDep tableau_dep = regles_.calcul_tab_dep(position, maxtaille, tableau);
+    const TableauDep tableau_dep = regles_.calcul_tab_dep(position, profondeur, tableau);
     if (niveau == 3) {
         return deplacement_anticipe(position, position_adverse, classe(tableau_dep), tableau);
     }
@@ -95,21 +100,22 @@ Case Ordinateur::deplacement_selon_table(Case position, Case position_adverse, i
 // The zero offset is never ranked.
 Ordinateur::Classement Ordinateur::classe(const TableauDep& tableau_dep) const {
     Classement classement;
-    std::array<bool, 25> classe_deja{};
+    const Decalages decalages = regles_.decalages();
+    // Indexed by the offset's place in the enumeration, the king's being the longer.
+    std::array<bool, DEP_ROI.size()> classe_deja{};
     float plafond = INFINITY;
     for (int k = 1; k <= 8; ++k) {
         const Decalage* choisi = nullptr;
-        for (const Decalage& d : regles_.decalages()) {
-            const int n = (d.i + 2) * 5 + (d.j + 2);
+        for (const Decalage& d : decalages) {
             const float v = tableau_dep(d.i, d.j);
-            if ((d.i == 0 && d.j == 0) || classe_deja[n] || v > plafond) {
+            if ((d.i == 0 && d.j == 0) || classe_deja[place(decalages, d)] || v > plafond) {
                 continue;
             }
             if (choisi == nullptr || v >= tableau_dep(choisi->i, choisi->j)) {
                 choisi = &d;
             }
         }
-        classe_deja[(choisi->i + 2) * 5 + (choisi->j + 2)] = true;
+        classe_deja[place(decalages, *choisi)] = true;
         classement[k] = {*choisi, tableau_dep(choisi->i, choisi->j)};
         plafond = classement[k].valeur;
     }

@@ -4,8 +4,6 @@
 #include "ordinateur.h"
 #include "recherche/recherche.h"
 
-#include <utility>
-
 namespace tessor {
 
 namespace {
@@ -30,13 +28,13 @@ class Classique final : public Participant {
         }
         return ordinateur
             .choisit_mur(lui.position, moi.position, lui.position, lui.profondeur, tableau)
-            .casenoir;
+            .case_mur;
     }
 };
 // Level 5 searches its placement, and its move and wall together: the move is played first, and
 // the wall planned with it follows. It draws no random number. Against levels 1 to 4 it knows how
 // the other player chooses, and searches against those choices.
-class Chercheur final : public Participant {
+class JoueurRecherche final : public Participant {
   public:
     std::optional<Case> action(const Partie& partie, Alea&,
                                const std::atomic<bool>& arret) override {
@@ -66,35 +64,18 @@ class Chercheur final : public Participant {
         case Phase::mur:
             break;
         }
-        return mur_libre(partie);
+        return mur_prevu_;
     }
 
   private:
-    // The wall planned with the move. Asked for a wall without a plan for this position (never
-    // in a game), it walls the first free square, so that the game goes on.
-    Case mur_libre(const Partie& partie) {
-        const Tableau& tableau = partie.tableau();
-        if (mur_prevu_ && tableau.libre(*mur_prevu_)) {
-            return *std::exchange(mur_prevu_, std::nullopt);
-        }
-        const Regles& r = partie.regles();
-        for (int16 x = PREMIERE_CASE; x <= r.derniere_colonne(); ++x) {
-            for (int16 y = PREMIERE_CASE; y <= r.derniere_ligne(); ++y) {
-                if (tableau.libre(x, y)) {
-                    return {x, y};
-                }
-            }
-        }
-        return {};
-    }
-
+    // The wall planned with the move, which the wall phase that follows it plays.
     std::optional<Case> mur_prevu_;
 };
 } // namespace
 
 std::unique_ptr<Participant> ordinateur_du_niveau(int16 niveau) {
     if (niveau == NIVEAU_MAX) {
-        return std::make_unique<Chercheur>();
+        return std::make_unique<JoueurRecherche>();
     }
     return std::make_unique<Classique>();
 }

@@ -114,7 +114,7 @@ void ModeleNiveau::ajoute_murs(const Tableau& apres, Case arrivee, Case lui,
         TirageScripte script(0, 0.0f, (static_cast<float>(k) + 0.5f) / NB_TIRAGES);
         const Case mur = Ordinateur(g_.regles(), script, profondeur_)
                              .choisit_mur(lui, arrivee, lui, profondeur_cible_, apres)
-                             .casenoir;
+                             .case_mur;
         ajoute_une_fois(tours, Tour{g_.indice(arrivee), g_.indice(mur)});
         if (script.tirages() == 0) {
             break;

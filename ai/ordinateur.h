@@ -18,8 +18,8 @@ constexpr float SCORE_AUCUN_DEP = -1e31f;
 
 // A wall choice: the square, and its value in the opponent's evaluation table
 // (SCORE_AUCUN_DEP when the opponent cannot move and the square is drawn at random).
-struct Mur {
-    Case casenoir;
+struct ChoixMur {
+    Case case_mur;
     float score;
 };
 
@@ -33,20 +33,22 @@ class Ordinateur {
     Ordinateur(const Regles& regles, Alea& alea, int16 profondeur_courant)
         : regles_(regles), alea_(alea), profondeur_courant_(profondeur_courant) {}
 
+    // Each decision reads the mobility tables after `profondeur` passes, its level's depth.
+
     // The starting square of the computer's pawn; the caller marks it occupied. A board without
     // a free square (no game gets there) gives (0, 0), off the board.
-    Case choisit_depart(int16 maxtaille, const Tableau& tableau);
+    Case choisit_depart(int16 profondeur, const Tableau& tableau);
     // The starting square once `tiree` is drawn: the best square one move away.
-    Case depart_pres_de(Case tiree, int16 maxtaille, const Tableau& tableau);
+    Case depart_pres_de(Case tiree, int16 profondeur, const Tableau& tableau);
     // The square the pawn at `position` moves to, with the procedure of level `niveau` (1 to 3).
-    Case choisit_deplacement(Case position, Case position_adverse, int16 maxtaille, int16 niveau,
+    Case choisit_deplacement(Case position, Case position_adverse, int16 profondeur, int16 niveau,
                              const Tableau& tableau);
     // The square the opponent would most like to reach, preferring among equals one that is not
     // next to `reference`. The chosen move is counted from `depart`, which the game sets to the
     // opponent's square; a blocked opponent gets a random free square instead (`depart` itself
     // on a board without one).
-    Mur choisit_mur(Case depart, Case reference, Case position_adverse, int16 maxtaille,
-                    const Tableau& tableau);
+    ChoixMur choisit_mur(Case depart, Case reference, Case position_adverse, int16 profondeur,
+                         const Tableau& tableau);
 
   private:
     // One ranked move: its offset and its value in the evaluation table.
@@ -59,9 +61,9 @@ class Ordinateur {
 
     std::optional<Case> coup_gagnant(Case position, Case position_adverse,
                                      const Tableau& tableau) const;
-    std::optional<Case> case_disputee(Case position, Case position_adverse, int16 maxtaille,
+    std::optional<Case> case_disputee(Case position, Case position_adverse, int16 profondeur,
                                       const Tableau& tableau) const;
-    Case deplacement_selon_table(Case position, Case position_adverse, int16 maxtaille,
+    Case deplacement_selon_table(Case position, Case position_adverse, int16 profondeur,
                                  int16 niveau, const Tableau& tableau);
     Case deplacement_anticipe(Case position, Case position_adverse, const Classement& classement,
                               const Tableau& tableau);

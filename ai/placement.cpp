@@ -43,7 +43,7 @@ std::vector<Case> zone_de_depart(const Regles& regles, const Tableau& tableau) {
 // stands there no square of the zone can ever be drawn. The computer then starts from a random
 // free square of the whole board instead, so the placement always ends. A board with no free
 // square at all (never met in a game) gives (0, 0).
-Case Ordinateur::choisit_depart(int16 maxtaille, const Tableau& tableau) {
+Case Ordinateur::choisit_depart(int16 profondeur, const Tableau& tableau) {
     const Zone colonnes = zone(regles_.largeur);
     const Zone lignes = zone(regles_.hauteur);
     Case c;
@@ -60,15 +60,15 @@ Case Ordinateur::choisit_depart(int16 maxtaille, const Tableau& tableau) {
             return c;
         }
     }
-    return depart_pres_de(c, maxtaille, tableau);
+    return depart_pres_de(c, profondeur, tableau);
 }
 
 // With no free square one move away (only met on the fallback, e.g. the knight's dead centre of
 // a 3 x 3 board) every value is 0 and the draws may settle anywhere around: the pawn then stays
 // on the square drawn.
-Case Ordinateur::depart_pres_de(Case tiree, int16 maxtaille, const Tableau& tableau) {
+Case Ordinateur::depart_pres_de(Case tiree, int16 profondeur, const Tableau& tableau) {
     const Case choisi =
-        decale(tiree, meilleur_decalage(regles_.calcul_tab_dep(tiree, maxtaille, tableau)));
+        decale(tiree, meilleur_decalage(regles_.calcul_tab_dep(tiree, profondeur, tableau)));
     return tableau.libre(choisi) ? choisi : tiree;
 }
 

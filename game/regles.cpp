@@ -80,7 +80,7 @@ int16 Regles::compte_case_dep(int x, int y, const Tableau& tableau) const {
     return n;
 }
 
-TableauDep Regles::calcul_tab_dep(Case position, int maxtaille, const Tableau& tableau) const {
+TableauDep Regles::calcul_tab_dep(Case position, int passes, const Tableau& tableau) const {
     // A knight may come back to the square it leaves, so that square takes part, as free, in a
     // copy of the board.
     Tableau essai;
@@ -90,7 +90,7 @@ TableauDep Regles::calcul_tab_dep(Case position, int maxtaille, const Tableau& t
         essai[position] = VRAI;
         lu = &essai;
     }
-    const TableMobilite t(*this, *lu, maxtaille);
+    const TableMobilite t(*this, *lu, passes);
     TableauDep tableau_dep;
     for (Decalage d : decalages()) {
         const Case cible = decale(position, d);

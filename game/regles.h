@@ -60,8 +60,8 @@ struct Regles {
     bool dep_valide(Case cible, Case position, const Tableau& tableau) const;
     bool est_bloque(Case position, const Tableau& tableau) const;
     int16 compte_case_dep(int x, int y, const Tableau& tableau) const;
-    // The evaluation table of the pawn at `position` after `maxtaille` passes.
-    TableauDep calcul_tab_dep(Case position, int maxtaille, const Tableau& tableau) const;
+    // The evaluation table of the pawn at `position` after `passes` passes of the mobility table.
+    TableauDep calcul_tab_dep(Case position, int passes, const Tableau& tableau) const;
 };
 
 } // namespace tessor

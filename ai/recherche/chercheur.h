@@ -9,6 +9,7 @@
 #include "modele.h"
 #include "table.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <vector>

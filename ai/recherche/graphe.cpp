@@ -5,8 +5,8 @@
 namespace tessor {
 
 Graphe::Graphe(const Regles& regles, const Tableau& tableau, const std::vector<Case>& pions) {
-    for (int16 y = 3; y <= regles.hauteur + 2; ++y) {
-        for (int16 x = 3; x <= regles.largeur + 2; ++x) {
+    for (int16 y = PREMIERE_CASE; y <= regles.derniere_ligne(); ++y) {
+        for (int16 x = PREMIERE_CASE; x <= regles.derniere_colonne(); ++x) {
             const Case c{x, y};
             if (tableau.libre(c) || std::find(pions.begin(), pions.end(), c) != pions.end()) {
                 cases_.push_back(c);
@@ -44,15 +44,14 @@ void Graphe::ajoute_symetries(const Regles& regles) {
         std::array<int, 64> p{};
         bool valide = true;
         for (int i = 0; i < taille() && valide; ++i) {
-            int u = case_de(i).x - 3;
-            int v = case_de(i).y - 3;
+            int u = case_de(i).x - PREMIERE_CASE;
+            int v = case_de(i).y - PREMIERE_CASE;
             if (transpose) {
                 std::swap(u, v);
             }
             u = (s & 1) != 0 ? l - 1 - u : u;
             v = (s & 2) != 0 ? h - 1 - v : v;
-            p[static_cast<std::size_t>(i)] =
-                numero({static_cast<int16>(u + 3), static_cast<int16>(v + 3)});
+            p[static_cast<std::size_t>(i)] = numero(case_numero(u, v));
             valide = p[static_cast<std::size_t>(i)] < taille();
         }
         if (!valide) {

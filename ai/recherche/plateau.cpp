@@ -40,7 +40,7 @@ Bits Voisinage::libres(const Tableau& tableau) const {
     Bits r;
     for (int y = 0; y < regles_.hauteur; ++y) {
         for (int x = 0; x < regles_.largeur; ++x) {
-            if (tableau.libre(x + 3, y + 3)) {
+            if (tableau.libre(case_numero(x, y))) {
                 r.ajoute(y * LARGEUR_LIGNE + x);
             }
         }

@@ -12,8 +12,10 @@ namespace tessor {
 
 // A square of the compact board: 16 x y + x, with x and y counted from the playable corner.
 using Indice = int;
-constexpr int LARGEUR_LIGNE = 16;
-constexpr int NB_INDICES = 12 * LARGEUR_LIGNE;
+// A row holds the widest board's row, then MARGE empty columns for each direction, where a step
+// of up to MARGE columns off the row lands.
+constexpr int LARGEUR_LIGNE = COTE_MAX + 2 * MARGE;
+constexpr int NB_INDICES = COTE_MAX * LARGEUR_LIGNE;
 
 // The number of set bits, without relying on the processor's population count instruction, which
 // the baseline x86-64 target lacks.
@@ -76,6 +78,7 @@ struct Bits {
     }
     friend bool operator==(const Bits& a, const Bits& b) { return a.mots == b.mots; }
 };
+static_assert(NB_INDICES <= 8 * static_cast<int>(sizeof(Bits::mots)), "a set holds every square");
 
 Bits singleton(Indice i);
 
@@ -85,7 +88,6 @@ class Voisinage {
     explicit Voisinage(const Regles& regles);
 
     const Regles& regles() const { return regles_; }
-    const Bits& jouables() const { return jouables_; }
     // The squares one move away from square i.
     const Bits& voisins(Indice i) const { return voisins_[static_cast<std::size_t>(i)]; }
     // The squares one move away from some square of the set (for the king, with the set itself).
@@ -104,11 +106,10 @@ class Voisinage {
         return (ligne | ligne.decale(LARGEUR_LIGNE) | ligne.decale(-LARGEUR_LIGNE)) & jouables_;
     }
 
-    Indice indice(Case c) const { return (c.y - 3) * LARGEUR_LIGNE + (c.x - 3); }
-    static Case case_de(Indice i) {
-        return {static_cast<int16>(i % LARGEUR_LIGNE + 3),
-                static_cast<int16>(i / LARGEUR_LIGNE + 3)};
+    Indice indice(Case c) const {
+        return (c.y - PREMIERE_CASE) * LARGEUR_LIGNE + (c.x - PREMIERE_CASE);
     }
+    static Case case_de(Indice i) { return case_numero(i % LARGEUR_LIGNE, i / LARGEUR_LIGNE); }
     // The free playable squares of a board of the game.
     Bits libres(const Tableau& tableau) const;
 

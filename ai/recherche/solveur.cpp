@@ -271,8 +271,8 @@ Verdict verdict(int v) {
 
 int libres_du_plateau(const Regles& regles, const Tableau& tableau) {
     int n = 0;
-    for (int x = 3; x <= regles.largeur + 2; ++x) {
-        for (int y = 3; y <= regles.hauteur + 2; ++y) {
+    for (int x = PREMIERE_CASE; x <= regles.derniere_colonne(); ++x) {
+        for (int y = PREMIERE_CASE; y <= regles.derniere_ligne(); ++y) {
             n += tableau.libre(x, y) ? 1 : 0;
         }
     }

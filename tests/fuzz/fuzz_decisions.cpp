@@ -54,10 +54,10 @@ Tableau plateau_au_hasard(const Regles& r, Lecteur& l) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     Lecteur l{donnees, taille};
     Regles r;
-    r.largeur = static_cast<int16>(l.entre(3, 12));
-    r.hauteur = static_cast<int16>(l.entre(3, 12));
+    r.largeur = static_cast<int16>(l.entre(COTE_MIN, COTE_MAX));
+    r.hauteur = static_cast<int16>(l.entre(COTE_MIN, COTE_MAX));
     r.cavalier = l.octet() % 2 == 1;
-    const int16 maxtaille = static_cast<int16>(l.entre(0, 24));
+    const int16 profondeur = static_cast<int16>(l.entre(0, 24));
     const int16 niveau = static_cast<int16>(l.entre(1, 3));
     analyse::AleaAnalyse p(static_cast<std::uint32_t>(l.octet() << 8 | l.octet()));
     Tableau t = plateau_au_hasard(r, l);
@@ -72,15 +72,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 
     // The game asks for a move only when the computer has one.
     if (!r.est_bloque(moi, t)) {
-        verifie(r.dep_valide(o.choisit_deplacement(moi, lui, maxtaille, niveau, t), moi, t));
+        verifie(r.dep_valide(o.choisit_deplacement(moi, lui, profondeur, niveau, t), moi, t));
     }
 
-    const Mur mur = o.choisit_mur(lui, moi, lui, maxtaille, t);
-    verifie(sur_plateau(r, mur.casenoir));
-    verifie(mur.score == SCORE_AUCUN_DEP || t.libre(mur.casenoir));
+    const ChoixMur mur = o.choisit_mur(lui, moi, lui, profondeur, t);
+    verifie(sur_plateau(r, mur.case_mur));
+    verifie(mur.score == SCORE_AUCUN_DEP || t.libre(mur.case_mur));
 
     t[moi] = VRAI;
-    const Case depart = o.choisit_depart(maxtaille, t);
+    const Case depart = o.choisit_depart(profondeur, t);
     verifie(sur_plateau(r, depart) && t.libre(depart));
     return 0;
 }

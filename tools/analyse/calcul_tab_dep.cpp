@@ -9,10 +9,10 @@ namespace tessor::analyse {
 QJsonObject requete_calcul_tab_dep(Lecteur& lecteur) {
     Situation s = lecteur.situation();
     const Case c = lecteur.case_du_plateau(QStringLiteral("case"), s.regles);
-    const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
+    const int profondeur = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
     lecteur.graine(); // accepted like in every request, though nothing here is random
     lecteur.termine();
-    const TableauDep tableau_dep = s.regles.calcul_tab_dep(c, maxtaille, s.tableau);
+    const TableauDep tableau_dep = s.regles.calcul_tab_dep(c, profondeur, s.tableau);
     if (s.regles.cavalier) {
         s.tableau[c] = FAUX;
     }

@@ -13,14 +13,14 @@ QJsonObject requete_dep_ordi(Lecteur& lecteur) {
     const Situation s = lecteur.situation();
     const Case position = lecteur.case_de_pion(QStringLiteral("position"), s);
     const Case adverse = lecteur.case_de_pion(QStringLiteral("position_adverse"), s);
-    const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
+    const int profondeur = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
     const int niveau = lecteur.entier(QStringLiteral("niveau"), 1, 3);
-    const int profondeur = lecteur.entier(QStringLiteral("profondeur_courant"), 0, 30);
+    const int profondeur_courant = lecteur.entier(QStringLiteral("profondeur_courant"), 0, 30);
     AleaAnalyse alea(lecteur.graine());
     lecteur.termine();
     verifie_pions(s, position, adverse, "le pion de l'ordinateur");
-    const Case cible = Ordinateur(s.regles, alea, static_cast<int16>(profondeur))
-                           .choisit_deplacement(position, adverse, static_cast<int16>(maxtaille),
+    const Case cible = Ordinateur(s.regles, alea, static_cast<int16>(profondeur_courant))
+                           .choisit_deplacement(position, adverse, static_cast<int16>(profondeur),
                                                 static_cast<int16>(niveau), s.tableau);
     QJsonObject reponse{{QStringLiteral("position"), json_case(cible)}};
     ajoute_hasard(reponse, alea);

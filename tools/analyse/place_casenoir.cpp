@@ -11,10 +11,10 @@ namespace tessor::analyse {
 // the wall is a random free square, so a board without one is refused.
 QJsonObject requete_place_casenoir(Lecteur& lecteur) {
     const Situation s = lecteur.situation();
-    const Case casenoir = lecteur.case_du_plateau(QStringLiteral("casenoir"), s.regles);
+    const Case depart = lecteur.case_du_plateau(QStringLiteral("casenoir"), s.regles);
     const Case reference = lecteur.case_du_plateau(QStringLiteral("reference"), s.regles);
     const Case adverse = lecteur.case_de_pion(QStringLiteral("position_adverse"), s);
-    const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
+    const int profondeur = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
     AleaAnalyse alea(lecteur.graine());
     lecteur.termine();
     if (s.regles.compte_case_dep(adverse.x, adverse.y, s.tableau) == 0 &&
@@ -22,10 +22,10 @@ QJsonObject requete_place_casenoir(Lecteur& lecteur) {
         throw RequeteInvalide{
             QStringLiteral("aucune case libre : le mur ne peut aller nulle part")};
     }
-    const Mur mur =
+    const ChoixMur mur =
         Ordinateur(s.regles, alea, 0)
-            .choisit_mur(casenoir, reference, adverse, static_cast<int16>(maxtaille), s.tableau);
-    QJsonObject reponse{{QStringLiteral("casenoir"), json_case(mur.casenoir)},
+            .choisit_mur(depart, reference, adverse, static_cast<int16>(profondeur), s.tableau);
+    QJsonObject reponse{{QStringLiteral("casenoir"), json_case(mur.case_mur)},
                         {QStringLiteral("score"), valeur_reelle(mur.score)}};
     ajoute_hasard(reponse, alea);
     return reponse;

@@ -8,7 +8,7 @@ namespace tessor::analyse {
 // refused, since the drawing could never end.
 QJsonObject requete_place_pion_ordi(Lecteur& lecteur) {
     const Situation s = lecteur.situation();
-    const int maxtaille = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
+    const int profondeur = lecteur.entier(QStringLiteral("maxtaille"), 0, 30);
     AleaAnalyse alea(lecteur.graine());
     lecteur.termine();
     if (!s.regles.a_case_libre(s.tableau)) {
@@ -16,7 +16,7 @@ QJsonObject requete_place_pion_ordi(Lecteur& lecteur) {
                            QStringLiteral("aucune case libre pour placer le pion"));
     }
     const Case position =
-        Ordinateur(s.regles, alea, 0).choisit_depart(static_cast<int16>(maxtaille), s.tableau);
+        Ordinateur(s.regles, alea, 0).choisit_depart(static_cast<int16>(profondeur), s.tableau);
     QJsonObject reponse{{QStringLiteral("position"), json_case(position)}};
     ajoute_hasard(reponse, alea);
     return reponse;
