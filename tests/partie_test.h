@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ecran/controleur.h"
+#include "plateau_test.h"
 #include "plateforme_test.h"
 
 namespace tessor {
@@ -44,21 +45,11 @@ struct PartieTest {
     const Partie& partie() const { return jeu.partie(); }
     Image signe() const { return ecran().signe.image; }
 
-    // The first square, column by column, that the phase accepts from the player on turn: a
-    // free square to place or wall, a square in reach to move to.
+    // The first square, column by column, that the game accepts from the player on turn; (0, 0)
+    // when there is none.
     Case case_acceptee() const {
-        const Partie& p = partie();
-        const Case pion = p.joueur(p.joueur_courant()).position;
-        for (int x = 3; x <= p.regles().largeur + 2; ++x) {
-            for (int y = 3; y <= p.regles().hauteur + 2; ++y) {
-                const Case c{static_cast<int16>(x), static_cast<int16>(y)};
-                if (p.phase() == Phase::deplacement ? p.regles().dep_valide(c, pion, p.tableau())
-                                                    : p.tableau().libre(c)) {
-                    return c;
-                }
-            }
-        }
-        return {};
+        const std::vector<Case> cases = acceptees(partie());
+        return cases.empty() ? Case{} : cases.front();
     }
 };
 

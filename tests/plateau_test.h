@@ -2,7 +2,7 @@
 // column 3, '.' free and anything else not free; every other cell is 0.
 #pragma once
 
-#include "game/regles.h"
+#include "game/partie.h"
 
 #include <string>
 #include <vector>
@@ -30,6 +30,19 @@ inline Regles regles(int largeur, int hauteur, bool cavalier) {
 inline Tableau plateau_vide(int largeur, int hauteur) {
     return plateau(std::vector<std::string>(static_cast<std::size_t>(hauteur),
                                             std::string(static_cast<std::size_t>(largeur), '.')));
+}
+
+// The squares the game accepts from the player on turn, column by column.
+inline std::vector<Case> acceptees(const Partie& p) {
+    std::vector<Case> cases;
+    for (int16 x = 0; x < TAILLE_TABLEAU; ++x) {
+        for (int16 y = 0; y < TAILLE_TABLEAU; ++y) {
+            if (p.accepte({x, y})) {
+                cases.push_back({x, y});
+            }
+        }
+    }
+    return cases;
 }
 
 } // namespace tessor

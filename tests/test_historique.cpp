@@ -2,6 +2,7 @@
 // human clicking random legal squares), taken back to every point and put back, written as
 // records, in JSON too, and rebuilt; records that no game holds are refused.
 #include "ai/joueur_ordinateur.h"
+#include "plateau_test.h"
 #include "plateforme_test.h"
 #include "ui/enregistrement_json.h"
 
@@ -32,19 +33,6 @@ bool memes(const Evenements& a, const Evenements& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](Evenement x, Evenement y) {
         return x.genre == y.genre && x.joueur == y.joueur && x.lieu == y.lieu;
     });
-}
-
-// The squares the game accepts from the player on turn.
-std::vector<Case> acceptees(const Partie& p) {
-    std::vector<Case> cases;
-    for (int16 x = 0; x < TAILLE_TABLEAU; ++x) {
-        for (int16 y = 0; y < TAILLE_TABLEAU; ++y) {
-            if (p.accepte({x, y})) {
-                cases.push_back({x, y});
-            }
-        }
-    }
-    return cases;
 }
 
 // Plays a game to its end; the state at each point from the start, and each action's events.
