@@ -21,12 +21,11 @@ void Pilote::suspend() {
 }
 
 void Pilote::reprend() {
-    suspendu_ = arrete_;
+    suspendu_ = false;
     arme();
 }
 
 void Pilote::arrete() {
-    arrete_ = true;
     arret_decision_->store(true);
     suspend();
 }
@@ -45,7 +44,7 @@ void Pilote::arme() {
             joue_si_pret();
         }
     });
-    if (decide_ != coup_ && !(decision_ && decision_->coup == coup_)) {
+    if (decide_ != coup_) {
         decide();
     }
 }
@@ -57,10 +56,9 @@ void Pilote::arme() {
 void Pilote::decide() {
     decide_ = coup_;
     auto resultat = std::make_shared<std::optional<Case>>();
-    arret_decision_ = std::make_shared<std::atomic<bool>>(false);
-    ordonnanceur_.calcule(
-        [resultat, joueur = jeu_.au_trait(), copie = partie_, &alea = alea_,
-         arret = arret_decision_] { *resultat = joueur->action(copie, alea, *arret); },
+    arret_decision_ = ordonnanceur_.calcule(
+        [resultat, joueur = jeu_.au_trait(), copie = partie_, &alea = alea_](
+            const std::atomic<bool>& arret) { *resultat = joueur->action(copie, alea, arret); },
         [this, resultat, coup = coup_] {
             if (coup == coup_) {
                 decision_ = Decision{coup, *resultat};
@@ -77,7 +75,6 @@ void Pilote::joue_si_pret() {
     }
     const std::optional<Case> action = decision_->action;
     decision_.reset();
-    pause_finie_ = false;
     if (action) {
         jeu_.joue_ordinateur(*action);
     }

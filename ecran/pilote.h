@@ -28,7 +28,8 @@ class Pilote {
     // decision already taken for the same position.
     void suspend();
     void reprend();
-    // For good: the window is closing.
+    // The window is closing: the decision under way is told to stop and nothing more is played
+    // (the game, stopped too, hands the computer no further turn).
     void arrete();
 
   private:
@@ -50,10 +51,9 @@ class Pilote {
     Alea& alea_;
     int coup_ = 0;    // changes of the game so far: a decision is valid for its own only
     int attente_ = 0; // the pause armed last; an older one that ends is ignored
-    int decide_ = -1; // the change whose decision is being computed
+    int decide_ = -1; // the change whose decision is under way or taken
     bool pause_finie_ = false;
     bool suspendu_ = false;
-    bool arrete_ = false;
     std::optional<Decision> decision_;
     // The stop flag of the decision under way, or of the last one.
     std::shared_ptr<std::atomic<bool>> arret_decision_ = std::make_shared<std::atomic<bool>>(false);

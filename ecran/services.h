@@ -2,7 +2,9 @@
 // decisions, and the dialogs.
 #pragma once
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tessor {
@@ -14,8 +16,11 @@ class Ordonnanceur {
     // Calls `suite` once `ms` milliseconds have passed, on the caller's thread.
     virtual void attend(int ms, std::function<void()> suite) = 0;
     // Runs `travail` away from the window's thread where there is one, then `suite` on the
-    // caller's thread.
-    virtual void calcule(std::function<void()> travail, std::function<void()> suite) = 0;
+    // caller's thread. Returns the work's stop flag, which `travail` is given: once it is
+    // raised the work should end soon, and a work not started yet need not run at all.
+    virtual std::shared_ptr<std::atomic<bool>>
+    calcule(std::function<void(const std::atomic<bool>& arret)> travail,
+            std::function<void()> suite) = 0;
 };
 
 class Dialogues {

@@ -56,10 +56,15 @@ class PlateformeTest : public analyse::AleaAnalyse, public Ordonnanceur, public 
         return r;
     }
 
-    // Decisions run at once, in order.
-    void calcule(std::function<void()> travail, std::function<void()> suite) override {
-        travail();
+    // Decisions run at once, in order; their stop flags are kept, first to last.
+    std::vector<std::shared_ptr<std::atomic<bool>>> arrets;
+    std::shared_ptr<std::atomic<bool>>
+    calcule(std::function<void(const std::atomic<bool>&)> travail,
+            std::function<void()> suite) override {
+        arrets.push_back(std::make_shared<std::atomic<bool>>(false));
+        travail(*arrets.back());
         suite();
+        return arrets.back();
     }
     // With `en_suspens` set a question stays open: its answer waits in `reponse_en_suspens`.
     bool en_suspens = false;

@@ -88,24 +88,37 @@ class TestParties : public QObject {
     }
 
     // An open question holds a game between two computers: the pauses armed before it end
-    // without a word, and "Quitter" keeps its pressed look. After No the game goes on after a
-    // whole pause.
+    // without a word, and "Quitter" keeps its pressed look. After No the decision already taken
+    // is kept (nothing more drawn) and played after a whole pause; each decision whose position
+    // is gone is told to stop. Closed while a question is open, the window tells the decision
+    // under way to stop, and the answer plays nothing.
     void an_open_question_holds_a_game_between_computers() {
         PartieTest t;
         t.plateforme.pas_a_pas = true;
         t.plateforme.en_suspens = true;
         t.lance(6, 6, false, 1, 1);
-        t.jeu.presse_abandon();
-        t.jeu.relache_bouton();
-        QCOMPARE(t.plateforme.questions.size(), std::size_t(1));
-        while (t.plateforme.avance() >= 0) {
-        }
+        const auto question = [&t] {
+            t.jeu.presse_abandon();
+            t.jeu.relache_bouton();
+            while (t.plateforme.avance() >= 0) {
+            }
+        };
+        const auto arrete = [&t](std::size_t k) { return t.plateforme.arrets.at(k)->load(); };
+        question();
         QVERIFY(!t.ecran().pions[0].visible);
         QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter_enfonce);
+        const int tirages = t.plateforme.tirages;
         std::exchange(t.plateforme.reponse_en_suspens, nullptr)(false);
+        QVERIFY(t.plateforme.tirages == tirages && t.plateforme.arrets.size() == 1 && !arrete(0));
         QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter);
         QCOMPARE(t.plateforme.avance(), PAUSE_ORDINATEUR_MS);
-        QVERIFY(t.ecran().pions[0].visible);
+        QVERIFY(t.ecran().pions[0].visible && arrete(0) && !arrete(1));
+        question();
+        t.jeu.arrete();
+        QVERIFY(arrete(1));
+        std::exchange(t.plateforme.reponse_en_suspens, nullptr)(false);
+        QVERIFY(t.plateforme.avance() < 0 && !t.ecran().pions[1].visible);
+        QCOMPARE(t.plateforme.questions.size(), std::size_t(2));
     }
 
     // The computer's wall shuts the human in (the human plays its first accepted square, game

@@ -32,30 +32,37 @@ namespace {
 // before it starts; its end is reported through its future once everything it wrote is handed
 // back, so that the watcher's `finished` sees it all. The hand-over back is named by the watcher,
 // which lives until `finished` has run: the pool deletes the task after its run, and the
-// sanitizer forgets what was handed over in memory that is freed.
+// sanitizer forgets what was handed over in memory that is freed. A decision told to stop before
+// it starts does not run.
 class Tache : public QRunnable {
   public:
-    Tache(std::function<void()> travail, void* jeton)
+    Tache(std::function<void(const std::atomic<bool>&)> travail, void* jeton)
         : travail_(std::move(travail)), jeton_(jeton) {
         promesse_.reportStarted();
     }
     QFuture<void> future() { return promesse_.future(); }
+    std::shared_ptr<std::atomic<bool>> arret() const { return arret_; }
     void run() override {
         passage::recoit(this);
-        travail_();
+        if (!arret_->load()) {
+            travail_(*arret_);
+        }
         passage::donne(jeton_);
         promesse_.reportFinished();
     }
 
   private:
-    std::function<void()> travail_;
+    std::function<void(const std::atomic<bool>&)> travail_;
     void* jeton_;
+    std::shared_ptr<std::atomic<bool>> arret_ = std::make_shared<std::atomic<bool>>(false);
     QFutureInterface<void> promesse_;
 };
 
 } // namespace
 
-void ServicesQt::calcule(std::function<void()> travail, std::function<void()> suite) {
+std::shared_ptr<std::atomic<bool>>
+ServicesQt::calcule(std::function<void(const std::atomic<bool>&)> travail,
+                    std::function<void()> suite) {
     auto* veilleur = new QFutureWatcher<void>(&fenetre_);
     auto* tache = new Tache(std::move(travail), veilleur);
     QObject::connect(veilleur, &QFutureWatcher<void>::finished, &fenetre_,
@@ -66,8 +73,10 @@ void ServicesQt::calcule(std::function<void()> travail, std::function<void()> su
                          synchronise_();
                      });
     veilleur->setFuture(tache->future());
+    std::shared_ptr<std::atomic<bool>> arret = tache->arret();
     passage::donne(tache);
     pool_.start(tache);
+    return arret;
 }
 
 // The window is brought up to date first, so the player sees the board the question is about.

@@ -28,7 +28,9 @@ class ServicesQt final : public Ordonnanceur, public Dialogues {
     // Pauses, decisions and answers end on the window's thread, and not at all once the window
     // is gone.
     void attend(int ms, std::function<void()> suite) override;
-    void calcule(std::function<void()> travail, std::function<void()> suite) override;
+    std::shared_ptr<std::atomic<bool>>
+    calcule(std::function<void(const std::atomic<bool>&)> travail,
+            std::function<void()> suite) override;
     void question(const std::string& texte, std::function<void(bool)> reponse) override;
     void ouvre_lien(const std::string& lien) override;
 
