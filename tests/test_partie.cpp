@@ -110,6 +110,9 @@ class TestPartie : public QObject {
         depart.plateforme.tirages_imposes = {TIERS, TIERS, 0.0f, 0.0f};
         QCOMPARE(ecrit(depart.partie.commence()), std::string("F1"));
         QCOMPARE(depart.joue(3, 3), std::string());
+        depart.plateforme.tirages_imposes = {0.0f, 0.0f, TIERS, TIERS}; // the winner goes on turn
+        QCOMPARE(ecrit(depart.partie.commence()), std::string("F0"));
+        QCOMPARE(depart.partie.joueur_courant(), int16(0));
 
         Jeu place(3, true);
         place.plateforme.tirages_imposes = {0.0f, 0.0f, 0.6f, 0.0f};
