@@ -105,8 +105,8 @@ class TestParties : public QObject {
         };
         const auto arrete = [&t](std::size_t k) { return t.plateforme.arrets.at(k)->load(); };
         question();
-        QVERIFY(!t.ecran().pions[0].visible);
-        QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter_enfonce);
+        QVERIFY(!t.ecran().pions[0].visible &&
+                t.ecran().bouton_abandon.image == Image::bouton_quitter_enfonce);
         const int tirages = t.plateforme.tirages;
         std::exchange(t.plateforme.reponse_en_suspens, nullptr)(false);
         QVERIFY(t.plateforme.tirages == tirages && t.plateforme.arrets.size() == 1 && !arrete(0));
@@ -118,7 +118,6 @@ class TestParties : public QObject {
         QVERIFY(arrete(1));
         std::exchange(t.plateforme.reponse_en_suspens, nullptr)(false);
         QVERIFY(t.plateforme.avance() < 0 && !t.ecran().pions[1].visible);
-        QCOMPARE(t.plateforme.questions.size(), std::size_t(2));
     }
 
     // The computer's wall shuts the human in (the human plays its first accepted square, game
