@@ -11,8 +11,7 @@ struct PartieTest {
     PlateformeTest plateforme;
     Controleur jeu{plateforme, plateforme, plateforme};
 
-    // Sets the options with the options screen's buttons, from wherever they stand (each
-    // button at most a dozen times), then presses "Jouer".
+    // Sets the options with the options screen's buttons (each a dozen times at most), "Jouer".
     void lance(int largeur, int hauteur, bool cavalier, int niveau0 = 0, int niveau1 = 0) {
         const Regles& r = partie().regles();
         for (int n = 0; n < COTE_MAX; ++n) {

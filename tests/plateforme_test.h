@@ -66,8 +66,7 @@ class PlateformeTest : public analyse::AleaAnalyse, public Ordonnanceur, public 
         suite();
         return arrets.back();
     }
-    // With `en_suspens` set a question stays open: its answer waits in `reponse_en_suspens`.
-    bool en_suspens = false;
+    bool en_suspens = false; // a question stays open, its answer in `reponse_en_suspens`
     std::function<void(bool)> reponse_en_suspens;
     void question(const std::string& texte, std::function<void(bool)> reponse) override {
         questions.push_back(texte);

@@ -44,8 +44,7 @@ void demande_fermeture(const QString& fenetre) {
     outil("wmctrl", {"-i", "-c", QStringLiteral("0x%1").arg(fenetre.toULongLong(), 0, 16)});
 }
 
-// How soon the program ends once closed while Ordi 5 searches. The sanitized build's program
-// checks its memory for leaks as it ends, which alone takes longer: there it is only bounded.
+// Closed while Ordi 5 searches, the program ends this soon; its leak check alone takes longer.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr qint64 FERMETURE_MAX_MS = 2000;
 #else
@@ -449,9 +448,7 @@ class TestAffichage : public QObject {
 
     // Twenty real clicks in 100 ms: on the board, one move and the other clicks refused; on the
     // game panel's "Quitter" and "Aide", the game stays as it was and the buttons come to rest.
-    // After each burst the pointer moves over the board until the window sees it there: every
-    // click before it has then been seen (a question's box holds the window's input back, so
-    // the moves go on until it is answered). Each burst's moves go to a column of their own.
+    // Each burst is seen whole once a move after it, over a column of its own, is seen.
     void a_burst_of_clicks_acts_once_per_press() {
         auto f = fenetre_montree();
         clique(*f, "jouer");

@@ -87,11 +87,9 @@ class TestParties : public QObject {
                  decide_placement(t.partie().regles(), plateau_vide(6, 6), std::nullopt).depart);
     }
 
-    // An open question holds a game between two computers: the pauses armed before it end
-    // without a word, and "Quitter" keeps its pressed look. After No the decision already taken
-    // is kept (nothing more drawn) and played after a whole pause; each decision whose position
-    // is gone is told to stop. Closed while a question is open, the window tells the decision
-    // under way to stop, and the answer plays nothing.
+    // An open question holds a computers' game and "Quitter" pressed; after No the decision taken
+    // plays after a whole pause, nothing more drawn. A decision whose position is gone, or whose
+    // window closes (then the answer plays nothing), is told to stop.
     void an_open_question_holds_a_game_between_computers() {
         PartieTest t;
         t.plateforme.pas_a_pas = true;
@@ -120,9 +118,8 @@ class TestParties : public QObject {
         QVERIFY(t.plateforme.avance() < 0 && !t.ecran().pions[1].visible);
     }
 
-    // The computer's wall shuts the human in (the human plays its first accepted square, game
-    // after game, until that happens); Yes starts the new game only once the computer's turn is
-    // over, so nothing of that turn lands on the new game.
+    // The computer's wall shuts the human in (who plays its first accepted square until then);
+    // Yes starts the new game only once the computer's turn is over, so nothing of it lands there.
     void yes_after_a_computer_win_starts_the_new_game_cleanly() {
         PartieTest t;
         t.lance(6, 6, false, 0, 1);
