@@ -150,8 +150,7 @@ class TestClavier : public QObject {
         for (Qt::Key k : {Qt::Key_Right, Qt::Key_F1, Qt::Key_Escape}) {
             touche(*f, k);
         }
-        QTest::qWait(30);
-        QVERIFY(r.questions.isEmpty() &&
+        QVERIFY(r.questions.isEmpty() && !f->controleur().ecran().minuterie &&
                 !controle(*f, QStringLiteral("panneau_aide"))->isVisible());
         QCOMPARE(nom(f->focusWidget()), QStringLiteral("Augmenter la largeur"));
         clique(*f, "jouer");
