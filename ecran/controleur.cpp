@@ -19,7 +19,7 @@ std::string texte_niveau(int16 niveau) {
 Controleur::Controleur(Alea& alea, Ordonnanceur& ordonnanceur, Dialogues& dialogues)
     : dialogues_(dialogues), partie_(alea), curseur_(ecran_.curseur, geometrie_),
       jeu_(partie_, options_, ecran_, geometrie_, curseur_, alea, dialogues),
-      pilote_(jeu_, partie_, ordonnanceur, alea) {
+      pilote_(jeu_, partie_, options_, ordonnanceur, alea) {
     for (Element* panneau : {&ecran_.panneau_jeu, &ecran_.panneau_aide}) {
         panneau->left = LEFT_PANNEAUX;
         panneau->top = TOP_PANNEAUX;
@@ -29,7 +29,8 @@ Controleur::Controleur(Alea& alea, Ordonnanceur& ordonnanceur, Dialogues& dialog
 void Controleur::change_niveau(int joueur) {
     const int16 niveau = partie_.joueur(joueur).niveau;
     partie_.change_niveau(joueur, static_cast<int16>(niveau >= NIVEAU_MAX ? 0 : niveau + 1));
-    ecran_.niveaux[joueur].texte = texte_niveau(partie_.joueur(joueur).niveau);
+    niveaux_affiches_[joueur] = partie_.joueur(joueur).niveau;
+    ecran_.niveaux[joueur].texte = texte_niveau(niveaux_affiches_[joueur]);
 }
 
 void Controleur::change_deplacement() {
@@ -76,20 +77,36 @@ void Controleur::affiche_regles() {
     ecran_.texte_hauteur.texte = std::to_string(r.hauteur);
 }
 
+void Controleur::affiche_reglages() {
+    for (int k = 0; k < 2; ++k) {
+        ecran_.niveaux[k].texte = texte_niveau(niveaux_affiches_[k]);
+        ecran_.choix_pion[k].image = image_pion(options_.pions[k]);
+        ecran_.noms[k].texte = options_.noms[k];
+    }
+    ecran_.choix_mur.image = image_mur(options_.mur);
+    affiche_regles();
+}
+
 void Controleur::jouer() {
-    geometrie_.centre(partie_.regles());
-    ecran_.pions[0].image = image_pion(options_.pions[0]);
-    ecran_.pions[1].image = image_pion(options_.pions[1]);
+    prepare_partie();
     jeu_.debut_jeu();
 }
 
+void Controleur::prepare_partie() {
+    geometrie_.centre(partie_.regles());
+    ecran_.pions[0].image = image_pion(options_.pions[0]);
+    ecran_.pions[1].image = image_pion(options_.pions[1]);
+}
+
 void Controleur::quitter(std::function<void()> fermer) {
-    dialogues_.question("Etes vous sûre de vouloir quitter?",
-                        [fermer = std::move(fermer)](bool oui) {
-                            if (oui) {
-                                fermer();
-                            }
-                        });
+    dialogues_.question(
+        "Etes vous sûre de vouloir quitter?",
+        [fermer = std::move(fermer)](bool oui) {
+            if (oui) {
+                fermer();
+            }
+        },
+        Dialogues::Place::centre);
 }
 
 // A press while another one waits, or while the button is disabled, is ignored, so one press
@@ -145,16 +162,22 @@ void Controleur::relache_bouton() {
     }
 }
 
-void Controleur::abandonne(std::function<void()> apres) {
-    pilote_.suspend();
-    dialogues_.question("Etes vous sûre de vouloir abandonner cette partie?",
-                        [this, apres = std::move(apres)](bool oui) {
-                            if (oui) {
-                                jeu_.retour_aux_options();
-                            }
-                            pilote_.reprend();
-                            apres();
-                        });
+void Controleur::abandonne(std::function<void()> apres, std::function<void()> sur_oui) {
+    pilote_.suspend(Pilote::question);
+    dialogues_.question(
+        "Etes vous sûre de vouloir abandonner cette partie?",
+        [this, apres = std::move(apres), sur_oui = std::move(sur_oui)](bool oui) {
+            if (oui) {
+                jeu_.retour_aux_options();
+                pilote_.reprend(Pilote::pause);
+            }
+            pilote_.reprend(Pilote::question);
+            apres();
+            if (oui) {
+                sur_oui();
+            }
+        },
+        Dialogues::Place::centre);
 }
 
 void Controleur::retour_au_jeu() {

@@ -41,6 +41,34 @@ class Controleur {
     // Asks whether the program must end, and calls `fermer` when the player confirms.
     void quitter(std::function<void()> fermer);
 
+    // The window's menu. Taking back and putting back follow the game's rules for them.
+    bool peut_annuler() const { return jeu_.peut_annuler(); }
+    bool peut_retablir() const { return jeu_.peut_retablir(); }
+    void annule() { jeu_.annule(); }
+    void retablit() { jeu_.retablit(); }
+    // On the options screen, "Jouer"; during a game, the abandon question, then a new game with
+    // the same options.
+    void nouvelle_partie();
+    void bascule_dernier_coup();
+    void change_vitesse(Vitesse vitesse) { options_.vitesse = vitesse; }
+    // A game between two computers can be paused; abandoning it lifts the pause.
+    bool pause_possible() const { return jeu_.en_partie() && jeu_.entre_ordinateurs(); }
+    bool en_pause() const { return pilote_.suspendu(Pilote::pause); }
+    void bascule_pause();
+    // Nothing is played while the window is minimised.
+    void fenetre_reduite(bool reduite);
+    // Takes up the game of a record at its last position, with its rules and levels, after the
+    // abandon question if a game shows. A record that no game holds is refused with a message,
+    // and changes nothing; so is a record that could not be read, whose fault is `faute`.
+    void colle(const Enregistrement& enregistrement);
+    void refuse_enregistrement(const std::string& faute);
+
+    // The settings a launch remembers. They change on the options screen only, where the
+    // original ones can come back.
+    Reglages reglages() const;
+    bool reglable() const { return !jeu_.en_partie(); }
+    void applique(const Reglages& reglages);
+
     // The game panel's picture buttons: a press shows the pressed look and arms the timer,
     // whose tick lets go of the button and acts. While a computer's turn runs or the replay
     // question is open the tick does nothing: the press waits (`minuterie` stays set), and the
@@ -83,7 +111,14 @@ class Controleur {
   private:
     enum class Bouton : std::uint8_t { aucun, aide, abandon };
     void presse(Element& bouton, Image enfonce, Bouton quel);
-    void abandonne(std::function<void()> apres);
+    // The abandon question: a Yes brings the options screen back and calls `sur_oui`; `apres`
+    // follows either answer.
+    void abandonne(
+        std::function<void()> apres, std::function<void()> sur_oui = [] {});
+    // Takes up the game of a record that the game accepts.
+    void prend(const Enregistrement& enregistrement);
+    void prepare_partie();
+    void affiche_reglages();
     void touche_panneau(void (Controleur::*bouton)());
     void change_dimension(int16 Regles::*cote, int sens);
     void affiche_regles();
@@ -96,6 +131,7 @@ class Controleur {
     Curseur curseur_;
     Jeu jeu_;
     Pilote pilote_;
+    std::array<int16, 2> niveaux_affiches_{}; // the levels the options screen shows
     Case case_survolee_;
     Bouton bouton_presse_ = Bouton::aucun;
 };

@@ -79,6 +79,9 @@ void Ecran::efface_plateau() {
     for (Element& m : murs) {
         m.visible = false;
     }
+    for (Element& c : dernier_coup) {
+        c.visible = false;
+    }
     pions[0].visible = false;
     pions[1].visible = false;
     curseur.visible = false;

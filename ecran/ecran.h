@@ -48,7 +48,8 @@ struct Ecran {
 
     // Shows the sign at the place each one has on the panel.
     void affiche_signe(Signe s);
-    // Hides the grid, its numbers, the walls, the pawns and the keyboard's cursor.
+    // Hides the grid, its numbers, the walls, the pawns, the last move's outlines and the
+    // keyboard's cursor.
     void efface_plateau();
     // Hides the squares of both hints.
     void efface_aides();
@@ -71,6 +72,9 @@ struct Ecran {
     std::array<Element, 8> cases_accessibles; // the squares in reach
     Element case_conseillee;                  // the advised square
     Element curseur;                          // the keyboard's cursor
+    // The outlines of the last move and wall: the square the pawn left, the one it reached, the
+    // wall.
+    std::array<Element, 3> dernier_coup;
 
     // The game panel.
     Element plaque_joueur; // "Joueur 1" or "Joueur 2"

@@ -15,22 +15,14 @@ void Jeu::debut_jeu() {
 void Jeu::commence(std::function<void()> apres) {
     prepare_ecran();
     const Evenements evenements = partie_.commence();
-    for (Element& m : ecran_.murs) {
-        m.image = image_mur(options_.mur);
-    }
-    ecran_.plaque_deplacement.image =
-        partie_.regles().cavalier ? Image::plaque_cavalier : Image::plaque_roi;
     partie_.applique_niveaux();
-    prend_joueurs();
+    habille();
     for (const Evenement& e : evenements) {
         montre(e, false, false);
     }
     if (!partie_.finie()) {
-        ecran_.options.visible = false;
-        geometrie_.trace_grille(ecran_, partie_.regles());
-        ecran_.panneau_jeu.visible = true;
+        montre_partie();
         ecran_.affiche_signe(Signe::placez_pion);
-        en_partie_ = true;
         etat_boutons();
         apres();
         return;
@@ -50,6 +42,23 @@ void Jeu::prepare_ecran() {
     ecran_.pions[0].visible = false;
     ecran_.pions[1].visible = false;
     ecran_.case_conseillee.visible = false;
+}
+
+void Jeu::habille() {
+    for (Element& m : ecran_.murs) {
+        m.image = image_mur(options_.mur);
+    }
+    ecran_.plaque_deplacement.image =
+        partie_.regles().cavalier ? Image::plaque_cavalier : Image::plaque_roi;
+    prend_joueurs();
+    retablir_.clear();
+}
+
+void Jeu::montre_partie() {
+    ecran_.options.visible = false;
+    geometrie_.trace_grille(ecran_, partie_.regles());
+    ecran_.panneau_jeu.visible = true;
+    en_partie_ = true;
 }
 
 void Jeu::prend_joueurs() {
@@ -87,11 +96,13 @@ void Jeu::joue_ordinateur(Case c) {
 void Jeu::applique(Case c, bool ordinateur) {
     const Phase phase = partie_.phase();
     const Evenements evenements = partie_.joue(c);
+    retablir_.clear();
     bool apres_mur = false;
     for (const Evenement& e : evenements) {
         montre(e, ordinateur, apres_mur);
         apres_mur = e.genre == Evenement::Genre::mur_pose;
     }
+    marque_dernier_coup();
     const auto suite = [this, phase, ordinateur](bool rejouer) {
         if ((phase == Phase::placement && partie_.joueur_courant() == 0) ||
             (phase == Phase::mur && ordinateur)) {
@@ -145,13 +156,17 @@ void Jeu::montre(const Evenement& e, bool ordinateur, bool apres_mur) {
 // hints show only when the turn passes after a wall, that is when a move is due.
 void Jeu::montre_main(int16 joueur, bool apres_mur) {
     aides_.garde(1 - joueur);
-    ecran_.nom_au_trait.texte = options_.noms[joueur];
-    ecran_.image_signe.image = image_pion(options_.pions[joueur]);
-    ecran_.plaque_joueur.image = joueur == 0 ? Image::plaque_joueur1 : Image::plaque_joueur2;
+    montre_joueur(joueur);
     aides_.reprend(joueur);
     if (apres_mur) {
         aides_.montre(partie_);
     }
+}
+
+void Jeu::montre_joueur(int16 joueur) {
+    ecran_.nom_au_trait.texte = options_.noms[joueur];
+    ecran_.image_signe.image = image_pion(options_.pions[joueur]);
+    ecran_.plaque_joueur.image = joueur == 0 ? Image::plaque_joueur1 : Image::plaque_joueur2;
 }
 
 // A won game names its winner as a change of player would; the loser keeps the switches as
@@ -174,17 +189,20 @@ void Jeu::demande_rejouer(std::function<void(bool)> suite) {
         return;
     }
     question_ouverte_ = true;
-    dialogues_.question("Voulez-vous rejouer?", [this, suite = std::move(suite)](bool rejouer) {
-        question_ouverte_ = false;
-        if (arret_) {
-            return;
-        }
-        if (!rejouer) {
-            retour_aux_options();
-        }
-        aides_.coche();
-        suite(rejouer);
-    });
+    dialogues_.question(
+        "Voulez-vous rejouer?",
+        [this, suite = std::move(suite)](bool rejouer) {
+            question_ouverte_ = false;
+            if (arret_) {
+                return;
+            }
+            if (!rejouer) {
+                retour_aux_options();
+            }
+            aides_.coche();
+            suite(rejouer);
+        },
+        Dialogues::Place::a_cote_du_plateau);
 }
 
 void Jeu::retour_aux_options() {

@@ -13,6 +13,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace tessor {
 
@@ -58,6 +60,19 @@ class Jeu {
     // Set when the window is closing: no further action is played and nothing more is asked.
     void arrete() { arret_ = true; }
 
+    // Taking back and putting back, in a game with a human in it, while no question is open.
+    // "Annuler" goes back to the moment before the last action of a human, the computer's actions
+    // since then with it; "Rétablir" puts back what the last take-back took, until a new action.
+    bool peut_annuler() const;
+    bool peut_retablir() const;
+    void annule();
+    void retablit();
+    // Shows the game, just rebuilt from a record, at its last position; a finished one asks the
+    // replay question.
+    void reprend_partie();
+    // Outlines the last pawn action and the last wall when the options say so, else hides them.
+    void marque_dernier_coup();
+
   private:
     // Starts a game, then calls `apres` once a game shows or the options screen is back.
     void commence(std::function<void()> apres);
@@ -68,10 +83,19 @@ class Jeu {
         }
     }
     void prepare_ecran();
+    // The board's pictures for this game's options and rules, and its players.
+    void habille();
+    void montre_partie();
     void prend_joueurs();
+    // The position as the game stands, drawn from its actions, and the panel as its last action
+    // left it; `avant` is the player whose turn showed before, who keeps his hint switches.
+    void redessine(int16 avant);
+    // Where the last action of a human player stands among the actions, or none.
+    std::optional<std::size_t> derniere_action_humaine() const;
     void applique(Case c, bool ordinateur);
     void montre(const Evenement& e, bool ordinateur, bool apres_mur);
     void montre_main(int16 joueur, bool apres_mur);
+    void montre_joueur(int16 joueur);
     void montre_fin(int16 gagnant);
     // The end of a finished game: the replay question, whose answer goes to `suite`; No brings
     // the options screen back first. Once the window is closing nothing is asked: the answer is
@@ -88,6 +112,7 @@ class Jeu {
     Aides aides_;
     std::array<std::shared_ptr<Participant>, 2> joueurs_{}; // none for a human
     int16 nb_murs_ = 0;
+    std::vector<std::size_t> retablir_; // the size of each take-back to put back, last on top
     bool en_partie_ = false;
     bool question_ouverte_ = false;
     bool arret_ = false;

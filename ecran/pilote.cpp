@@ -4,8 +4,9 @@
 
 namespace tessor {
 
-Pilote::Pilote(Jeu& jeu, const Partie& partie, Ordonnanceur& ordonnanceur, Alea& alea)
-    : jeu_(jeu), partie_(partie), ordonnanceur_(ordonnanceur), alea_(alea) {
+Pilote::Pilote(Jeu& jeu, const Partie& partie, const Options& options, Ordonnanceur& ordonnanceur,
+               Alea& alea)
+    : jeu_(jeu), partie_(partie), options_(options), ordonnanceur_(ordonnanceur), alea_(alea) {
     jeu_.suit([this] { relance(); });
 }
 
@@ -15,30 +16,33 @@ void Pilote::relance() {
     arme();
 }
 
-void Pilote::suspend() {
-    suspendu_ = true;
+void Pilote::suspend(Raison raison) {
+    raisons_ |= raison;
     ++attente_;
 }
 
-void Pilote::reprend() {
-    suspendu_ = false;
-    arme();
+void Pilote::reprend(Raison raison) {
+    if (suspendu(raison)) {
+        raisons_ &= static_cast<std::uint8_t>(~raison);
+        arme();
+    }
 }
 
+// Closing stops the computer for good: no reason is ever lifted again.
 void Pilote::arrete() {
     arret_decision_->store(true);
-    suspend();
+    suspend(question);
 }
 
 // The pause runs while the computer decides: its action shows when both are over.
 void Pilote::arme() {
     const int attente = ++attente_;
     pause_finie_ = false;
-    if (suspendu_ || !jeu_.ordinateur_au_trait()) {
+    if (raisons_ != 0 || !jeu_.ordinateur_au_trait()) {
         return;
     }
-    const int pause = partie_.phase() == Phase::mur ? PAUSE_MUR_MS : PAUSE_ORDINATEUR_MS;
-    ordonnanceur_.attend(pause, [this, attente] {
+    const int ms = partie_.phase() == Phase::mur ? PAUSE_MUR_MS : PAUSE_ORDINATEUR_MS;
+    ordonnanceur_.attend(duree(ms, options_.vitesse), [this, attente] {
         if (attente == attente_) {
             pause_finie_ = true;
             joue_si_pret();
@@ -70,7 +74,7 @@ void Pilote::decide() {
 // A decision the game refuses (no level makes one) leaves the computer waiting for good rather
 // than asking again and again: the game signals only the actions it plays.
 void Pilote::joue_si_pret() {
-    if (suspendu_ || !pause_finie_ || !decision_ || decision_->coup != coup_) {
+    if (raisons_ != 0 || !pause_finie_ || !decision_ || decision_->coup != coup_) {
         return;
     }
     const std::optional<Case> action = decision_->action;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,9 +28,15 @@ class Dialogues {
   public:
     virtual ~Dialogues() = default;
 
+    // Where a question's box stands: over the middle of the window, or beside the board, where
+    // it hides none of the final position.
+    enum class Place : std::uint8_t { centre, a_cote_du_plateau };
     // Asks a Yes/No question titled "Tessor", modal to the window, and hands the answer (true
     // for Yes) to `reponse` once given. Nothing else of the window acts meanwhile.
-    virtual void question(const std::string& texte, std::function<void(bool)> reponse) = 0;
+    virtual void question(const std::string& texte, std::function<void(bool)> reponse,
+                          Place place) = 0;
+    // Tells the player something, in a box with one button, modal to the window.
+    virtual void avertit(const std::string& texte) = 0;
     // Hands a web address or a "mailto:" link to the desktop; failures are silent.
     virtual void ouvre_lien(const std::string& lien) = 0;
 };

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -36,6 +38,16 @@ inline void filtre_messages() {
 }
 
 inline constexpr std::int32_t MIDI = 43200;
+
+// Empties the settings that the real program remembers, in a folder of the test's own: the test
+// runner names one; run by hand, the test makes a temporary one.
+inline void oublie_reglages() {
+    static QTemporaryDir dossier;
+    if (!qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", dossier.path().toLocal8Bit());
+    }
+    QSettings(QStringLiteral("Tessor"), QStringLiteral("tessor")).clear();
+}
 
 // The main window, shown and exposed, with a clock that always reads noon so that every game
 // draws the same random numbers; the computer plays without its pauses unless asked.

@@ -238,6 +238,7 @@ class TestAffichage : public QObject {
         filtre_messages();
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     }
+    void init() { oublie_reglages(); }
 
     // The outer frame, title bar included, stands in the middle of the screen.
     void the_framed_window_is_centred() {

@@ -53,6 +53,7 @@ class TestProgramme : public QObject {
 
   private slots:
     void initTestCase() { filtre_messages(); }
+    void init() { oublie_reglages(); }
 
     // The splash hands over once, from the event loop, unless its timer is stopped first.
     void the_splash_hands_over_once_unless_stopped() {
@@ -98,6 +99,41 @@ class TestProgramme : public QObject {
         const QWidgetList fenetres = QApplication::topLevelWidgets();
         QVERIFY(std::none_of(fenetres.begin(), fenetres.end(),
                              [](QWidget* w) { return w->isVisible(); }));
+    }
+
+    // Options chosen at one launch come back at the next, and "Réglages d'origine" brings the
+    // original ones back. With nothing remembered the window is drawn, pixel for pixel, as a
+    // window that remembers nothing.
+    void options_come_back_at_the_next_launch() {
+        const QImage sans_memoire = fenetre_montree()->grab().toImage();
+        const auto lance = [](const std::function<void(FenetrePrincipale&)>& pendant) {
+            Programme programme([] { return MIDI; });
+            programme.demarre();
+            QTRY_VERIFY(programme.fenetre() != nullptr);
+            QVERIFY(QTest::qWaitForWindowExposed(programme.fenetre()));
+            pendant(*programme.fenetre());
+        };
+        Reglages choisis;
+        lance([&](FenetrePrincipale& f) {
+            QCOMPARE(f.grab().toImage(), sans_memoire);
+            for (const char* nom : {"niveau(1)", "deplacement", "largeur_plus", "pion_plus(0)"}) {
+                clique(f, nom);
+            }
+            f.findChild<QAction*>(QStringLiteral("vitesse(3)"))->trigger();
+            f.findChild<QAction*>(QStringLiteral("dernier_coup"))->trigger();
+            tape_nom(f, 1, QStringLiteral("Grace"));
+            choisis = f.controleur().reglages();
+        });
+        QVERIFY(choisis.options.noms[1] == "Grace" && choisis.options.dernier_coup);
+        QVERIFY(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") +
+                              QStringLiteral("/Tessor/tessor.conf")));
+        lance([&](FenetrePrincipale& f) {
+            QVERIFY(f.controleur().reglages() == choisis);
+            QCOMPARE(controle<QLineEdit>(f, "nom", 1)->text(), QStringLiteral("Grace"));
+            f.findChild<QAction*>(QStringLiteral("reglages_d_origine"))->trigger();
+            QCOMPARE(f.grab().toImage(), sans_memoire);
+        });
+        lance([&](FenetrePrincipale& f) { QVERIFY(f.controleur().reglages() == Reglages{}); });
     }
 
     // The information window on its own: from the about page each button shows its page alone;

@@ -1,6 +1,7 @@
 #include "enregistrement_json.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 
 #include <array>
 #include <cmath>
@@ -161,6 +162,16 @@ std::optional<Enregistrement> lit_enregistrement(const QJsonObject& objet, QStri
         erreur = f.message;
         return std::nullopt;
     }
+}
+
+std::optional<Enregistrement> lit_texte_enregistrement(const QString& texte, QString& erreur) {
+    QJsonParseError e{};
+    const QJsonDocument document = QJsonDocument::fromJson(texte.toUtf8(), &e);
+    if (e.error != QJsonParseError::NoError || !document.isObject()) {
+        erreur = QStringLiteral("le texte n'est pas un objet JSON");
+        return std::nullopt;
+    }
+    return lit_enregistrement(document.object(), erreur);
 }
 
 } // namespace tessor

@@ -22,4 +22,8 @@ QJsonObject json_enregistrement(const Enregistrement& e);
 // it rebuilds itself from the record.
 std::optional<Enregistrement> lit_enregistrement(const QJsonObject& objet, QString& erreur);
 
+// The record that a text holds as one JSON object, as `lit_enregistrement` reads it; otherwise
+// nothing, and `erreur` says why.
+std::optional<Enregistrement> lit_texte_enregistrement(const QString& texte, QString& erreur);
+
 } // namespace tessor

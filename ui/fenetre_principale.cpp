@@ -6,6 +6,7 @@
 #include "fenetre_information.h"
 #include "garde.h"
 #include "indicateur_focus.h"
+#include "memoire.h"
 #include "pas.h"
 #include "pointeur.h"
 #include "repetition.h"
@@ -31,12 +32,13 @@ constexpr int DELAI_BOUTON_MS = 10;
 
 // The stacking order of the widgets is their order of creation: the board elements lie on the
 // window's surface, the side panels over them and the options screen over everything.
-FenetrePrincipale::FenetrePrincipale(Horloge horloge, bool pauses)
+FenetrePrincipale::FenetrePrincipale(Horloge horloge, bool pauses, QSettings* memoire)
     : hasard_(std::move(horloge)), services_(
                                        *this, [this] { synchronise(); }, pauses),
       controleur_(hasard_, services_, services_), plateau_(construit_plateau(this, controleur_)),
       panneau_aide_(construit_panneau_aide(this, pixmaps_)),
-      panneau_jeu_(construit_panneau_jeu(this, pixmaps_)), menu_(construit_menu(this, pixmaps_)) {
+      panneau_jeu_(construit_panneau_jeu(this, pixmaps_)), menu_(construit_menu(this, pixmaps_)),
+      menu_contextuel_(construit_menu_contextuel(this)), memoire_(memoire) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -49,12 +51,16 @@ FenetrePrincipale::FenetrePrincipale(Horloge horloge, bool pauses)
     connect(&minuterie_, &QTimer::timeout, this, [this] { relache_bouton(); });
     for (int k = 0; k < 2 && pauses; ++k) {
         glissements_[k] = new QPropertyAnimation(plateau_.pions[k], "pos", this);
-        glissements_[k]->setDuration(GLISSEMENT_PION_MS);
         glissements_[k]->setEasingCurve(QEasingCurve::InOutQuad);
     }
     connecte_menu();
     connecte_panneaux();
     connecte_clavier();
+    connecte_menu_contextuel();
+    if (memoire_ != nullptr) {
+        memorises_ = lit_reglages(*memoire_);
+        controleur_.applique(memorises_);
+    }
     new FiltreRepetition(this);
     new IndicateurFocus(this);
     new Garde(*this);
@@ -89,8 +95,10 @@ void FenetrePrincipale::connecte_menu() {
                 [this, i] { agit([this, i] { controleur_.change_niveau(i); }); });
         // The box's text, not the signal's: a name cut to its ten characters changes the text
         // again before the first change has reached every receiver.
-        connect(menu_.noms[i], &QLineEdit::textChanged, this,
-                [this, i] { controleur_.renomme(i, menu_.noms[i]->text().toStdString()); });
+        connect(menu_.noms[i], &QLineEdit::textChanged, this, [this, i] {
+            controleur_.renomme(i, menu_.noms[i]->text().toStdString());
+            memorise();
+        });
     }
     connect(menu_.choix[2], &QPushButton::clicked, this,
             [this] { agit([this] { controleur_.change_deplacement(); }); });

@@ -6,6 +6,7 @@
 #include "ecran/controleur.h"
 #include "game/hasard.h"
 #include "menu.h"
+#include "menu_contextuel.h"
 #include "panneaux.h"
 #include "pixmaps.h"
 #include "plateau.h"
@@ -18,6 +19,7 @@
 #include <vector>
 
 class QPropertyAnimation;
+class QSettings;
 class QShortcut;
 
 namespace tessor {
@@ -27,8 +29,10 @@ class FenetreInformation;
 class FenetrePrincipale : public QWidget {
   public:
     // Builds every element and draws the options screen. `horloge` is the clock of the game's
-    // random draws; without `pauses` the computer plays without waiting (for tests).
-    explicit FenetrePrincipale(Horloge horloge = horloge_systeme, bool pauses = true);
+    // random draws; without `pauses` the computer plays without waiting (for tests). With a
+    // `memoire`, the settings start as it holds them and it is written whenever they change.
+    explicit FenetrePrincipale(Horloge horloge = horloge_systeme, bool pauses = true,
+                               QSettings* memoire = nullptr);
     // A computer's decision still running is told to stop, and ends before the game goes away.
     ~FenetrePrincipale() override;
 
@@ -41,6 +45,8 @@ class FenetrePrincipale : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void connecte_menu();
@@ -48,6 +54,9 @@ class FenetrePrincipale : public QWidget {
     // The keys of a game, live only while a game shows: the arrows, Enter, F1 and Escape
     // wherever the focus stands in the window, Space on the board.
     void connecte_clavier();
+    void connecte_menu_contextuel();
+    // The clipboard's record, taken up or refused.
+    void colle();
     // Runs an action of the controller, then redraws.
     template <typename Action> void agit(Action action) {
         action();
@@ -65,6 +74,8 @@ class FenetrePrincipale : public QWidget {
     void place_pion(int k);
     void synchronise_panneau_jeu();
     void synchronise_panneau_aide();
+    void synchronise_menu_contextuel();
+    void memorise();
 
     Pixmaps pixmaps_;
     // The services outlive the game, whose decisions on the pool draw from the stream.
@@ -75,6 +86,9 @@ class FenetrePrincipale : public QWidget {
     PanneauAide panneau_aide_;
     PanneauJeu panneau_jeu_;
     Menu menu_;
+    MenuContextuel menu_contextuel_;
+    QSettings* memoire_;
+    Reglages memorises_; // as last read or written
     QTimer minuterie_;
     std::array<QPropertyAnimation*, 2> glissements_{}; // none when the computer does not pause
     std::vector<QShortcut*> raccourcis_;

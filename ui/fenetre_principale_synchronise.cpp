@@ -53,6 +53,8 @@ void FenetrePrincipale::synchronise() {
     synchronise_panneau_jeu();
     synchronise_panneau_aide();
     synchronise_menu();
+    synchronise_menu_contextuel();
+    memorise();
     for (QShortcut* r : raccourcis_) {
         r->setEnabled(controleur_.jeu().en_partie());
     }
@@ -85,6 +87,9 @@ void FenetrePrincipale::synchronise_plateau() {
     for (int k = 0; k < 2; ++k) {
         place_pion(k);
     }
+    for (std::size_t k = 0; k < e.dernier_coup.size(); ++k) {
+        place(plateau_.dernier_coup[k], e.dernier_coup[k]);
+    }
     place(plateau_.curseur, e.curseur);
     plateau_.damier->synchronise();
 }
@@ -95,7 +100,8 @@ void FenetrePrincipale::place_pion(int k) {
     QPropertyAnimation* glissement = glissements_[k];
     pion->setPixmap(pixmaps_[e.image]);
     const QPoint cible(e.left, e.top);
-    if (glissement == nullptr) {
+    const int duree_glissement = duree(GLISSEMENT_PION_MS, controleur_.options().vitesse);
+    if (glissement == nullptr || duree_glissement == 0) {
         place(pion, e);
         return;
     }
@@ -104,6 +110,7 @@ void FenetrePrincipale::place_pion(int k) {
             glissement->state() == QAbstractAnimation::Running && glissement->endValue() == cible;
         if (pion->pos() != cible && !en_route) {
             glissement->stop();
+            glissement->setDuration(duree_glissement);
             glissement->setStartValue(pion->pos());
             glissement->setEndValue(cible);
             glissement->start();

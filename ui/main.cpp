@@ -1,4 +1,5 @@
-// Tessor: a two-player strategy game. The program takes no command line and keeps no files.
+// Tessor: a two-player strategy game. The program takes no command line and keeps
+// no files but its remembered settings.
 #include "polices.h"
 #include "programme.h"
 

@@ -16,6 +16,7 @@ namespace {
 constexpr int COTE_CASE = Geometrie::TAILLE_CASE;
 const QColor GRIS_AIDE(0xE0, 0xE0, 0xE0);
 const QColor ROUGE_AIDE(0xC0, 0x00, 0x00);
+const QColor ORANGE_DERNIER_COUP(0xFF, 0x80, 0x00);
 
 template <typename W> W* cache(W* w, const QString& nom) {
     w->hide();
@@ -73,6 +74,11 @@ Plateau construit_plateau(QWidget* fenetre, const Controleur& controleur) {
     }
     for (int k = 0; k < 2; ++k) {
         p.pions[k] = image_case(fenetre, "pion", k);
+    }
+    for (int k = 0; k < 3; ++k) {
+        p.dernier_coup[k] = cache(rectangle_vide(fenetre, QRect(0, 0, COTE_CASE - 1, COTE_CASE - 1),
+                                                 ORANGE_DERNIER_COUP, 2),
+                                  "dernier_coup", k);
     }
     p.curseur =
         cache(rectangle_vide(fenetre, QRect(0, 0, COTE_CASE - 1, COTE_CASE - 1), BLEU_CLAVIER, 3),

@@ -1,7 +1,8 @@
 // The board's stock of elements, built once and hidden: the board's control, hint squares, grid
-// lines, column and row numbers, wall markers, the two pawns and the keyboard's cursor, stacked in
-// that order so that the grid shows over the hint squares, the pawns over the rest and the cursor
-// over the pawns. The board's control comes first in the focus chain, before the side panels'.
+// lines, column and row numbers, wall markers, the two pawns, the last move's outlines and the
+// keyboard's cursor, stacked in that order so that the grid shows over the hint squares, the pawns
+// over the rest and the cursor over the pawns. The board's control comes first in the focus chain,
+// before the side panels'.
 #pragma once
 
 #include "ecran/controleur.h"
@@ -26,6 +27,7 @@ struct Plateau {
     std::array<QLabel*, NB_NUMEROS> numeros_lignes{};
     std::array<CadreImage*, NB_MARQUEURS> murs{}; // marker 0 is never shown and not built
     std::array<CadreImage*, 2> pions{};
+    std::array<QWidget*, 3> dernier_coup{}; // the outlines of the last move and wall
     QWidget* curseur = nullptr;
 };
 

@@ -7,7 +7,8 @@
 namespace tessor {
 
 Programme::Programme(Horloge horloge)
-    : horloge_(std::move(horloge)), chargement_([this] { passage(); }) {}
+    : horloge_(std::move(horloge)), memoire_(QStringLiteral("Tessor"), QStringLiteral("tessor")),
+      chargement_([this] { passage(); }) {}
 
 void Programme::demarre() {
     chargement_.demarre();
@@ -16,7 +17,7 @@ void Programme::demarre() {
 // Building the main window runs the game's start-up; the splash has then done its work. The
 // window asks for the keyboard: a window manager would give it, and without one nothing else does.
 void Programme::passage() {
-    fenetre_ = std::make_unique<FenetrePrincipale>(horloge_);
+    fenetre_ = std::make_unique<FenetrePrincipale>(horloge_, true, &memoire_);
     chargement_.arrete_minuterie();
     chargement_.hide();
     centre_sur_ecran(*fenetre_);

@@ -1,9 +1,12 @@
 // The program's start-up: the splash window first, whose first timer tick builds the main
-// window, hides the splash, centres the main window on the screen and shows it.
+// window, hides the splash, centres the main window on the screen and shows it. The settings a
+// launch remembers live in the desktop's usual place: $XDG_CONFIG_HOME/Tessor/tessor.conf.
 #pragma once
 
 #include "chargement.h"
 #include "fenetre_principale.h"
+
+#include <QSettings>
 
 #include <memory>
 
@@ -24,6 +27,7 @@ class Programme {
     void passage();
 
     Horloge horloge_;
+    QSettings memoire_;
     Chargement chargement_;
     std::unique_ptr<FenetrePrincipale> fenetre_;
 };

@@ -2,6 +2,8 @@
 
 #include "passage.h"
 
+#include "ecran/ecran.h"
+
 #include <QDesktopServices>
 #include <QFutureInterface>
 #include <QFutureWatcher>
@@ -12,6 +14,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace tessor {
@@ -82,7 +85,22 @@ ServicesQt::calcule(std::function<void(const std::atomic<bool>&)> travail,
 // The window is brought up to date first, so the player sees the board the question is about.
 // Return answers "Oui", Escape and the box's own close "Non". The box goes with the window if
 // the window goes first, and its answer then never comes.
-void ServicesQt::question(const std::string& texte, std::function<void(bool)> reponse) {
+namespace {
+
+// Beside the board: the box's left edge on the side panels' (the board never reaches past it),
+// the box centred over the panel when it is narrow enough, and centred on the window's height.
+void place_a_cote(QMessageBox& boite, const QWidget& fenetre) {
+    const QSize taille = boite.sizeHint();
+    const int libre = LARGEUR_FENETRE - LEFT_PANNEAUX;
+    const QPoint coin(LEFT_PANNEAUX + std::max(0, (libre - taille.width()) / 2),
+                      (HAUTEUR_FENETRE - taille.height()) / 2);
+    boite.move(fenetre.mapToGlobal(coin));
+}
+
+} // namespace
+
+void ServicesQt::question(const std::string& texte, std::function<void(bool)> reponse,
+                          Place place) {
     synchronise_();
     auto* boite = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tessor"),
                                   QString::fromStdString(texte), QMessageBox::NoButton, &fenetre_);
@@ -99,6 +117,22 @@ void ServicesQt::question(const std::string& texte, std::function<void(bool)> re
                          reponse(boite->clickedButton() == oui);
                          synchronise_();
                      });
+    if (place == Place::a_cote_du_plateau) {
+        place_a_cote(*boite, fenetre_);
+    }
+    boite->open();
+}
+
+void ServicesQt::avertit(const std::string& texte) {
+    synchronise_();
+    auto* boite = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tessor"),
+                                  QString::fromStdString(texte), QMessageBox::Ok, &fenetre_);
+    boite->setTextFormat(Qt::PlainText);
+    boite->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(boite, &QDialog::finished, &fenetre_, [this] {
+        fenetre_.activateWindow();
+        synchronise_();
+    });
     boite->open();
 }
 

@@ -31,7 +31,9 @@ class ServicesQt final : public Ordonnanceur, public Dialogues {
     std::shared_ptr<std::atomic<bool>>
     calcule(std::function<void(const std::atomic<bool>&)> travail,
             std::function<void()> suite) override;
-    void question(const std::string& texte, std::function<void(bool)> reponse) override;
+    void question(const std::string& texte, std::function<void(bool)> reponse,
+                  Place place) override;
+    void avertit(const std::string& texte) override;
     void ouvre_lien(const std::string& lien) override;
 
   private:

@@ -1,0 +1,72 @@
+// What the window's menu asks of the controller, and the settings a launch remembers.
+#include "controleur.h"
+
+namespace tessor {
+
+void Controleur::nouvelle_partie() {
+    if (jeu_.en_partie()) {
+        abandonne([] {}, [this] { jouer(); });
+    } else {
+        jouer();
+    }
+}
+
+void Controleur::bascule_dernier_coup() {
+    options_.dernier_coup = !options_.dernier_coup;
+    jeu_.marque_dernier_coup();
+}
+
+void Controleur::bascule_pause() {
+    if (en_pause()) {
+        pilote_.reprend(Pilote::pause);
+    } else if (pause_possible()) {
+        pilote_.suspend(Pilote::pause);
+    }
+}
+
+void Controleur::fenetre_reduite(bool reduite) {
+    reduite ? pilote_.suspend(Pilote::fenetre_reduite) : pilote_.reprend(Pilote::fenetre_reduite);
+}
+
+// The record is tried on a copy first: a refused one asks nothing.
+void Controleur::colle(const Enregistrement& enregistrement) {
+    Partie essai = partie_;
+    if (const std::string faute = essai.reconstruit(enregistrement); !faute.empty()) {
+        refuse_enregistrement(faute);
+    } else if (jeu_.en_partie()) {
+        abandonne([] {}, [this, enregistrement] { prend(enregistrement); });
+    } else {
+        prend(enregistrement);
+    }
+}
+
+void Controleur::refuse_enregistrement(const std::string& faute) {
+    dialogues_.avertit("Cette partie ne peut pas être reprise : " + faute + ".");
+}
+
+void Controleur::prend(const Enregistrement& enregistrement) {
+    partie_.reconstruit(enregistrement);
+    niveaux_affiches_ = {partie_.joueur(0).niveau, partie_.joueur(1).niveau};
+    affiche_reglages();
+    prepare_partie();
+    jeu_.reprend_partie();
+}
+
+Reglages Controleur::reglages() const {
+    return {partie_.regles(), niveaux_affiches_, options_};
+}
+
+void Controleur::applique(const Reglages& reglages) {
+    if (!reglable()) {
+        return;
+    }
+    partie_.regle(reglages.regles);
+    niveaux_affiches_ = reglages.niveaux;
+    for (int k = 0; k < 2; ++k) {
+        partie_.change_niveau(k, reglages.niveaux[k]);
+    }
+    options_ = reglages.options;
+    affiche_reglages();
+}
+
+} // namespace tessor
