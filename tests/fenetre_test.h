@@ -159,6 +159,7 @@ class Repondeur {
     }
 
     QStringList questions;
+    QList<QRect> cadres; // where each box stood on the screen
 
   private:
     void repond() {
@@ -167,6 +168,7 @@ class Repondeur {
             return;
         }
         questions << boite->text();
+        cadres << boite->geometry();
         const QString bouton = reponse_() ? QStringLiteral("Oui") : QStringLiteral("Non");
         for (QAbstractButton* b : boite->buttons()) {
             if (b->text() == bouton) {

@@ -4,11 +4,13 @@
 // Every wait is on a state of the window or of the game, never a fixed delay, so the computer's
 // cases hold whether its turns are instant or paced.
 #include "fenetre_test.h"
+#include "plateau_test.h"
 #include "ui/programme.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
 #include <QProcess>
 #include <QScreen>
 #include <QSet>
@@ -161,7 +163,7 @@ QString vue_clavier(FenetrePrincipale& f) {
         vue += c.curseur().montre() ? QStringLiteral(" curseur %1,%2").arg(curseur.x).arg(curseur.y)
                                     : QString();
     }
-    return vue;
+    return vue + (c.en_pause() ? QStringLiteral(" pause") : QString());
 }
 
 // A key for Doigt: its X name, its Qt key, and whether it is held or only tapped.
@@ -285,6 +287,9 @@ class TestAffichage : public QObject {
         clique(*f, "jouer");
         QTRY_COMPARE_WITH_TIMEOUT(r.questions, QStringList{"Voulez-vous rejouer?"}, 20000);
         QVERIFY(rendue && c.jeu().nb_murs() > 3);
+        // The replay question hides none of the final position.
+        const QWidget& plateau = *controle(*f, "plateau");
+        QVERIFY(!r.cadres[0].intersects({plateau.mapToGlobal(QPoint()), plateau.size()}));
     }
 
     // A close request ends the program at once, with no question, on the options screen, in a
@@ -523,6 +528,77 @@ class TestAffichage : public QObject {
                 "jeu ? " + p2.arg("10"), // asked once
                 "options",               // "Oui" once, and no new game
             }));
+    }
+
+    // The context menu opens on every right click, on the Menu key and on Shift+F10, and its
+    // items act when clicked; Escape closes it. In a game between two computers, P held for 1.5 s
+    // pauses it once, and resumes it once.
+    void the_context_menu_opens_from_the_mouse_and_the_keyboard() {
+        auto f = fenetre_montree(true);
+        f->activateWindow();
+        QTRY_VERIFY(f->isActiveWindow());
+        controle(*f, "jouer")->setFocus(); // a name box has a text menu of its own
+        auto* menu = controle<QMenu>(*f, QStringLiteral("menu_contextuel"));
+        const auto clic_droit = [&f] {
+            outil("xdotool", {"mousemove", "--window", id(*f), "300", "60", "click", "3"});
+        };
+        // Twice by the mouse at one place: the second press once reached the menu and closed it.
+        for (const char* touche : {"", "Menu", "", "shift+F10", ""}) {
+            *touche == '\0' ? clic_droit() : void(outil("xdotool", {"key", touche}));
+            QTRY_VERIFY2(menu->isVisible(), touche);
+            outil("xdotool", {"key", "Escape"});
+            QTRY_VERIFY(!menu->isVisible());
+        }
+        clic_droit();
+        QTRY_VERIFY(menu->isVisible());
+        auto* dernier_coup = f->findChild<QAction*>(QStringLiteral("dernier_coup"));
+        const QPoint sur = menu->actionGeometry(dernier_coup).center() * f->devicePixelRatioF();
+        outil("xdotool", {"mousemove", "--window", id(*menu), QString::number(sur.x()),
+                          QString::number(sur.y()), "click", "1"});
+        QTRY_VERIFY(f->controleur().options().dernier_coup && !menu->isVisible());
+        ordinateurs(*f);
+        clique(*f, "jouer");
+        Doigt p(*f, {{"p", Qt::Key_P}, {"p", Qt::Key_P}});
+        QTRY_VERIFY_WITH_TIMEOUT(p.fini(), 20000);
+        QVERIFY(p.vues[0].endsWith(QLatin1String(" pause")) &&
+                !p.vues[1].endsWith(QLatin1String(" pause")));
+    }
+
+    // The menu's shortcuts held for 1.5 s act once: a new game, take-backs (of a human's
+    // action and the computer's since) and redos by both shortcuts, then a new game's question
+    // asked once, left with Escape; against Ordi 1 and Ordi 5.
+    void held_shortcuts_act_once_data() {
+        QTest::addColumn<int>("niveau");
+        QTest::newRow("against Ordi 1") << 1;
+        QTest::newRow("against Ordi 5") << 5;
+    }
+    void held_shortcuts_act_once() {
+        QFETCH(int, niveau);
+        auto f = fenetre_montree(true);
+        f->activateWindow();
+        QTRY_VERIFY(f->isActiveWindow());
+        clique(*f, "niveau(1)", niveau);
+        Doigt nouvelle(*f, {{"ctrl+n", Qt::Key_N}});
+        QTRY_VERIFY_WITH_TIMEOUT(nouvelle.fini(), 20000);
+        QStringList points;
+        const Controleur& c = f->controleur();
+        for (int k = 0; k < 3; ++k) {
+            points << vue_clavier(*f);
+            const Case cible = acceptees(c.partie()).front();
+            clique_cases(*f, {{cible.x, cible.y}});
+            QTRY_VERIFY(!c.jeu().ordinateur_au_trait());
+        }
+        points << vue_clavier(*f);
+        Doigt doigt(*f, {{"ctrl+z", Qt::Key_Z},
+                         {"ctrl+z", Qt::Key_Z},
+                         {"ctrl+y", Qt::Key_Y},
+                         {"ctrl+shift+z", Qt::Key_Z},
+                         {"ctrl+n", Qt::Key_N},
+                         {"Escape", Qt::Key_Escape}});
+        QTRY_VERIFY_WITH_TIMEOUT(doigt.fini(), 60000);
+        QCOMPARE(nouvelle.vues, QStringList{"jeu 00 - - 0 aides 00"});
+        QCOMPARE(doigt.vues, (QStringList{points[2], points[1], points[2], points[3],
+                                          QString(points[3]).insert(3, " ?"), points[3]}));
     }
 };
 

@@ -54,8 +54,12 @@ void FenetrePrincipale::colle() {
     });
 }
 
+// The menu opens once the press that asked for it has been handled: opened during it, the menu
+// may be handed that same press too, take it for a click outside itself and close at once.
 void FenetrePrincipale::contextMenuEvent(QContextMenuEvent* event) {
-    menu_contextuel_.menu->popup(event->globalPos());
+    QMenu* menu = menu_contextuel_.menu;
+    QMetaObject::invokeMethod(
+        menu, [menu, ou = event->globalPos()] { menu->popup(ou); }, Qt::QueuedConnection);
 }
 
 void FenetrePrincipale::changeEvent(QEvent* event) {

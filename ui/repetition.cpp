@@ -1,7 +1,11 @@
 #include "repetition.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace tessor {
 
@@ -11,22 +15,31 @@ namespace {
 // times a millisecond apart; no hand releases a key and presses it again within this many.
 constexpr unsigned long ECART_REPETITION_MS = 5;
 
-bool agit_une_fois(int touche) {
-    switch (touche) {
+// True when a key triggers one of the window's actions (the context menu's shortcuts).
+bool raccourci_de(const QWidget& fenetre, const QKeyEvent& touche) {
+    const QKeySequence sequence(touche.keyCombination());
+    const QList<QAction*> actions = fenetre.actions();
+    return std::any_of(actions.begin(), actions.end(),
+                       [&sequence](const QAction* a) { return a->shortcuts().contains(sequence); });
+}
+
+bool agit_une_fois(const QKeyEvent& touche, const QObject& objet, const QWidget& fenetre) {
+    switch (touche.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
     case Qt::Key_Escape:
     case Qt::Key_F1:
+    case Qt::Key_Menu:
         return true;
     default:
-        return false;
+        return !objet.inherits("QLineEdit") && raccourci_de(fenetre, touche);
     }
 }
 
 } // namespace
 
-FiltreRepetition::FiltreRepetition(QObject* parent) : QObject(parent) {
+FiltreRepetition::FiltreRepetition(QWidget* fenetre) : QObject(fenetre), fenetre_(*fenetre) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -42,7 +55,7 @@ bool FiltreRepetition::eventFilter(QObject* objet, QEvent* event) {
         return QObject::eventFilter(objet, event);
     }
     const auto* touche = static_cast<const QKeyEvent*>(event);
-    if (!agit_une_fois(touche->key())) {
+    if (!agit_une_fois(*touche, *objet, fenetre_)) {
         relachee_ = type == QEvent::KeyRelease ? relachee_ : 0;
         return QObject::eventFilter(objet, event);
     }
