@@ -256,8 +256,8 @@ class TestAffichage : public QObject {
     }
 
     // Minimised and restored in a human's game, the window shows the game as it was and plays
-    // on; minimised in a game between two computers, the game runs to its end and the window
-    // comes back.
+    // on; minimised in a game between two computers, the game waits, and goes on to its end
+    // once the window comes back.
     void minimising_and_restoring_keeps_the_game() {
         auto f = fenetre_montree();
         bool rendue = false;
@@ -566,9 +566,10 @@ class TestAffichage : public QObject {
 
     // The menu's shortcuts held for 1.5 s act once: a new game, take-backs (of a human's
     // action and the computer's since) and redos by both shortcuts, then a new game's question
-    // asked once, left with Escape; against Ordi 1 and Ordi 5.
+    // asked once, left with Escape; between humans, against Ordi 1 and against Ordi 5.
     void held_shortcuts_act_once_data() {
         QTest::addColumn<int>("niveau");
+        QTest::newRow("two humans") << 0;
         QTest::newRow("against Ordi 1") << 1;
         QTest::newRow("against Ordi 5") << 5;
     }

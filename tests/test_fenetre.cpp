@@ -3,6 +3,9 @@
 // after a game, and closing the window during a computer game.
 #include "fenetre_test.h"
 
+#include <QAction>
+#include <QClipboard>
+
 using namespace tessor;
 using namespace tessor::test;
 
@@ -251,6 +254,30 @@ class TestFenetre : public QObject {
             }
         }
         QVERIFY(!rythmee->isVisible() && jeu.nb_murs() == 1);
+    }
+
+    // "Copier la partie" puts the game on the clipboard, and "Coller une partie" takes it up in
+    // another window at the same point; a text that holds no record gets a message, and changes
+    // nothing.
+    void a_game_copied_and_pasted_through_the_clipboard() {
+        auto source = fenetre_montree();
+        clique(*source, "niveau(1)");
+        clique(*source, "jouer");
+        clique_cases(*source, {{4, 4}});
+        QTRY_VERIFY(!source->controleur().jeu().ordinateur_au_trait());
+        controle<QAction>(*source, "copier")->trigger();
+        auto f = fenetre_montree();
+        controle<QAction>(*f, "coller")->trigger();
+        const std::vector<Action>& actions = f->controleur().partie().actions();
+        QVERIFY(actions == source->controleur().partie().actions() && actions.size() == 2);
+        QVERIFY(controle(*f, "pion", 1)->isVisible());
+        QApplication::clipboard()->setText(QStringLiteral("{\"largeur\": 6"));
+        controle<QAction>(*f, "coller")->trigger();
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(boite != nullptr && boite->text().startsWith(QStringLiteral(
+                                        "Cette partie ne peut pas être reprise : le texte")));
+        boite->accept();
+        QCOMPARE(f->controleur().partie().actions().size(), std::size_t{2});
     }
 };
 
