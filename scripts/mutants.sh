@@ -20,9 +20,9 @@ construction="$travail/build"
 rapport="$travail/rapport.txt"
 motif=${1:-}
 read -r -a suites <<<"${MUTANTS_SUITES:-test_reference test_partie test_ordinateur test_regles \
-test_tour test_parties test_historique test_recherche test_analyse test_analyse_doc}"
-fichiers=(game/*.cpp ai/*.cpp ai/recherche/*.cpp ai/recherche/*.h ecran/*.cpp tools/analyse/partenaire*.cpp
-    tools/analyse/match.cpp)
+test_tour test_parties test_historique test_confort test_recherche test_analyse test_analyse_doc}"
+fichiers=(game/*.cpp ai/*.cpp ai/recherche/*.cpp ai/recherche/*.h ecran/*.cpp ui/memoire.cpp
+    tools/analyse/partenaire*.cpp tools/analyse/match.cpp)
 
 rm -rf "$copie"
 mkdir -p "$copie"
@@ -42,7 +42,8 @@ juge() {
     for s in "${suites[@]}"; do
         construit "$s"
         # A mutant may loop for ever or fill the memory: both count as caught.
-        if ! (ulimit -v 4000000 && QT_QPA_PLATFORM=offscreen timeout -k 5 "${MUTANTS_DELAI:-10}" \
+        if ! (ulimit -v 4000000 && QT_QPA_PLATFORM=offscreen \
+            XDG_CONFIG_HOME="$travail/configuration" timeout -k 5 "${MUTANTS_DELAI:-10}" \
             "$construction/tests/$s" >/dev/null 2>&1); then
             echo "tué"
             return

@@ -7,6 +7,7 @@
 #include "plateau_test.h"
 #include "ui/programme.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -531,12 +532,22 @@ class TestAffichage : public QObject {
     }
 
     // The context menu opens on every right click, on the Menu key and on Shift+F10, and its
-    // items act when clicked; Escape closes it. In a game between two computers, P held for 1.5 s
-    // pauses it once, and resumes it once.
+    // items act when clicked; Escape closes it. In a name box, Ctrl+V, the letters and Ctrl+Z edit
+    // its text. In a game between two computers, P held for 1.5 s pauses it once, and the Pause
+    // key resumes it once.
     void the_context_menu_opens_from_the_mouse_and_the_keyboard() {
         auto f = fenetre_montree(true);
         f->activateWindow();
         QTRY_VERIFY(f->isActiveWindow());
+        auto* nom = controle<QLineEdit>(*f, "nom", 0);
+        nom->setFocus();
+        nom->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("Zoé"));
+        outil("xdotool", {"key", "ctrl+v", "p"});
+        QTRY_COMPARE(nom->text(), QStringLiteral("Zoép"));
+        outil("xdotool", {"key", "ctrl+z"});
+        QTRY_VERIFY(nom->text() != QStringLiteral("Zoép"));
+        QVERIFY(boite_ouverte() == nullptr && controle(*f, "options")->isVisible());
         controle(*f, "jouer")->setFocus(); // a name box has a text menu of its own
         auto* menu = controle<QMenu>(*f, QStringLiteral("menu_contextuel"));
         const auto clic_droit = [&f] {
@@ -558,7 +569,7 @@ class TestAffichage : public QObject {
         QTRY_VERIFY(f->controleur().options().dernier_coup && !menu->isVisible());
         ordinateurs(*f);
         clique(*f, "jouer");
-        Doigt p(*f, {{"p", Qt::Key_P}, {"p", Qt::Key_P}});
+        Doigt p(*f, {{"p", Qt::Key_P}, {"Pause", Qt::Key_Pause}});
         QTRY_VERIFY_WITH_TIMEOUT(p.fini(), 20000);
         QVERIFY(p.vues[0].endsWith(QLatin1String(" pause")) &&
                 !p.vues[1].endsWith(QLatin1String(" pause")));
@@ -566,7 +577,8 @@ class TestAffichage : public QObject {
 
     // The menu's shortcuts held for 1.5 s act once: a new game, take-backs (of a human's
     // action and the computer's since) and redos by both shortcuts, then a new game's question
-    // asked once, left with Escape; between humans, against Ordi 1 and against Ordi 5.
+    // asked once, left with Escape; the game copied, and pasted over itself after the abandon
+    // question, asked once; between humans, against Ordi 1 and against Ordi 5.
     void held_shortcuts_act_once_data() {
         QTest::addColumn<int>("niveau");
         QTest::newRow("two humans") << 0;
@@ -595,11 +607,15 @@ class TestAffichage : public QObject {
                          {"ctrl+y", Qt::Key_Y},
                          {"ctrl+shift+z", Qt::Key_Z},
                          {"ctrl+n", Qt::Key_N},
+                         {"Escape", Qt::Key_Escape},
+                         {"ctrl+c", Qt::Key_C},
+                         {"ctrl+v", Qt::Key_V},
                          {"Escape", Qt::Key_Escape}});
         QTRY_VERIFY_WITH_TIMEOUT(doigt.fini(), 60000);
         QCOMPARE(nouvelle.vues, QStringList{"jeu 00 - - 0 aides 00"});
-        QCOMPARE(doigt.vues, (QStringList{points[2], points[1], points[2], points[3],
-                                          QString(points[3]).insert(3, " ?"), points[3]}));
+        const QString question = QString(points[3]).insert(3, " ?");
+        QCOMPARE(doigt.vues, (QStringList{points[2], points[1], points[2], points[3], question,
+                                          points[3], points[3], question, points[3]}));
     }
 };
 
