@@ -80,12 +80,7 @@ void Jeu::reprend_partie() {
         signale();
         return;
     }
-    demande_rejouer([this](bool rejouer) {
-        if (!rejouer) {
-            etat_boutons();
-        }
-        commence_ou_suit(rejouer, [this] { signale(); });
-    });
+    demande_rejouer([this](bool rejouer) { commence_ou_suit(rejouer, [this] { signale(); }); });
 }
 
 // The hints show whenever a move is due, with the switches of the player on turn.

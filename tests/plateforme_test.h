@@ -68,13 +68,10 @@ class PlateformeTest : public analyse::AleaAnalyse, public Ordonnanceur, public 
     }
     bool en_suspens = false; // a question stays open, its answer in `reponse_en_suspens`
     std::function<void(bool)> reponse_en_suspens;
-    std::vector<Place> places; // where each question stood
     std::vector<std::string> avertissements;
     void avertit(const std::string& texte) override { avertissements.push_back(texte); }
-    void question(const std::string& texte, std::function<void(bool)> reponse,
-                  Place place) override {
+    void question(const std::string& texte, std::function<void(bool)> reponse, Place) override {
         questions.push_back(texte);
-        places.push_back(place);
         if (en_suspens) {
             reponse_en_suspens = std::move(reponse);
             return;

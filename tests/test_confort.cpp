@@ -192,8 +192,8 @@ class TestConfort : public QObject {
         QCOMPARE(t.plateforme.questions.size(), std::size_t{2});
     }
 
-    // The remembered settings read back as written; a value out of its limits reads as the
-    // original one, the others kept.
+    // The remembered settings read back as written, and apply on the options screen only; a
+    // value out of its limits reads as the original one, the others kept.
     void settings_remembered() {
         PartieTest t;
         t.jeu.change_largeur(1);
@@ -209,6 +209,12 @@ class TestConfort : public QObject {
         QSettings memoire(dossier.filePath(QStringLiteral("tessor.conf")), QSettings::IniFormat);
         ecrit_reglages(memoire, attendus);
         QVERIFY(lit_reglages(memoire) == attendus && attendus.options.pions[0] == 2);
+        t.jeu.applique(Reglages{});
+        QVERIFY(t.jeu.reglages() == Reglages{});
+        t.jeu.applique(attendus);
+        t.jeu.jouer(); // the settings change on the options screen only
+        t.jeu.applique(Reglages{});
+        QVERIFY(t.jeu.reglages() == attendus);
         for (const char* cle :
              {"plateau/largeur", "plateau/mur", "joueur1/pion", "joueur2/niveau", "menu/vitesse"}) {
             memoire.setValue(QString::fromLatin1(cle), QStringLiteral("99"));
@@ -231,15 +237,17 @@ class TestConfort : public QObject {
         t.clic(3, 3);
         QCOMPARE(contour(t, 1), sur(t, {3, 3}));
         QCOMPARE(contour(t, 0), QPoint(-1, -1));
-        for (const Case c : {Case{8, 8}, Case{4, 4}, Case{6, 6}, Case{7, 7}}) {
+        for (const Case c : {Case{8, 8}, Case{4, 4}, Case{6, 6}, Case{7, 7}, Case{5, 5}}) {
             t.clic(c.x, c.y);
         }
         QCOMPARE((std::vector{contour(t, 0), contour(t, 1), contour(t, 2)}),
-                 (std::vector{sur(t, {8, 8}), sur(t, {7, 7}), sur(t, {6, 6})}));
+                 (std::vector{sur(t, {8, 8}), sur(t, {7, 7}), sur(t, {5, 5})}));
         t.jeu.annule();
         t.jeu.annule();
         QCOMPARE((std::vector{contour(t, 0), contour(t, 1), contour(t, 2)}),
-                 (std::vector{sur(t, {3, 3}), sur(t, {4, 4}), QPoint(-1, -1)}));
+                 (std::vector{sur(t, {3, 3}), sur(t, {4, 4}), sur(t, {6, 6})}));
+        t.jeu.annule();
+        QCOMPARE(contour(t, 2), QPoint(-1, -1));
         t.jeu.bascule_dernier_coup();
         QCOMPARE(contour(t, 1), QPoint(-1, -1));
     }
