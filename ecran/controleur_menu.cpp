@@ -62,9 +62,8 @@ void Controleur::applique(const Reglages& reglages) {
     }
     partie_.regle(reglages.regles);
     niveaux_affiches_ = reglages.niveaux;
-    for (int k = 0; k < 2; ++k) {
-        partie_.change_niveau(k, reglages.niveaux[k]);
-    }
+    partie_.change_niveau(0, reglages.niveaux[0]);
+    partie_.change_niveau(1, reglages.niveaux[1]);
     options_ = reglages.options;
     affiche_reglages();
 }

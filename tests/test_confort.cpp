@@ -192,39 +192,36 @@ class TestConfort : public QObject {
         QCOMPARE(t.plateforme.questions.size(), std::size_t{2});
     }
 
-    // The remembered settings read back as written, and apply on the options screen only; a
-    // value out of its limits reads as the original one, the others kept.
+    // The remembered settings read back as written, at their limits, and apply on the options
+    // screen only; a value past its limits reads as the original one, the others kept.
     void settings_remembered() {
-        PartieTest t;
-        t.jeu.change_largeur(1);
-        t.jeu.change_deplacement();
-        t.jeu.change_niveau(1);
-        t.jeu.pion_suivant(0, 1);
-        t.jeu.mur_suivant(1);
-        t.jeu.renomme(0, "Ada");
-        t.jeu.bascule_dernier_coup();
-        t.jeu.change_vitesse(Vitesse::rapide);
-        Reglages attendus = t.jeu.reglages();
+        Reglages limites;
+        limites.regles = {COTE_MAX, COTE_MIN, true};
+        limites.niveaux = {NIVEAU_MAX, 0};
+        limites.options = {
+            {"Ada", ""}, {NB_PIONS - 1, 0}, NB_MURS_DESSINS - 1, true, Vitesse::instantanee};
         QTemporaryDir dossier;
         QSettings memoire(dossier.filePath(QStringLiteral("tessor.conf")), QSettings::IniFormat);
-        ecrit_reglages(memoire, attendus);
-        QVERIFY(lit_reglages(memoire) == attendus && attendus.options.pions[0] == 2);
+        ecrit_reglages(memoire, limites);
+        QVERIFY(lit_reglages(memoire) == limites);
+        PartieTest t;
+        t.jeu.applique(limites);
+        QVERIFY(t.jeu.reglages() == limites);
+        t.jeu.jouer();
         t.jeu.applique(Reglages{});
-        QVERIFY(t.jeu.reglages() == Reglages{});
-        t.jeu.applique(attendus);
-        t.jeu.jouer(); // the settings change on the options screen only
-        t.jeu.applique(Reglages{});
-        QVERIFY(t.jeu.reglages() == attendus);
-        for (const char* cle :
-             {"plateau/largeur", "plateau/mur", "joueur1/pion", "joueur2/niveau", "menu/vitesse"}) {
-            memoire.setValue(QString::fromLatin1(cle), QStringLiteral("99"));
+        QVERIFY(t.jeu.reglages() == limites);
+        const std::pair<const char*, int> hors_limites[] = {
+            {"plateau/largeur", COTE_MAX + 1},  {"plateau/hauteur", COTE_MIN - 1},
+            {"plateau/mur", NB_MURS_DESSINS},   {"joueur1/pion", NB_PIONS},
+            {"joueur1/niveau", NIVEAU_MAX + 1}, {"menu/vitesse", NB_VITESSES}};
+        for (const auto& [cle, valeur] : hors_limites) {
+            memoire.setValue(QString::fromLatin1(cle), valeur);
         }
-        const Reglages origine;
-        attendus.regles.largeur = origine.regles.largeur;
-        attendus.options.mur = origine.options.mur;
-        attendus.options.pions = origine.options.pions;
-        attendus.niveaux[1] = origine.niveaux[1];
-        attendus.options.vitesse = origine.options.vitesse;
+        Reglages attendus = Reglages{}; // the pawns too: the first one's default is the second's
+        attendus.regles.cavalier = true;
+        attendus.options.noms[0] = "Ada";
+        attendus.options.noms[1] = "";
+        attendus.options.dernier_coup = true;
         QVERIFY(lit_reglages(memoire) == attendus);
     }
 
