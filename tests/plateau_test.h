@@ -32,6 +32,19 @@ inline Tableau plateau_vide(int largeur, int hauteur) {
                                             std::string(static_cast<std::size_t>(largeur), '.')));
 }
 
+// The free squares of the board, or with `libres` false the taken ones, column by column.
+inline std::vector<Case> cases_libres(const Regles& r, const Tableau& t, bool libres = true) {
+    std::vector<Case> cases;
+    for (int16 x = 3; x <= r.largeur + 2; ++x) {
+        for (int16 y = 3; y <= r.hauteur + 2; ++y) {
+            if (t.libre(x, y) == libres) {
+                cases.push_back({x, y});
+            }
+        }
+    }
+    return cases;
+}
+
 // The squares the game accepts from the player on turn, column by column.
 inline std::vector<Case> acceptees(const Partie& p) {
     std::vector<Case> cases;

@@ -1,4 +1,5 @@
-// tessor-analyse: hand-worked answers, recorded games, faulty requests and the executable.
+// tessor-analyse: tournaments and their threads, faulty input lines and the executable. The
+// hand-worked answers are examples of docs/analyse.md, replayed by test_analyse_doc.
 #include "analyse.h"
 #include "entree.h"
 #include "reponse.h"
@@ -23,100 +24,19 @@ QJsonObject repond(const QString& requete) {
     return QJsonDocument::fromJson(QByteArray::fromStdString(reponse)).object();
 }
 
-// A request on a 3 x 3 board (squares 3 .. 5) drawn by `lignes`, '#' not free.
-QString sur_3x3(const char* requete, const char* lignes, const QString& reste,
-                bool cavalier = false) {
-    return QStringLiteral("{'requete':'%1','largeur':3,'hauteur':3,'cavalier':%2,'lignes':[%3],%4}")
-        .arg(requete, cavalier ? "true" : "false", lignes, reste);
-}
-
-const QString TABLE = sur_3x3("calcul_tab_dep", "'...','.#.','...'", "'case':[4,4],'maxtaille':0");
-const QString DEP = "'position_adverse':[3,3],'maxtaille':0,'niveau':1,'profondeur_courant':0";
+// The depth-0 table of the king on a 3 x 3 board with its centre walled.
+const QString TABLE = "{'requete':'calcul_tab_dep','largeur':3,'hauteur':3,'cavalier':false,"
+                      "'lignes':['...','.#.','...'],'case':[4,4],'maxtaille':0}";
 } // namespace
 
 class TestAnalyse : public QObject {
     Q_OBJECT
 
   private slots:
-    void requests_get_their_hand_worked_answers_data() {
-        QTest::addColumn<QString>("requete");
-        QTest::addColumn<QString>("reponse");
-        // Centre walled: a corner sees itself and two edges (3), an edge itself, two corners and
-        // two edges (5). No draw.
-        QTest::newRow("king table, depth 0")
-            << TABLE
-            << "{'tableau_dep':[[0,0,0,0,0],[0,3,5,3,0],[0,5,0,5,0],[0,3,5,3,0],[0,0,0,0,0]],"
-               "'lignes':['...','.#.','...']}";
-        // Opponent walled in: a reseed, then pairs of draws until a free square. Seed 0: 0.236,
-        // 0.279 give (CInt(3.71), CInt(3.84)) = (4, 4), walled; 0.820, 0.668 give (5, 5). The
-        // score is the single-precision -1e31, as its exact double.
-        QTest::newRow("wall: opponent without a move")
-            << sur_3x3("place_casenoir", "'##.','##.','...'",
-                       "'casenoir':[3,3],'reference':[4,3],'position_adverse':[3,3],'maxtaille':2")
-            << "{'casenoir':[5,5],'score':-9.999999848243207e30,'tirages':4,'reensemencements':1}";
-        // Victory moves take no draw: onto the opponent's last escape (4, 3), which sees (5, 3),
-        // (5, 4); of two escapes, the first reached that keeps the computer a free neighbour.
-        QTest::newRow("move: one escape left")
-            << sur_3x3("dep_ordi", "'#..','##.','...'", "'position':[4,4]," + DEP)
-            << "{'position':[4,3],'tirages':0,'reensemencements':0}";
-        QTest::newRow("move: two escapes left")
-            << sur_3x3("dep_ordi", "'#.#','.#.','...'", "'position':[5,3]," + DEP)
-            << "{'position':[4,3],'tirages':0,'reensemencements':0}";
-        // The last escape (4, 3) would leave the computer blocked: the level-1 table decides.
-        // From (4, 4): (3, 3) 0 ties the start value 0, one draw (R = 0.236, CInt(0.47) = 0,
-        // kept); (4, 3) 1; (3, 5) 2; (4, 5) 3 (itself, (3, 5), (5, 5)); (5, 5) 2. Best: (4, 5).
-        QTest::newRow("move: no safe escape")
-            << sur_3x3("dep_ordi", "'#.#','###','...'", "'position':[4,4]," + DEP)
-            << "{'position':[4,5],'tirages':1,'reensemencements':0}";
-        // The opponent (3, 5) next to the pawn has two escapes: no victory move, which needs it
-        // two steps away; the level-3 table takes (4, 4), not the escape (3, 4).
-        QTest::newRow("move: two escapes, opponent adjacent")
-            << sur_3x3("dep_ordi", "'...','...','###'",
-                       "'position':[4,5],'position_adverse':[3,5],'maxtaille':0,'niveau':3,"
-                       "'profondeur_courant':0")
-            << "{'position':[4,4],'tirages':0,'reensemencements':0}";
-        // Rows 3 and 5 free: both pawns reach (4, 3) and (4, 5), worth the same. Level 2 takes
-        // the contested square first in both rankings (equals rank in reverse enumeration
-        // order): (4, 5), with no draw; the table alone would draw between the two.
-        QTest::newRow("move: level 2 contested square")
-            << sur_3x3("dep_ordi", "'...','###','...'",
-                       "'position':[3,4],'position_adverse':[5,4],'maxtaille':1,'niveau':2,"
-                       "'profondeur_courant':2,'graine':28")
-            << "{'position':[4,5],'tirages':0,'reensemencements':0}";
-        // From (3, 3): (4, 4) is worth 4, (3, 4) 2, a ratio of exactly 2: no contested square,
-        // the table choice draws for its six ties at 0 before (3, 4) and (4, 4).
-        QTest::newRow("move: best values in a ratio of exactly 2")
-            << sur_3x3("dep_ordi", "'###','...','##.'",
-                       "'position':[3,3],'position_adverse':[4,5],'maxtaille':0,'niveau':2,"
-                       "'profondeur_courant':1,'graine':400")
-            << "{'position':[4,4],'tirages':6,'reensemencements':0}";
-        // Depth 1 from (4, 4): (5, 4) 12, (5, 5) and (4, 5) 10. The opponent (3, 4) also reaches
-        // (4, 5), its best; 12 / 10 is exactly 1.2, not below it: the best square (5, 4) wins.
-        QTest::newRow("move: contested square at exactly 1.2")
-            << sur_3x3("dep_ordi", "'.#.','##.','#..'",
-                       "'position':[4,4],'position_adverse':[3,4],'maxtaille':1,'niveau':2,"
-                       "'profondeur_courant':0,'graine':416")
-            << "{'position':[5,4],'tirages':0,'reensemencements':0}";
-        // Level 3 from (4, 3): (5, 4) 3, (5, 3) 2; 3 / 2 is exactly 1.5, so (5, 3) is not
-        // examined. The walled-in opponent gets a random wall: one reseed, two draws.
-        QTest::newRow("move: anticipation stops at exactly 1.5")
-            << sur_3x3("dep_ordi", "'##.','##.','..#'",
-                       "'position':[4,3],'position_adverse':[3,3],'maxtaille':0,'niveau':3,"
-                       "'profondeur_courant':2,'graine':906")
-            << "{'position':[5,4],'tirages':2,'reensemencements':1}";
-    }
-    void requests_get_their_hand_worked_answers() {
-        QFETCH(QString, requete);
-        QFETCH(QString, reponse);
-        const QJsonObject attendu = QJsonDocument::fromJson(json(reponse).toUtf8()).object();
-        QVERIFY(!attendu.isEmpty());
-        QCOMPARE(repond(requete), attendu);
-    }
-
-    // Every ordered pairing of levels 1 .. 4, or of the named ones, on each board and movement,
-    // from player 0's side:
-    // its games add up, the first player's results are the pairings' sums, and a clean sweep of
-    // 3 games has the Wilson interval [n / (n + z^2), 1] = [0.4385, 1].
+    // Every ordered pairing of levels 1 .. 4 on each board and movement, from player 0's side
+    // (named levels are in docs/analyse.md): its games add up, the first player's results are
+    // the pairings' sums, and a clean sweep of 3 games has the Wilson interval
+    // [n / (n + z^2), 1] = [0.4385, 1].
     void tournament_counts_add_up_and_replay_from_its_seed() {
         const QString tournoi = "{'requete':'tournoi','parties':3,'plateaux':[[4,3],[5,5]],"
                                 "'cavalier':[false,true],'graine':";
@@ -150,17 +70,6 @@ class TestAnalyse : public QObject {
         QVERIFY(balayages > 0);
         QCOMPARE(repond(tournoi + "9}"), reponse);
         QVERIFY(repond(tournoi + "10}") != reponse);
-        // Named levels are paired in their order.
-        const QJsonArray choisis =
-            repond("{'requete':'tournoi','parties':1,'plateaux':[[4,4]],'cavalier':[false],"
-                   "'niveaux':[5,2]}")["configurations"][0]["rencontres"]
-                .toArray();
-        QStringList paires;
-        for (const QJsonValue& r : choisis) {
-            paires << QString::fromUtf8(
-                QJsonDocument(r["niveaux"].toArray()).toJson(QJsonDocument::Compact));
-        }
-        QCOMPARE(paires.join(QLatin1Char(' ')), QStringLiteral("[5,5] [5,2] [2,5] [2,2]"));
     }
 
     // The threads share out whole pairings or independent games, each on its own seed: one thread
@@ -170,6 +79,16 @@ class TestAnalyse : public QObject {
         const QString tournoi = "{'requete':'tournoi','parties':4,'plateaux':[[5,4]],"
                                 "'cavalier':[true],'graine':3,'fils':";
         QCOMPARE(repond(tournoi + "4}"), repond(tournoi + "1}"));
+        // The game of index k (from 0) played alone on 5 x 4, on seed 3 + (k + 1) x 0x9E3779B9.
+        const auto seule = [](const char* cavalier, int n0, int n1, int k) {
+            return repond(
+                QStringLiteral("{'requete':'partie','largeur':5,'hauteur':4,'cavalier':%1,"
+                               "'niveaux':[%2,%3],'graine':%4}")
+                    .arg(QLatin1String(cavalier))
+                    .arg(n0)
+                    .arg(n1)
+                    .arg(3u + static_cast<quint32>(k + 1) * 0x9E3779B9u));
+        };
         // Pairing k (from 1) plays on graine + k x 0x9E3779B9: its one game is a lone game there.
         const QJsonArray rencontres =
             repond(QString(tournoi).replace("'parties':4", "'parties':1") +
@@ -177,12 +96,8 @@ class TestAnalyse : public QObject {
                 .toArray();
         for (int k = 0; k < rencontres.size(); ++k) {
             const QJsonArray n = rencontres[k]["niveaux"].toArray();
-            const QJsonValue g = repond(
-                QStringLiteral("{'requete':'partie','largeur':5,'hauteur':4,'cavalier':true,"
-                               "'niveaux':[%1,%2],'graine':%3}")
-                    .arg(n[0].toInt())
-                    .arg(n[1].toInt())
-                    .arg(3u + static_cast<quint32>(k + 1) * 0x9E3779B9u))["parties"][0]["gagnant"];
+            const QJsonValue g =
+                seule("true", n[0].toInt(), n[1].toInt(), k)["parties"][0]["gagnant"];
             const char* issue = g.isNull() ? "nuls" : g.toInt() == 0 ? "victoires" : "defaites";
             QCOMPARE(rencontres[k][issue].toInt(), 1);
         }
@@ -195,12 +110,9 @@ class TestAnalyse : public QObject {
         QCOMPARE(parties.size(), 6);
         qint64 tirages = 0;
         for (int k = 0; k < 6; ++k) {
-            const QJsonObject seule =
-                repond(QStringLiteral("{'requete':'partie','largeur':5,'hauteur':4,"
-                                      "'cavalier':false,'niveaux':[3,2],'graine':%1}")
-                           .arg(3u + static_cast<quint32>(k + 1) * 0x9E3779B9u));
-            QCOMPARE(parties[k], seule["parties"][0]);
-            tirages += seule["tirages"].toInteger();
+            const QJsonObject une = seule("false", 3, 2, k);
+            QCOMPARE(parties[k], une["parties"][0]);
+            tirages += une["tirages"].toInteger();
         }
         QCOMPARE(plusieurs["tirages"].toInteger(), tirages);
     }

@@ -20,24 +20,19 @@ class TestOrdinateur : public QObject {
     // starting 0 on (the walled (-1, -1) is the first), and a draw strictly between 0.25 and
     // 0.75 lets the later offset win (halves round to even).
     void best_move_ties_follow_the_draws_data() {
-        QTest::addColumn<float>("r1");
-        QTest::addColumn<float>("r2");
-        QTest::addColumn<float>("r3");
-        QTest::addColumn<int>("i");
-        QTest::addColumn<int>("j");
-        QTest::newRow("no change") << 0.0f << 0.1f << 0.9f << 0 << -1;
-        QTest::newRow("middle replaces") << 0.0f << 0.5f << 0.1f << 1 << 0;
-        QTest::newRow("last replaces") << 0.0f << 0.9f << 0.26f << 1 << 1;
-        QTest::newRow("quarter and three quarters keep") << 0.0f << 0.25f << 0.75f << 0 << -1;
+        QTest::addColumn<QList<float>>("tirages");
+        QTest::addColumn<QPoint>("decalage"); // of the square chosen
+        QTest::newRow("no change") << QList<float>{0.0f, 0.1f, 0.9f} << QPoint(0, -1);
+        QTest::newRow("middle replaces") << QList<float>{0.0f, 0.5f, 0.1f} << QPoint(1, 0);
+        QTest::newRow("last replaces") << QList<float>{0.0f, 0.9f, 0.26f} << QPoint(1, 1);
+        QTest::newRow("quarter and three quarters keep")
+            << QList<float>{0.0f, 0.25f, 0.75f} << QPoint(0, -1);
     }
     void best_move_ties_follow_the_draws() {
-        QFETCH(float, r1);
-        QFETCH(float, r2);
-        QFETCH(float, r3);
-        QFETCH(int, i);
-        QFETCH(int, j);
+        QFETCH(QList<float>, tirages);
+        QFETCH(QPoint, decalage);
         PlateformeTest p;
-        p.tirages_imposes = {r1, r2, r3};
+        p.tirages_imposes.assign(tirages.begin(), tirages.end());
         const Regles r = regles(6, 6, false);
         const Tableau t = plateau({"......", ".#.##.", ".#P...", ".##...", "..##..", ".....P"});
         const TableauDep td = r.calcul_tab_dep({5, 5}, 0, t);
@@ -45,7 +40,7 @@ class TestOrdinateur : public QObject {
         QCOMPARE(td(1, 0), 5.0f);
         QCOMPARE(td(1, 1), 5.0f);
         const Case c = Ordinateur(r, p, 0).choisit_deplacement({5, 5}, {8, 8}, 0, 1, t);
-        QCOMPARE(c, (Case{static_cast<int16>(5 + i), static_cast<int16>(5 + j)}));
+        QCOMPARE(QPoint(c.x - 5, c.y - 5), decalage);
         QCOMPARE(p.tirages, 3);
     }
 
@@ -56,9 +51,7 @@ class TestOrdinateur : public QObject {
     void starting_square_without_a_neighbour_stays_where_drawn() {
         PlateformeTest p;
         p.tirages_imposes = {1.0f / 3.0f, 1.0f / 3.0f};
-        for (int k = 0; k < 8; ++k) {
-            p.tirages_imposes.push_back(0.5f);
-        }
+        p.tirages_imposes.resize(10, 0.5f); // the ties' draws
         const Regles r = regles(3, 3, true);
         Tableau t = plateau_vide(3, 3);
         t(3, 3) = FAUX;

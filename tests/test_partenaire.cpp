@@ -1,7 +1,6 @@
 // The sparring partners of the analysis tool: their turn rules, the walls they try, a won turn
-// taken, whole legal games, and the match request's paired score.
+// taken and whole legal games. The match request's answers are examples of docs/analyse.md.
 #include "alea_analyse.h"
-#include "analyse.h"
 #include "partenaire.h"
 #include "partenaire_alphabeta.h"
 #include "plateau_test.h"
@@ -22,10 +21,6 @@ EtatPartenaire etat(const std::vector<std::string>& lignes, Case moi, Case lui) 
 Issue issue_du_tour(const Regles& r, EtatPartenaire e, TourPartenaire t) {
     joue_action(r, e, t.deplacement);
     return joue_action(r, e, t.mur);
-}
-
-QJsonObject repond(const char* requete) {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(traite_requete(requete))).object();
 }
 } // namespace
 
@@ -167,27 +162,6 @@ class TestPartenaire : public QObject {
             colonne.ajoute_mur(c);
         }
         QCOMPARE(joueurs[1]->decide(colonne, alea), std::optional<Case>(Case{5, 4}));
-    }
-
-    // Ordi 5's results add up over both seats and replay from the seed.
-    void match_scores_pairs_from_both_seats() {
-        const char* requete = R"({"requete":"match","largeur":4,"hauteur":4,"cavalier":true,)"
-                              R"("adversaire":"alphabeta","budget":300,"paires":3,"graine":4})";
-        const QJsonObject m = repond(requete);
-        const int v = m["victoires"].toInt(), n = m["nuls"].toInt(), d = m["defaites"].toInt();
-        QCOMPARE(v + n + d, 6);
-        QCOMPARE(m["parties"].toInt(), 6);
-        QCOMPARE(m["score"].toDouble(), (v + n / 2.0) / 6);
-        QCOMPARE(m["score"].toDouble(),
-                 (m["score_premier"].toDouble() + m["score_second"].toDouble()) / 2);
-        QCOMPARE(repond(requete), m);
-        for (
-            const char* faute :
-            {R"({"requete":"match","largeur":4,"hauteur":4,"cavalier":true,"paires":3})",
-             R"({"requete":"match","largeur":4,"hauteur":4,"cavalier":true,"adversaire":"uct","budget":0,"paires":3})",
-             R"({"requete":"match","largeur":4,"hauteur":4,"cavalier":true,"adversaire":"uct","paires":1001})"}) {
-            QVERIFY(repond(faute).contains(QStringLiteral("erreur")));
-        }
     }
 };
 

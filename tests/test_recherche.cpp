@@ -19,47 +19,14 @@ using namespace tessor;
 
 namespace {
 
-std::vector<Case> cases_libres(const Regles& r, const Tableau& t) {
-    std::vector<Case> libres;
-    for (int16 x = 3; x <= r.largeur + 2; ++x) {
-        for (int16 y = 3; y <= r.hauteur + 2; ++y) {
-            if (t.libre(x, y)) {
-                libres.push_back({x, y});
-            }
-        }
-    }
-    return libres;
-}
+constexpr int EN_COURS = 2;
 
-// The end test after a turn or a placement, for the player who has just played at `moi`.
-int fin(const Regles& r, const Tableau& t, Case moi, Case lui, bool& finie) {
+// The end test after a turn or a placement, for the player who has just played at `moi`: 1 won,
+// 0 drawn, -1 lost, EN_COURS while neither pawn is blocked.
+int fin(const Regles& r, const Tableau& t, Case moi, Case lui) {
     const bool b_lui = r.est_bloque(lui, t);
     const bool b_moi = r.est_bloque(moi, t);
-    finie = b_lui || b_moi;
-    return b_lui ? (b_moi ? 0 : 1) : (b_moi ? -1 : 0);
-}
-
-// 1 win, 0 draw, -1 loss for the pawn `moi` on turn: every move, then every wall.
-int minimax(const Regles& r, Tableau& t, Case moi, Case lui) {
-    int meilleure = -1;
-    for (Decalage d : r.decalages()) {
-        const Case cible = decale(moi, d);
-        if (!r.dep_valide(cible, moi, t)) {
-            continue;
-        }
-        t[moi] = VRAI;
-        t[cible] = FAUX;
-        for (Case w : cases_libres(r, t)) {
-            t[w] = FAUX;
-            bool finie = false;
-            const int v = fin(r, t, cible, lui, finie);
-            meilleure = std::max(meilleure, finie ? v : -minimax(r, t, lui, cible));
-            t[w] = VRAI;
-        }
-        t[cible] = VRAI;
-        t[moi] = FAUX;
-    }
-    return meilleure;
+    return b_lui || b_moi ? int{b_lui} - int{b_moi} : EN_COURS;
 }
 
 struct Cas {
@@ -108,22 +75,6 @@ Tableau apres_tour(Tableau t, Case moi, Case cible, Case mur) {
     return t;
 }
 
-int resolu(const Regles& r, Tableau& t, Case moi, Case lui) {
-    return valeur(resout(r, t, moi, lui).valeur);
-}
-
-// The value of the turn (cible, mur) from `c` for its player, by `suite` after it; -2 if illegal.
-template <typename F> int vaut(const Regles& r, const Cas& c, Case cible, Case mur, F suite) {
-    Tableau apres = apres_tour(c.tableau, c.moi, cible, cible);
-    if (!r.dep_valide(cible, c.moi, c.tableau) || !apres.libre(mur)) {
-        return -2;
-    }
-    apres[mur] = FAUX;
-    bool finie = false;
-    const int v = fin(r, apres, cible, c.lui, finie);
-    return finie ? v : -suite(r, apres, c.lui, cible);
-}
-
 // Every turn of the pawn at `moi`, each with its position after it.
 template <typename F> void pour_chaque_tour(const Regles& r, const Tableau& t, Case moi, F f) {
     for (Decalage d : r.decalages()) {
@@ -137,12 +88,40 @@ template <typename F> void pour_chaque_tour(const Regles& r, const Tableau& t, C
     }
 }
 
+// The value for the pawn now at `cible` of the turn that led to `apres`, by `suite` after it.
+template <typename F>
+int issue(const Regles& r, const Tableau& apres, Case cible, Case lui, F suite) {
+    const int v = fin(r, apres, cible, lui);
+    return v != EN_COURS ? v : -suite(r, apres, lui, cible);
+}
+
+// 1 win, 0 draw, -1 loss for the pawn `moi` on turn: every move, then every wall.
+int minimax(const Regles& r, const Tableau& t, Case moi, Case lui) {
+    int meilleure = -1;
+    pour_chaque_tour(r, t, moi, [&](Case cible, Case, const Tableau& apres) {
+        meilleure = std::max(meilleure, issue(r, apres, cible, lui, minimax));
+    });
+    return meilleure;
+}
+
+int resolu(const Regles& r, const Tableau& t, Case moi, Case lui) {
+    return valeur(resout(r, t, moi, lui).valeur);
+}
+
+// The value of the turn (cible, mur) from `c` for its player, by `suite` after it; -2 if illegal.
+template <typename F> int vaut(const Regles& r, const Cas& c, Case cible, Case mur, F suite) {
+    if (!r.dep_valide(cible, c.moi, c.tableau) ||
+        !apres_tour(c.tableau, c.moi, cible, cible).libre(mur)) {
+        return -2;
+    }
+    return issue(r, apres_tour(c.tableau, c.moi, cible, mur), cible, c.lui, suite);
+}
+
 // The pawn at `moi` has a turn that ends the game at once in its favour.
 bool gagne_en_un(const Regles& r, const Tableau& t, Case moi, Case lui) {
     bool gagne = false;
     pour_chaque_tour(r, t, moi, [&](Case cible, Case, const Tableau& apres) {
-        bool finie = false;
-        gagne = gagne || fin(r, apres, cible, lui, finie) == 1;
+        gagne = gagne || fin(r, apres, cible, lui) == 1;
     });
     return gagne;
 }
@@ -153,10 +132,10 @@ int negamax_simple(const Regles& r, const Voisinage& g, const Tableau& t, Case m
 // The value of the turn that led to `apres`, as the search scores it (a win: VICTOIRE - turns).
 int valeur_du_tour(const Regles& r, const Voisinage& g, const Tableau& apres, Case cible, Case lui,
                    int profondeur, int ply, ModeleAdverse* modele) {
-    bool finie = false;
-    const int v = fin(r, apres, cible, lui, finie);
-    return finie ? v * (VICTOIRE - (ply + 1))
-                 : -negamax_simple(r, g, apres, lui, cible, profondeur - 1, ply + 1, modele);
+    const int v = fin(r, apres, cible, lui);
+    return v != EN_COURS
+               ? v * (VICTOIRE - (ply + 1))
+               : -negamax_simple(r, g, apres, lui, cible, profondeur - 1, ply + 1, modele);
 }
 
 // Every turn with the walls the search tries, then its evaluation; a win at once first. With
@@ -208,11 +187,7 @@ int minimax_placement(const Regles& r, Tableau t, Case a) {
     }
     int pire = 1;
     for (Case b : cases_libres(r, t)) {
-        t[b] = FAUX;
-        bool finie = false;
-        const int v = -fin(r, t, b, a, finie);
-        pire = std::min(pire, finie ? v : minimax(r, t, a, b));
-        t[b] = VRAI;
+        pire = std::min(pire, -issue(r, apres_tour(t, b, b, b), b, a, minimax));
     }
     return pire;
 }

@@ -4,6 +4,7 @@
 // TESSOR_EVENEMENTS_STRESS sets the number of events. Where the 10 ms button timer fires depends
 // on the machine's speed, so two runs of one seed may part ways there.
 #include "fenetre_test.h"
+#include "plateau_test.h"
 #include "ui/fenetre_information.h"
 
 #include <QRandomGenerator>
@@ -28,18 +29,6 @@ const QStringList NOMS = QStringLiteral("<b>x</b>|<img src=\"a\">|&amp;&lt;|Zoé
                                         "abcdefghijklmnopqrstuvwxyz0123456789|\u202Egauche|"
                                         "\U0001F600\U0001F47B|a\tb\nc\rd\x01\x1B\x7F")
                              .split(QLatin1Char('|'));
-
-QSet<QPoint> prises(const Controleur& j) {
-    QSet<QPoint> c;
-    for (int x = 3; x < 3 + j.partie().regles().largeur; ++x) {
-        for (int y = 3; y < 3 + j.partie().regles().hauteur; ++y) {
-            if (!j.partie().tableau().libre(x, y)) {
-                c << QPoint(x, y);
-            }
-        }
-    }
-    return c;
-}
 
 struct Stress {
     Stress(quint32 g, quint32 n) : hasard_flot(g), hasard_pauses(~g), total(n) {
@@ -208,7 +197,10 @@ struct Stress {
                 murs += w->objectName().startsWith(QLatin1String("mur"));
             }
         }
-        const QSet<QPoint> p = prises(j);
+        QSet<QPoint> p;
+        for (Case q : cases_libres(j.partie().regles(), j.partie().tableau(), false)) {
+            p << QPoint(q.x, q.y);
+        }
         exige(vus == montrees.size() && murs == j.jeu().nb_murs() && montrees == p,
               "%1 markers and pawns on %2 squares of %3 taken, %4 walls shown of %5", vus,
               montrees.size(), p.size(), murs, j.jeu().nb_murs());
