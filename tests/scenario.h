@@ -96,20 +96,15 @@ class Scenario {
         if (!e.visible) {
             return "cache";
         }
-        std::string s =
-            std::to_string(e.left) + "," + std::to_string(e.top) + " " + nom_image(e.image);
-        if (!e.texte.empty()) {
-            s += " \"" + e.texte + "\"";
-        }
+        const std::string s = std::to_string(e.left) + "," + std::to_string(e.top) + " " +
+                              nom_image(e.image) + (e.texte.empty() ? "" : " \"" + e.texte + "\"");
         return e.actif ? s : s + " inactif";
     }
 
     static std::string etat(const Ligne& l) {
-        if (!l.visible) {
-            return "cache";
-        }
-        return std::to_string(l.x1) + "," + std::to_string(l.y1) + "-" + std::to_string(l.x2) +
-               "," + std::to_string(l.y2);
+        return !l.visible ? "cache"
+                          : std::to_string(l.x1) + "," + std::to_string(l.y1) + "-" +
+                                std::to_string(l.x2) + "," + std::to_string(l.y2);
     }
 
     template <typename T, std::size_t N>

@@ -5,37 +5,25 @@
 
 #include <QtTest>
 
-#include <functional>
-
 using namespace tessor;
 
 class TestRegles : public QObject {
     Q_OBJECT
 
   private slots:
-    void init_tableau_frees_the_playing_area_and_walls_the_margin_data() {
-        QTest::addColumn<int>("largeur");
-        QTest::addColumn<int>("hauteur");
-        QTest::newRow("3 x 3") << 3 << 3;
-        QTest::newRow("12 x 3") << 12 << 3;
-        QTest::newRow("6 x 6") << 6 << 6;
-        QTest::newRow("12 x 12") << 12 << 12;
-    }
+    // Every cell takes a value no game stores, which only the margin's and the board's change.
     void init_tableau_frees_the_playing_area_and_walls_the_margin() {
-        QFETCH(int, largeur);
-        QFETCH(int, hauteur);
-        Tableau t;
-        for (auto& c : t.cellules) {
-            c = 7; // whatever a previous game left, including values never stored
-        }
-        regles(largeur, hauteur, false).init_tableau(t);
-        for (int x = 0; x < TAILLE_TABLEAU; ++x) {
-            for (int y = 0; y < TAILLE_TABLEAU; ++y) {
-                const bool jouable = x >= 3 && x <= largeur + 2 && y >= 3 && y <= hauteur + 2;
-                const bool marge =
-                    !jouable && x >= 1 && x <= largeur + 4 && y >= 1 && y <= hauteur + 4;
-                const int16 attendu = jouable ? VRAI : marge ? FAUX : 7;
-                QCOMPARE(t(x, y), attendu);
+        for (const auto& [largeur, hauteur] : {std::pair{3, 3}, {12, 3}, {6, 6}, {12, 12}}) {
+            Tableau t;
+            t.cellules.fill(7);
+            regles(largeur, hauteur, false).init_tableau(t);
+            for (int x = 0; x < TAILLE_TABLEAU; ++x) {
+                for (int y = 0; y < TAILLE_TABLEAU; ++y) {
+                    const bool jouable = x >= 3 && x <= largeur + 2 && y >= 3 && y <= hauteur + 2;
+                    const bool marge =
+                        !jouable && x >= 1 && x <= largeur + 4 && y >= 1 && y <= hauteur + 4;
+                    QCOMPARE(t(x, y), int16(jouable ? VRAI : marge ? FAUX : 7));
+                }
             }
         }
     }
