@@ -1,4 +1,5 @@
-// The move rules and the mobility tables, in both movement modes, on small and large boards.
+// The move rules and the random free square, in both movement modes, on small and large boards.
+// The mobility tables are examples of docs/analyse.md.
 #include "game/tirage.h"
 #include "plateau_test.h"
 #include "plateforme_test.h"
@@ -47,23 +48,6 @@ class TestRegles : public QObject {
         QCOMPARE(cavalier.compte_case_dep(4, 4, petit), int16(0));
         QVERIFY(cavalier.est_bloque({4, 4}, petit));
         QCOMPARE(cavalier.compte_case_dep(3, 3, petit), int16(2));
-    }
-
-    // A knight may jump back to the square it leaves, so its table counts that square free
-    // whether the pawn stands there or not: from (6, 7), one jump away, six of the eight jumps
-    // land on the 6 x 6 board, (5, 5) among them. A king's table counts it as the board has it.
-    void evaluation_table_counts_the_knight_square_as_free() {
-        Tableau occupe = plateau_vide(6, 6);
-        occupe(5, 5) = FAUX;
-        const Regles cavalier = regles(6, 6, true);
-        QCOMPARE(cavalier.calcul_tab_dep({5, 5}, 0, occupe)(1, 2), 6.0f);
-        QVERIFY(cavalier.calcul_tab_dep({5, 5}, 3, occupe).valeurs ==
-                cavalier.calcul_tab_dep({5, 5}, 3, plateau_vide(6, 6)).valeurs);
-        const Regles roi = regles(6, 6, false);
-        const TableauDep roi_libre = roi.calcul_tab_dep({5, 5}, 0, plateau_vide(6, 6));
-        QCOMPARE(roi_libre(1, 0), 9.0f);
-        QCOMPARE(roi.calcul_tab_dep({5, 5}, 0, occupe)(1, 0), 8.0f);
-        QCOMPARE(roi_libre(0, 0), 0.0f);
     }
 
     void random_square_rounds_halves_to_even_and_skips_the_margin() {
