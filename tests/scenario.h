@@ -84,9 +84,8 @@ class Scenario {
             const Case c = t_.case_acceptee();
             const std::string clic = "clic " + std::to_string(c.x) + " " + std::to_string(c.y);
             changes.push_back("» " + clic);
-            for (const std::string& l : joue(clic)) {
-                changes.push_back(l);
-            }
+            const std::vector<std::string> lignes = joue(clic);
+            changes.insert(changes.end(), lignes.begin(), lignes.end());
         }
         return changes;
     }
