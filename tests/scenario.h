@@ -68,8 +68,7 @@ class Scenario {
             {"oui", [](PartieTest& t, int, int) { t.plateforme.reponses.push_back(true); }},
             {"non", [](PartieTest& t, int, int) { t.plateforme.reponses.push_back(false); }},
             {"pas_a_pas", [](PartieTest& t, int, int) { t.plateforme.pas_a_pas = true; }}};
-        int a = 0;
-        int b = 0;
+        int a = 0, b = 0;
         mots >> a >> b;
         actions.at(verbe)(t_, a, b);
     }

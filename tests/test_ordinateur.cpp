@@ -47,8 +47,7 @@ class TestOrdinateur : public QObject {
         p.tirages_imposes = {1.0f / 3.0f, 1.0f / 3.0f};
         p.tirages_imposes.resize(10, 0.5f); // the ties' draws
         const Regles r = regles(3, 3, true);
-        Tableau t = plateau_vide(3, 3);
-        t(3, 3) = FAUX;
+        const Tableau t = plateau({"#..", "...", "..."});
         QCOMPARE(Ordinateur(r, p, 0).choisit_depart(0, t), (Case{4, 4}));
         QCOMPARE(p.tirages, 10);
     }

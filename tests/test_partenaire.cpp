@@ -138,8 +138,7 @@ class TestPartenaire : public QObject {
         Partie colonne(alea);
         colonne.regle(regles(3, 3, false));
         colonne.commence();
-        for (const Case c :
-             {Case{3, 3}, Case{4, 3}, Case{3, 4}, Case{4, 4}, Case{3, 5}, Case{4, 5}}) {
+        for (const Case c : {Case{3, 3}, {4, 3}, {3, 4}, {4, 4}, {3, 5}, {4, 5}}) {
             colonne.ajoute_mur(c);
         }
         QCOMPARE(joueurs[1]->decide(colonne, alea), std::optional<Case>(Case{5, 4}));

@@ -43,8 +43,7 @@ class TestRegles : public QObject {
         coin(4, 4) = VRAI;
         QVERIFY(!roi.est_bloque({3, 3}, coin));
         const Regles cavalier = regles(3, 3, true);
-        Tableau petit = plateau_vide(3, 3);
-        petit(4, 4) = FAUX;
+        const Tableau petit = plateau({"...", ".#.", "..."});
         QCOMPARE(cavalier.compte_case_dep(4, 4, petit), int16(0));
         QVERIFY(cavalier.est_bloque({4, 4}, petit));
         QCOMPARE(cavalier.compte_case_dep(3, 3, petit), int16(2));
