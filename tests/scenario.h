@@ -68,8 +68,7 @@ class Scenario {
             {"oui", [](PartieTest& t, int, int) { t.plateforme.reponses.push_back(true); }},
             {"non", [](PartieTest& t, int, int) { t.plateforme.reponses.push_back(false); }},
             {"pas_a_pas", [](PartieTest& t, int, int) { t.plateforme.pas_a_pas = true; }}};
-        int a = 0;
-        int b = 0;
+        int a = 0, b = 0;
         mots >> a >> b;
         actions.at(verbe)(t_, a, b);
     }
@@ -84,9 +83,8 @@ class Scenario {
             const Case c = t_.case_acceptee();
             const std::string clic = "clic " + std::to_string(c.x) + " " + std::to_string(c.y);
             changes.push_back("» " + clic);
-            for (const std::string& l : joue(clic)) {
-                changes.push_back(l);
-            }
+            const std::vector<std::string> lignes = joue(clic);
+            changes.insert(changes.end(), lignes.begin(), lignes.end());
         }
         return changes;
     }
@@ -96,20 +94,15 @@ class Scenario {
         if (!e.visible) {
             return "cache";
         }
-        std::string s =
-            std::to_string(e.left) + "," + std::to_string(e.top) + " " + nom_image(e.image);
-        if (!e.texte.empty()) {
-            s += " \"" + e.texte + "\"";
-        }
+        const std::string s = std::to_string(e.left) + "," + std::to_string(e.top) + " " +
+                              nom_image(e.image) + (e.texte.empty() ? "" : " \"" + e.texte + "\"");
         return e.actif ? s : s + " inactif";
     }
 
     static std::string etat(const Ligne& l) {
-        if (!l.visible) {
-            return "cache";
-        }
-        return std::to_string(l.x1) + "," + std::to_string(l.y1) + "-" + std::to_string(l.x2) +
-               "," + std::to_string(l.y2);
+        return !l.visible ? "cache"
+                          : std::to_string(l.x1) + "," + std::to_string(l.y1) + "-" +
+                                std::to_string(l.x2) + "," + std::to_string(l.y2);
     }
 
     template <typename T, std::size_t N>

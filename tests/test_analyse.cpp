@@ -84,10 +84,8 @@ class TestAnalyse : public QObject {
             return repond(
                 QStringLiteral("{'requete':'partie','largeur':5,'hauteur':4,'cavalier':%1,"
                                "'niveaux':[%2,%3],'graine':%4}")
-                    .arg(QLatin1String(cavalier))
-                    .arg(n0)
-                    .arg(n1)
-                    .arg(3u + static_cast<quint32>(k + 1) * 0x9E3779B9u));
+                    .arg(QLatin1String(cavalier), QString::number(n0), QString::number(n1),
+                         QString::number(3u + static_cast<quint32>(k + 1) * 0x9E3779B9u)));
         };
         // Pairing k (from 1) plays on graine + k x 0x9E3779B9: its one game is a lone game there.
         const QJsonArray rencontres =

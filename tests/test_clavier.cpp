@@ -39,15 +39,14 @@ void joue(FenetrePrincipale& f, std::initializer_list<QPoint> cases) {
 // WCAG 2.1's contrast ratio of two colours, from their relative luminances.
 double contraste(QColor a, QColor b) {
     const auto luminance = [](QColor c) {
-        const auto lineaire = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * lineaire(c.redF()) + 0.7152 * lineaire(c.greenF()) +
-               0.0722 * lineaire(c.blueF());
+        double l = 0.05;
+        for (const auto& [v, poids] :
+             {std::pair{c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}}) {
+            l += poids * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        }
+        return l;
     };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
 }
 
 // Tabs through the next `n` controls, each against `sans` (no keyboard focus): nothing changes

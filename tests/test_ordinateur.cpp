@@ -19,29 +19,23 @@ class TestOrdinateur : public QObject {
     // count five free squares around them, itself included: every equality draws once, from the
     // starting 0 on (the walled (-1, -1) is the first), and a draw strictly between 0.25 and
     // 0.75 lets the later offset win (halves round to even).
-    void best_move_ties_follow_the_draws_data() {
-        QTest::addColumn<QList<float>>("tirages");
-        QTest::addColumn<QPoint>("decalage"); // of the square chosen
-        QTest::newRow("no change") << QList<float>{0.0f, 0.1f, 0.9f} << QPoint(0, -1);
-        QTest::newRow("middle replaces") << QList<float>{0.0f, 0.5f, 0.1f} << QPoint(1, 0);
-        QTest::newRow("last replaces") << QList<float>{0.0f, 0.9f, 0.26f} << QPoint(1, 1);
-        QTest::newRow("quarter and three quarters keep")
-            << QList<float>{0.0f, 0.25f, 0.75f} << QPoint(0, -1);
-    }
     void best_move_ties_follow_the_draws() {
-        QFETCH(QList<float>, tirages);
-        QFETCH(QPoint, decalage);
-        PlateformeTest p;
-        p.tirages_imposes.assign(tirages.begin(), tirages.end());
         const Regles r = regles(6, 6, false);
         const Tableau t = plateau({"......", ".#.##.", ".#P...", ".##...", "..##..", ".....P"});
         const TableauDep td = r.calcul_tab_dep({5, 5}, 0, t);
-        QCOMPARE(td(0, -1), 5.0f);
-        QCOMPARE(td(1, 0), 5.0f);
-        QCOMPARE(td(1, 1), 5.0f);
-        const Case c = Ordinateur(r, p, 0).choisit_deplacement({5, 5}, {8, 8}, 0, 1, t);
-        QCOMPARE(QPoint(c.x - 5, c.y - 5), decalage);
-        QCOMPARE(p.tirages, 3);
+        QVERIFY(td(0, -1) == 5.0f && td(1, 0) == 5.0f && td(1, 1) == 5.0f);
+        // The draws, then the offset of the square chosen.
+        for (const auto& [tirages, decalage] :
+             {std::pair{std::deque<float>{0.0f, 0.1f, 0.9f}, QPoint(0, -1)}, // no change
+              {{0.0f, 0.5f, 0.1f}, QPoint(1, 0)},                            // middle replaces
+              {{0.0f, 0.9f, 0.26f}, QPoint(1, 1)},                           // last replaces
+              {{0.0f, 0.25f, 0.75f}, QPoint(0, -1)}}) { // a quarter, three quarters keep
+            PlateformeTest p;
+            p.tirages_imposes = tirages;
+            const Case c = Ordinateur(r, p, 0).choisit_deplacement({5, 5}, {8, 8}, 0, 1, t);
+            QCOMPARE(QPoint(c.x - 5, c.y - 5), decalage);
+            QCOMPARE(p.tirages, 3);
+        }
     }
 
     // On 3 x 3 the zone is the single corner (3, 3): with the other pawn there the computer
@@ -53,8 +47,7 @@ class TestOrdinateur : public QObject {
         p.tirages_imposes = {1.0f / 3.0f, 1.0f / 3.0f};
         p.tirages_imposes.resize(10, 0.5f); // the ties' draws
         const Regles r = regles(3, 3, true);
-        Tableau t = plateau_vide(3, 3);
-        t(3, 3) = FAUX;
+        const Tableau t = plateau({"#..", "...", "..."});
         QCOMPARE(Ordinateur(r, p, 0).choisit_depart(0, t), (Case{4, 4}));
         QCOMPARE(p.tirages, 10);
     }

@@ -7,7 +7,7 @@
 
 #include <QtTest>
 
-#include <set>
+#include <algorithm>
 
 using namespace tessor;
 using namespace tessor::analyse;
@@ -60,13 +60,8 @@ class TestPartenaire : public QObject {
         const std::vector<Case> proches = actions(r, e, true);
         QVERIFY(proches == (std::vector<Case>{{4, 3}, {3, 4}, {5, 4}, {3, 5}, {4, 5}}));
         QVERIFY(std::equal(proches.begin(), proches.end(), tous.begin()));
-        std::set<std::pair<int, int>> vus;
-        for (Case c : tous) {
-            QVERIFY(e.tableau.libre(c));
-            vus.insert({c.x, c.y});
-        }
-        QCOMPARE(vus.size(), tous.size());
-        QCOMPARE(tous.size(), std::size_t{21});
+        const std::vector<Case> libres = cases_libres(r, e.tableau);
+        QVERIFY(std::is_permutation(tous.begin(), tous.end(), libres.begin(), libres.end()));
         e.tableau(4, 3) = FAUX;
         e.tableau(3, 4) = FAUX;
         QCOMPARE(actions(r, e, true).size(), std::size_t{19});
@@ -75,47 +70,33 @@ class TestPartenaire : public QObject {
     }
 
     // The other pawn has one way out: each partner walls it, with king steps and knight jumps,
-    // whatever it is given to search with.
-    void partners_take_a_won_turn_data() {
-        QTest::addColumn<bool>("cavalier");
-        QTest::addColumn<bool>("uct");
-        QTest::addColumn<int>("budget");
-        for (const bool cavalier : {false, true}) {
-            QTest::addRow("uct %d", cavalier) << cavalier << true << 2000;
-            QTest::addRow("alphabeta %d", cavalier) << cavalier << false << 50000;
-            QTest::addRow("alphabeta tiny %d", cavalier) << cavalier << false << 200;
+    // whatever it is given to search with. The corner [3, 3] has one way out, the square the
+    // pawn leaves to go there, which the other pawn walls next turn: each partner goes elsewhere.
+    void partners_take_a_won_turn_and_avoid_a_lost_move() {
+        for (const auto& [cavalier, uct, budget] : {std::tuple{false, true, 2000},
+                                                    {false, false, 50000},
+                                                    {false, false, 200},
+                                                    {true, true, 2000},
+                                                    {true, false, 50000},
+                                                    {true, false, 200}}) {
+            const Regles r = regles(5, 5, cavalier);
+            const EtatPartenaire e =
+                cavalier ? etat({"#....", "..#..", ".....", ".....", "....#"}, {7, 7}, {3, 3})
+                         : etat({"##...", "#....", ".....", "...#.", "....."}, {6, 6}, {3, 3});
+            Hasard hasard(5);
+            QCOMPARE(issue_du_tour(r, e,
+                                   uct ? decide_uct(r, e, budget, hasard)
+                                       : decide_alphabeta(r, e, std::uint64_t(budget))),
+                     Issue::gagne);
         }
-    }
-    void partners_take_a_won_turn() {
-        QFETCH(bool, cavalier);
-        QFETCH(bool, uct);
-        QFETCH(int, budget);
-        const Regles r = regles(5, 5, cavalier);
-        const EtatPartenaire e =
-            cavalier ? etat({"#....", "..#..", ".....", ".....", "....#"}, {7, 7}, {3, 3})
-                     : etat({"##...", "#....", ".....", "...#.", "....."}, {6, 6}, {3, 3});
-        Hasard hasard(5);
-        const TourPartenaire t = uct ? decide_uct(r, e, budget, hasard)
-                                     : decide_alphabeta(r, e, static_cast<std::uint64_t>(budget));
-        QCOMPARE(issue_du_tour(r, e, t), Issue::gagne);
-    }
-
-    // The corner [3, 3] has one way out, the square the pawn leaves to go there: the other pawn
-    // walls it next turn. Both partners go elsewhere.
-    void partners_avoid_a_lost_move_data() {
-        QTest::addColumn<bool>("uct");
-        QTest::newRow("uct") << true;
-        QTest::newRow("alphabeta") << false;
-    }
-    void partners_avoid_a_lost_move() {
-        QFETCH(bool, uct);
         const Regles r = regles(5, 5, false);
         const EtatPartenaire e =
             etat({".#...", "##...", ".....", ".....", "....#"}, {4, 3}, {7, 7});
         Hasard hasard(8);
-        const TourPartenaire t =
-            uct ? decide_uct(r, e, 3000, hasard) : decide_alphabeta(r, e, 100000);
-        QVERIFY(t.deplacement == (Case{5, 3}) || t.deplacement == (Case{5, 4}));
+        for (const TourPartenaire& t :
+             {decide_uct(r, e, 3000, hasard), decide_alphabeta(r, e, 100000)}) {
+            QVERIFY(t.deplacement == (Case{5, 3}) || t.deplacement == (Case{5, 4}));
+        }
     }
 
     // The Monte Carlo partner replays from its seed; one playout still gives a legal turn.
@@ -157,8 +138,7 @@ class TestPartenaire : public QObject {
         Partie colonne(alea);
         colonne.regle(regles(3, 3, false));
         colonne.commence();
-        for (const Case c :
-             {Case{3, 3}, Case{4, 3}, Case{3, 4}, Case{4, 4}, Case{3, 5}, Case{4, 5}}) {
+        for (const Case c : {Case{3, 3}, {4, 3}, {3, 4}, {4, 4}, {3, 5}, {4, 5}}) {
             colonne.ajoute_mur(c);
         }
         QCOMPARE(joueurs[1]->decide(colonne, alea), std::optional<Case>(Case{5, 4}));

@@ -10,8 +10,6 @@
 
 using namespace tessor;
 
-Q_DECLARE_METATYPE(tessor::Case)
-
 namespace {
 // Events written short: "P0 3,3" a placement by player 0, "D" a move, "M" a wall, "T1" the turn
 // passed to player 1, "F0" the game won by player 0, "F-1" a draw.
@@ -32,7 +30,14 @@ struct Jeu {
     Partie partie{plateforme};
 
     explicit Jeu(int cote, bool cavalier = false) { partie.regle(regles(cote, cote, cavalier)); }
-    std::string joue(int x, int y) { return ecrit(partie.joue({int16(x), int16(y)})); }
+    // The events of each action in turn, a "|" between two actions.
+    std::string joue(std::initializer_list<Case> cases) {
+        std::string s;
+        for (const Case& c : cases) {
+            s += (&c == cases.begin() ? "" : "|") + ecrit(partie.joue(c));
+        }
+        return s;
+    }
 };
 } // namespace
 
@@ -46,59 +51,43 @@ class TestPartie : public QObject {
     void each_phase_takes_what_the_rules_accept() {
         Jeu j(6);
         QCOMPARE(ecrit(j.partie.commence()), std::string("T0"));
-        QCOMPARE(j.joue(3, 3), std::string("P0 3,3 T1"));
-        QCOMPARE(j.joue(3, 3), std::string());
-        QCOMPARE(j.joue(2, 3), std::string());
-        QCOMPARE(j.joue(9, 8), std::string());
-        QCOMPARE(j.joue(8, 8), std::string("P1 8,8 T0"));
+        QCOMPARE(j.joue({{3, 3}, {3, 3}, {2, 3}, {9, 8}, {8, 8}}), "P0 3,3 T1||||P1 8,8 T0");
         QVERIFY(j.partie.phase() == Phase::deplacement);
-        QCOMPARE(j.joue(5, 5), std::string());
-        QCOMPARE(j.joue(3, 3), std::string());
-        QCOMPARE(j.joue(4, 4), std::string("D0 4,4"));
+        QCOMPARE(j.joue({{5, 5}, {3, 3}, {4, 4}}), "||D0 4,4");
         QVERIFY(j.partie.phase() == Phase::mur);
-        QCOMPARE(j.joue(8, 8), std::string());
-        QCOMPARE(j.joue(3, 3), std::string("M0 3,3 T1"));
-        QCOMPARE(j.joue(7, 8), std::string("D1 7,8"));
-        QCOMPARE(j.joue(8, 8), std::string("M1 8,8 T0"));
+        QCOMPARE(j.joue({{8, 8}, {3, 3}, {7, 8}, {8, 8}}), "|M0 3,3 T1|D1 7,8|M1 8,8 T0");
         QVERIFY(j.partie.tableau().libre(5, 5) && !j.partie.tableau().libre(7, 8));
     }
 
     // After a wall both pawns are tested, whoever has just played: the blocked pawn loses, the
     // winner stays on turn, both blocked is a draw; a finished game refuses every action.
-    void a_wall_ends_the_game_by_the_pawns_it_leaves_without_a_move_data() {
-        QTest::addColumn<Case>("depart1"); // player 0 starts on (4, 3) and moves to (3, 3)
-        QTest::addColumn<QList<Case>>("murs");
-        QTest::addColumn<Case>("mur");
-        QTest::addColumn<QString>("attendu");
-        const QList<Case> coin{{3, 4}, {4, 4}, {6, 3}, {5, 4}, {6, 4}}; // both left with (4, 3)
-        QTest::newRow("nobody") << Case{5, 3} << coin << Case{8, 8} << "M0 8,8 T1";
-        QTest::newRow("both") << Case{5, 3} << coin << Case{4, 3} << "M0 4,3 F-1";
-        QTest::newRow("own pawn") << Case{8, 8} << QList<Case>{{3, 4}, {4, 4}} << Case{4, 3}
-                                  << "M0 4,3 F1";
-        QTest::newRow("opponent") << Case{8, 8} << QList<Case>{{7, 7}, {8, 7}} << Case{7, 8}
-                                  << "M0 7,8 F0";
-    }
     void a_wall_ends_the_game_by_the_pawns_it_leaves_without_a_move() {
-        QFETCH(Case, depart1);
-        QFETCH(QList<Case>, murs);
-        QFETCH(Case, mur);
-        QFETCH(QString, attendu);
-        Jeu j(6);
-        j.partie.commence();
-        j.joue(4, 3);
-        j.joue(depart1.x, depart1.y);
-        for (Case c : murs) {
-            j.partie.ajoute_mur(c);
-        }
-        j.partie.reprend(0); // taking nothing back keeps a position set up
-        QCOMPARE(j.joue(3, 3), std::string("D0 3,3"));
-        QCOMPARE(QString::fromStdString(j.joue(mur.x, mur.y)), attendu);
-        const bool finie = attendu.contains(QLatin1Char('F'));
-        QCOMPARE(j.partie.finie(), finie);
-        if (finie) {
-            QCOMPARE(int(j.partie.gagnant()), attendu.section(QLatin1Char('F'), 1).toInt());
-            QCOMPARE(j.partie.joueur_courant(), int16(attendu.endsWith(QLatin1String("F1"))));
-            QCOMPARE(j.joue(9, 9), std::string());
+        const std::vector<Case> coin{{3, 4}, {4, 4}, {6, 3}, {5, 4}, {6, 4}}; // both left (4, 3)
+        const struct {
+            Case depart1; // player 0 starts on (4, 3) and moves to (3, 3)
+            std::vector<Case> murs;
+            Case mur;
+            std::string attendu;
+        } cas[] = {{{5, 3}, coin, {8, 8}, "M0 8,8 T1"},
+                   {{5, 3}, coin, {4, 3}, "M0 4,3 F-1"},
+                   {{8, 8}, {{3, 4}, {4, 4}}, {4, 3}, "M0 4,3 F1"},
+                   {{8, 8}, {{7, 7}, {8, 7}}, {7, 8}, "M0 7,8 F0"}};
+        for (const auto& [depart1, murs, mur, attendu] : cas) {
+            Jeu j(6);
+            j.partie.commence();
+            j.joue({{4, 3}, depart1});
+            for (Case c : murs) {
+                j.partie.ajoute_mur(c);
+            }
+            j.partie.reprend(0); // taking nothing back keeps a position set up
+            QCOMPARE(j.joue({{3, 3}, mur}), "D0 3,3|" + attendu);
+            const std::size_t f = attendu.find('F');
+            QCOMPARE(j.partie.finie(), f != std::string::npos);
+            if (f != std::string::npos) {
+                QCOMPARE(int(j.partie.gagnant()), std::stoi(attendu.substr(f + 1)));
+                QCOMPARE(j.partie.joueur_courant(), int16(attendu.substr(f) == "F1"));
+                QCOMPARE(j.joue({{9, 9}}), std::string());
+            }
         }
     }
 
@@ -109,7 +98,7 @@ class TestPartie : public QObject {
         Jeu depart(3, true);
         depart.plateforme.tirages_imposes = {TIERS, TIERS, 0.0f, 0.0f};
         QCOMPARE(ecrit(depart.partie.commence()), std::string("F1"));
-        QCOMPARE(depart.joue(3, 3), std::string());
+        QCOMPARE(depart.joue({{3, 3}}), std::string());
         depart.plateforme.tirages_imposes = {0.0f, 0.0f, TIERS, TIERS}; // the winner goes on turn
         QCOMPARE(ecrit(depart.partie.commence()), std::string("F0"));
         QCOMPARE(depart.partie.joueur_courant(), int16(0));
@@ -117,7 +106,7 @@ class TestPartie : public QObject {
         Jeu place(3, true);
         place.plateforme.tirages_imposes = {0.0f, 0.0f, 0.6f, 0.0f};
         QCOMPARE(ecrit(place.partie.commence()), std::string("T0"));
-        QCOMPARE(place.joue(4, 4), std::string("P0 4,4 F1"));
+        QCOMPARE(place.joue({{4, 4}}), std::string("P0 4,4 F1"));
     }
 };
 

@@ -63,10 +63,6 @@ Cas position_au_hasard(std::mt19937& hasard, const Regles& r, int libres, bool m
     }
 }
 
-int valeur(Verdict v) {
-    return static_cast<int>(v);
-}
-
 // The position after the turn (cible, mur) of the pawn at `moi`.
 Tableau apres_tour(Tableau t, Case moi, Case cible, Case mur) {
     t[moi] = VRAI;
@@ -105,7 +101,7 @@ int minimax(const Regles& r, const Tableau& t, Case moi, Case lui) {
 }
 
 int resolu(const Regles& r, const Tableau& t, Case moi, Case lui) {
-    return valeur(resout(r, t, moi, lui).valeur);
+    return int(resout(r, t, moi, lui).valeur);
 }
 
 // The value of the turn (cible, mur) from `c` for its player, by `suite` after it; -2 if illegal.
@@ -211,8 +207,8 @@ class TestRecherche : public QObject {
                     Cas c = position_au_hasard(hasard, r, libres - k % 3, k % 2 == 1);
                     const Resolution s = resout(r, c.tableau, c.moi, c.lui);
                     QCOMPARE(s.statut, Statut::resolu);
-                    QCOMPARE(valeur(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
-                    QCOMPARE(vaut(r, c, s.deplacement, s.mur, minimax), valeur(s.valeur));
+                    QCOMPARE(int(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
+                    QCOMPARE(vaut(r, c, s.deplacement, s.mur, minimax), int(s.valeur));
                 }
             }
         }
@@ -230,7 +226,7 @@ class TestRecherche : public QObject {
             const Resolution s = resout(r, c.tableau, c.moi, c.lui, 600);
             if (s.statut == Statut::resolu) {
                 ++finies;
-                QCOMPARE(valeur(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
+                QCOMPARE(int(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
             }
         }
         QVERIFY(finies >= 20);
@@ -260,7 +256,7 @@ class TestRecherche : public QObject {
             ++vus[static_cast<std::size_t>(meilleure + 1)];
             for (int fils : {1, 2, 3}) {
                 const ResolutionPlacement s = resout_placements(r, t, 0, nullptr, fils);
-                QCOMPARE(valeur(s.valeur), meilleure);
+                QCOMPARE(int(s.valeur), meilleure);
                 QCOMPARE(s.depart, premiere);
             }
         }
@@ -386,7 +382,7 @@ class TestRecherche : public QObject {
                     ++vus[3];
                     continue;
                 }
-                const int v = valeur(s.valeur);
+                const int v = int(s.valeur);
                 const DecisionTour d = decide_tour(r, c.tableau, c.moi, c.lui);
                 ++vus[static_cast<std::size_t>(v + 1)];
                 QVERIFY(vaut(r, c, d.deplacement, d.mur, resolu) >= v);

@@ -66,9 +66,8 @@ class TestReference : public QObject {
                 continue;
             }
             obtenu.push_back(l);
-            for (const std::string& changement : scenario.joue(l.substr(2))) {
-                obtenu.push_back(changement);
-            }
+            const std::vector<std::string> changements = scenario.joue(l.substr(2));
+            obtenu.insert(obtenu.end(), changements.begin(), changements.end());
         }
         compare("fenetre.txt", obtenu);
     }

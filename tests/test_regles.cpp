@@ -1,11 +1,10 @@
-// The move rules and the mobility tables, in both movement modes, on small and large boards.
+// The move rules and the random free square, in both movement modes, on small and large boards.
+// The mobility tables are examples of docs/analyse.md.
 #include "game/tirage.h"
 #include "plateau_test.h"
 #include "plateforme_test.h"
 
 #include <QtTest>
-
-#include <functional>
 
 using namespace tessor;
 
@@ -13,29 +12,19 @@ class TestRegles : public QObject {
     Q_OBJECT
 
   private slots:
-    void init_tableau_frees_the_playing_area_and_walls_the_margin_data() {
-        QTest::addColumn<int>("largeur");
-        QTest::addColumn<int>("hauteur");
-        QTest::newRow("3 x 3") << 3 << 3;
-        QTest::newRow("12 x 3") << 12 << 3;
-        QTest::newRow("6 x 6") << 6 << 6;
-        QTest::newRow("12 x 12") << 12 << 12;
-    }
+    // Every cell takes a value no game stores, which only the margin's and the board's change.
     void init_tableau_frees_the_playing_area_and_walls_the_margin() {
-        QFETCH(int, largeur);
-        QFETCH(int, hauteur);
-        Tableau t;
-        for (auto& c : t.cellules) {
-            c = 7; // whatever a previous game left, including values never stored
-        }
-        regles(largeur, hauteur, false).init_tableau(t);
-        for (int x = 0; x < TAILLE_TABLEAU; ++x) {
-            for (int y = 0; y < TAILLE_TABLEAU; ++y) {
-                const bool jouable = x >= 3 && x <= largeur + 2 && y >= 3 && y <= hauteur + 2;
-                const bool marge =
-                    !jouable && x >= 1 && x <= largeur + 4 && y >= 1 && y <= hauteur + 4;
-                const int16 attendu = jouable ? VRAI : marge ? FAUX : 7;
-                QCOMPARE(t(x, y), attendu);
+        for (const auto& [largeur, hauteur] : {std::pair{3, 3}, {12, 3}, {6, 6}, {12, 12}}) {
+            Tableau t;
+            t.cellules.fill(7);
+            regles(largeur, hauteur, false).init_tableau(t);
+            for (int x = 0; x < TAILLE_TABLEAU; ++x) {
+                for (int y = 0; y < TAILLE_TABLEAU; ++y) {
+                    const bool jouable = x >= 3 && x <= largeur + 2 && y >= 3 && y <= hauteur + 2;
+                    const bool marge =
+                        !jouable && x >= 1 && x <= largeur + 4 && y >= 1 && y <= hauteur + 4;
+                    QCOMPARE(t(x, y), int16(jouable ? VRAI : marge ? FAUX : 7));
+                }
             }
         }
     }
@@ -54,28 +43,10 @@ class TestRegles : public QObject {
         coin(4, 4) = VRAI;
         QVERIFY(!roi.est_bloque({3, 3}, coin));
         const Regles cavalier = regles(3, 3, true);
-        Tableau petit = plateau_vide(3, 3);
-        petit(4, 4) = FAUX;
+        const Tableau petit = plateau({"...", ".#.", "..."});
         QCOMPARE(cavalier.compte_case_dep(4, 4, petit), int16(0));
         QVERIFY(cavalier.est_bloque({4, 4}, petit));
         QCOMPARE(cavalier.compte_case_dep(3, 3, petit), int16(2));
-    }
-
-    // A knight may jump back to the square it leaves, so its table counts that square free
-    // whether the pawn stands there or not: from (6, 7), one jump away, six of the eight jumps
-    // land on the 6 x 6 board, (5, 5) among them. A king's table counts it as the board has it.
-    void evaluation_table_counts_the_knight_square_as_free() {
-        Tableau occupe = plateau_vide(6, 6);
-        occupe(5, 5) = FAUX;
-        const Regles cavalier = regles(6, 6, true);
-        QCOMPARE(cavalier.calcul_tab_dep({5, 5}, 0, occupe)(1, 2), 6.0f);
-        QVERIFY(cavalier.calcul_tab_dep({5, 5}, 3, occupe).valeurs ==
-                cavalier.calcul_tab_dep({5, 5}, 3, plateau_vide(6, 6)).valeurs);
-        const Regles roi = regles(6, 6, false);
-        const TableauDep roi_libre = roi.calcul_tab_dep({5, 5}, 0, plateau_vide(6, 6));
-        QCOMPARE(roi_libre(1, 0), 9.0f);
-        QCOMPARE(roi.calcul_tab_dep({5, 5}, 0, occupe)(1, 0), 8.0f);
-        QCOMPARE(roi_libre(0, 0), 0.0f);
     }
 
     void random_square_rounds_halves_to_even_and_skips_the_margin() {

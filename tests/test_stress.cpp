@@ -94,10 +94,8 @@ struct Stress {
     // that games between humans come about; steppers take runs of clicks to reach the limits.
     void clique_option() {
         const auto humain = [this](QWidget* b) {
-            return (b == controle(*f, "niveau", 0) &&
-                    f->controleur().partie().joueur(0).niveau == 0) ||
-                   (b == controle(*f, "niveau", 1) &&
-                    f->controleur().partie().joueur(1).niveau == 0);
+            const int k = b == controle(*f, "niveau", 1);
+            return b == controle(*f, "niveau", k) && f->controleur().partie().joueur(k).niveau == 0;
         };
         QWidget* bouton = un_de(boutons);
         while (humain(bouton) && de(4) != 0) {
@@ -113,23 +111,19 @@ struct Stress {
     // Half the clicks play as a player would, so that games between humans end: a placement on a
     // free square, a move next to one's own pawn, a wall next to the other pawn.
     void clique_plateau() {
-        const Controleur& j = f->controleur();
+        const Partie& j = f->controleur().partie();
         const auto au_hasard = [&] {
-            return QPoint(3 + de(j.partie().regles().largeur), 3 + de(j.partie().regles().hauteur));
+            return QPoint(3 + de(j.regles().largeur), 3 + de(j.regles().hauteur));
         };
         QPoint c = au_hasard();
-        if (de(2) == 0 && j.partie().phase() == Phase::placement) {
-            for (int essai = 0; essai < 20 && !j.partie().tableau().libre(c.x(), c.y()); ++essai) {
+        if (de(2) == 0 && j.phase() == Phase::placement) {
+            for (int essai = 0; essai < 20 && !j.tableau().libre(c.x(), c.y()); ++essai) {
                 c = au_hasard();
             }
         } else if (de(2) == 0) {
-            const Decalages d = j.partie().regles().decalages();
-            const Case e = decale(j.partie()
-                                      .joueur((j.partie().joueur_courant() +
-                                               (j.partie().phase() != Phase::deplacement)) %
-                                              2)
-                                      .position,
-                                  d.debut[de(int(d.fin - d.debut))]);
+            const Decalages d = j.regles().decalages();
+            const int pion = (j.joueur_courant() + (j.phase() != Phase::deplacement)) % 2;
+            const Case e = decale(j.joueur(pion).position, d.debut[de(int(d.fin - d.debut))]);
             c = {e.x, e.y};
         }
         const QPoint p = centre_case(*f, c.x(), c.y()); // off the board, maybe off the window

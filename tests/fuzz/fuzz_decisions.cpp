@@ -22,14 +22,7 @@ struct Lecteur {
     int entre(int min, int max) { return min + octet() % (max - min + 1); }
 };
 
-#define verifie(condition) verifie_(condition, __LINE__)
-
-void verifie_(bool condition, int ligne) {
-    if (!condition) {
-        std::fprintf(stderr, "check failed at line %d\n", ligne);
-        std::abort();
-    }
-}
+#define verifie(c) ((c) ? void() : (std::fprintf(stderr, "check failed: %s\n", #c), std::abort()))
 
 bool sur_plateau(const Regles& r, Case c) {
     return c.x >= 3 && c.x <= r.largeur + 2 && c.y >= 3 && c.y <= r.hauteur + 2;
