@@ -99,6 +99,39 @@ class TestTour : public QObject {
             QCOMPARE(t.ecran().bouton_abandon.image, Image::bouton_quitter);
         }
     }
+
+    // With both players' move hint on, a won game shows no hint square at its end, nor the next
+    // game at its start after a Yes; once the window is closing, the last action asks nothing
+    // and starts no game.
+    void the_end_of_a_game_with_hints_on_and_while_closing() {
+        for (const bool fermeture : {false, true}) {
+            PartieTest t;
+            t.lance(4, 4, false);
+            t.clic(3, 3);
+            t.clic(6, 6);
+            bool aides_vues = false;
+            t.plateforme.avant_question = [&] {
+                aides_vues = t.ecran().cases_accessibles[0].visible;
+            };
+            t.plateforme.reponses = {true};
+            for (int k = 0; !t.partie().finie() && t.plateforme.questions.empty(); ++k) {
+                if (k < 4 && t.partie().phase() == Phase::deplacement) {
+                    t.jeu.bascule_aide(Aide::deplacements);
+                }
+                const Case c = acceptees(t.partie()).back();
+                Partie essai = t.partie();
+                essai.joue(c);
+                if (fermeture && essai.finie()) {
+                    t.jeu.arrete();
+                }
+                t.clic(c.x, c.y);
+            }
+            QCOMPARE(t.plateforme.questions.size(), fermeture ? 0U : 1U);
+            QVERIFY(!aides_vues && !t.ecran().cases_accessibles[0].visible);
+            QCOMPARE(t.partie().actions().empty(), !fermeture);
+            QVERIFY(!fermeture || t.partie().gagnant() == 1); // won: the winner's hints could show
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestTour)
