@@ -34,9 +34,9 @@ void FenetrePrincipale::connecte_menu_contextuel() {
     connect(m.reglages_d_origine, &QAction::triggered, this,
             [this] { agit([this] { controleur_.applique(Reglages{}); }); });
     connect(m.copier, &QAction::triggered, this, [this] {
-        const QJsonDocument record(json_enregistrement(controleur_.partie().enregistrement()));
+        const QJsonDocument document(json_enregistrement(controleur_.partie().enregistrement()));
         QApplication::clipboard()->setText(
-            QString::fromUtf8(record.toJson(QJsonDocument::Compact)));
+            QString::fromUtf8(document.toJson(QJsonDocument::Compact)));
     });
     connect(m.coller, &QAction::triggered, this, [this] { colle(); });
     connect(m.ouvrir, &QAction::triggered, this, [this] {
