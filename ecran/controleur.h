@@ -115,8 +115,8 @@ class Controleur {
     // follows either answer.
     void abandonne(
         std::function<void()> apres, std::function<void()> sur_oui = [] {});
-    // Takes up the game of a record that the game accepts.
-    void prend(const Enregistrement& enregistrement);
+    // Takes up a game rebuilt from a record.
+    void prend(const Partie& reprise);
     void prepare_partie();
     void affiche_reglages();
     void touche_panneau(void (Controleur::*bouton)());

@@ -28,15 +28,16 @@ void Controleur::fenetre_reduite(bool reduite) {
     reduite ? pilote_.suspend(Pilote::fenetre_reduite) : pilote_.reprend(Pilote::fenetre_reduite);
 }
 
-// The record is tried on a copy first: a refused one asks nothing.
+// The record is rebuilt on a copy first: a refused one asks nothing, and the copy is the game
+// taken up.
 void Controleur::colle(const Enregistrement& enregistrement) {
-    Partie essai = partie_;
-    if (const std::string faute = essai.reconstruit(enregistrement); !faute.empty()) {
+    Partie reprise = partie_;
+    if (const std::string faute = reprise.reconstruit(enregistrement); !faute.empty()) {
         refuse_enregistrement(faute);
     } else if (jeu_.en_partie()) {
-        abandonne([] {}, [this, enregistrement] { prend(enregistrement); });
+        abandonne([] {}, [this, reprise] { prend(reprise); });
     } else {
-        prend(enregistrement);
+        prend(reprise);
     }
 }
 
@@ -44,8 +45,8 @@ void Controleur::refuse_enregistrement(const std::string& faute) {
     dialogues_.avertit("Cette partie ne peut pas être reprise : " + faute + ".");
 }
 
-void Controleur::prend(const Enregistrement& enregistrement) {
-    partie_.reconstruit(enregistrement);
+void Controleur::prend(const Partie& reprise) {
+    partie_ = reprise;
     niveaux_affiches_ = {partie_.joueur(0).niveau, partie_.joueur(1).niveau};
     affiche_reglages();
     prepare_partie();

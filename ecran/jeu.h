@@ -90,6 +90,8 @@ class Jeu {
     // The position as the game stands, drawn from its actions, and the panel as its last action
     // left it; `avant` is the player whose turn showed before, who keeps his hint switches.
     void redessine(int16 avant);
+    // A game shows in which a human plays, and no question is open.
+    bool historique_ouvert() const;
     // Where the last action of a human player stands among the actions, or none.
     std::optional<std::size_t> derniere_action_humaine() const;
     void applique(Case c, bool ordinateur);

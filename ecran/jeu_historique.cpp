@@ -23,16 +23,18 @@ Case case_quittee(const std::vector<Action>& actions, std::size_t i) {
 
 } // namespace
 
-// Taking back is for a player who can take back his own action: a game between two computers
-// has none, and a finished game has its question open until a new game starts.
+// Going back and forth is for a player who can take back his own action: a game between two
+// computers has none, and a finished game has its question open until a new game starts.
+bool Jeu::historique_ouvert() const {
+    return en_partie_ && !question_ouverte_ && !arret_ && !entre_ordinateurs();
+}
+
 bool Jeu::peut_annuler() const {
-    return en_partie_ && !question_ouverte_ && !arret_ && !entre_ordinateurs() &&
-           !partie_.finie() && derniere_action_humaine().has_value();
+    return historique_ouvert() && !partie_.finie() && derniere_action_humaine().has_value();
 }
 
 bool Jeu::peut_retablir() const {
-    return en_partie_ && !question_ouverte_ && !arret_ && !entre_ordinateurs() &&
-           !retablir_.empty();
+    return historique_ouvert() && !retablir_.empty();
 }
 
 // The seat decides who is human: a game taken up from a record keeps the levels of the players
@@ -72,7 +74,6 @@ void Jeu::retablit() {
 
 void Jeu::reprend_partie() {
     const int16 avant = partie_.joueur_courant();
-    prepare_ecran();
     habille();
     montre_partie();
     redessine(avant);

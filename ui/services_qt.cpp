@@ -82,10 +82,24 @@ ServicesQt::calcule(std::function<void(const std::atomic<bool>&)> travail,
     return arret;
 }
 
-// The window is brought up to date first, so the player sees the board the question is about.
-// Return answers "Oui", Escape and the box's own close "Non". The box goes with the window if
-// the window goes first, and its answer then never comes.
 namespace {
+
+// A box titled "Tessor", modal to the window, with its text as plain text. Once it is answered,
+// the window takes the keyboard back, as a window manager would give it (without one the keys
+// would otherwise go nowhere), and `fin` reads the answer. The box goes with the window if the
+// window goes first, and its answer then never comes.
+QMessageBox* boite(QWidget& fenetre, QMessageBox::Icon icone, const std::string& texte,
+                   std::function<void(QMessageBox&)> fin) {
+    auto* b = new QMessageBox(icone, QStringLiteral("Tessor"), QString::fromStdString(texte),
+                              QMessageBox::NoButton, &fenetre);
+    b->setTextFormat(Qt::PlainText);
+    QObject::connect(b, &QDialog::finished, &fenetre, [&fenetre, b, fin = std::move(fin)] {
+        b->deleteLater();
+        fenetre.activateWindow();
+        fin(*b);
+    });
+    return b;
+}
 
 // Beside the board: the box's left edge on the side panels' (the board never reaches past it),
 // the box centred over the panel when it is narrow enough, and centred on the window's height.
@@ -99,41 +113,32 @@ void place_a_cote(QMessageBox& boite, const QWidget& fenetre) {
 
 } // namespace
 
+// The window is brought up to date first, so the player sees the board the question is about.
+// Return answers "Oui", Escape and the box's own close "Non".
 void ServicesQt::question(const std::string& texte, std::function<void(bool)> reponse,
                           Place place) {
     synchronise_();
-    auto* boite = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tessor"),
-                                  QString::fromStdString(texte), QMessageBox::NoButton, &fenetre_);
-    boite->setTextFormat(Qt::PlainText);
-    QPushButton* oui = boite->addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
-    boite->setEscapeButton(boite->addButton(QStringLiteral("Non"), QMessageBox::NoRole));
-    boite->setDefaultButton(oui);
-    QObject::connect(boite, &QDialog::finished, &fenetre_,
-                     [this, boite, oui, reponse = std::move(reponse)] {
-                         boite->deleteLater();
-                         // The window takes the keyboard back, as a window manager would give
-                         // it; without one the keys would otherwise go nowhere.
-                         fenetre_.activateWindow();
-                         reponse(boite->clickedButton() == oui);
-                         synchronise_();
-                     });
+    QMessageBox* b = boite(fenetre_, QMessageBox::NoIcon, texte,
+                           [this, reponse = std::move(reponse)](QMessageBox& repondue) {
+                               QAbstractButton* bouton = repondue.clickedButton();
+                               reponse(repondue.buttonRole(bouton) == QMessageBox::YesRole);
+                               synchronise_();
+                           });
+    QPushButton* oui = b->addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    b->setEscapeButton(b->addButton(QStringLiteral("Non"), QMessageBox::NoRole));
+    b->setDefaultButton(oui);
     if (place == Place::a_cote_du_plateau) {
-        place_a_cote(*boite, fenetre_);
+        place_a_cote(*b, fenetre_);
     }
-    boite->open();
+    b->open();
 }
 
 void ServicesQt::avertit(const std::string& texte) {
     synchronise_();
-    auto* boite = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tessor"),
-                                  QString::fromStdString(texte), QMessageBox::Ok, &fenetre_);
-    boite->setTextFormat(Qt::PlainText);
-    boite->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(boite, &QDialog::finished, &fenetre_, [this] {
-        fenetre_.activateWindow();
-        synchronise_();
-    });
-    boite->open();
+    QMessageBox* b =
+        boite(fenetre_, QMessageBox::Warning, texte, [this](QMessageBox&) { synchronise_(); });
+    b->addButton(QMessageBox::Ok);
+    b->open();
 }
 
 void ServicesQt::ouvre_lien(const std::string& lien) {
