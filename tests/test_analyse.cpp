@@ -2,12 +2,14 @@
 // hand-worked answers are examples of docs/analyse.md, replayed by test_analyse_doc.
 #include "analyse.h"
 #include "entree.h"
+#include "parallele.h"
 #include "reponse.h"
 
 #include <QtTest>
 
 #include <limits>
 #include <sstream>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -113,6 +115,26 @@ class TestAnalyse : public QObject {
             tirages += une["tirages"].toInteger();
         }
         QCOMPARE(plusieurs["tirages"].toInteger(), tirages);
+        const QString match = "{'requete':'match','largeur':4,'hauteur':4,'cavalier':true,"
+                              "'adversaire':'alphabeta','budget':300,'paires':5,'fils':";
+        QCOMPARE(repond(match + "3}"), repond(match + "1}"));
+    }
+
+    // An item that throws: the exception reaches the caller once every thread has stopped, and
+    // no item starts after it.
+    void an_item_that_throws_stops_the_work_and_reaches_the_caller() {
+        for (const int fils : {1, 2}) {
+            int apres = 0;
+            QVERIFY_THROWS_EXCEPTION(std::runtime_error, en_parallele(50, fils, [&](int i) {
+                                         if (i == 3) {
+                                             throw std::runtime_error("refus");
+                                         }
+                                         if (fils == 1 && i > 3) {
+                                             ++apres;
+                                         }
+                                     }));
+            QCOMPARE(apres, 0);
+        }
     }
 
     // A line far beyond the limit gets an error, and the request after it is answered. The

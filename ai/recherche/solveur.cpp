@@ -279,68 +279,78 @@ int libres_du_plateau(const Regles& regles, const Tableau& tableau) {
     return n;
 }
 
-// The value for the first placer of its pawn at `a`, against the best reply square, each
-// placement followed by the end test on the placed pawns; -1 as soon as a reply reaches `plancher`.
-// The replies next to `a` are tried first, each group with the most free squares around first;
-int valeur_placement(Solveur& s, const Graphe& g, int a, int plancher) {
-    const Masque f = g.tout() & ~bit(a);
-    if ((g.voisins(a) & f) == 0) {
-        return -1;
+// Lowers `x` to `v` if `v` is smaller, whatever the other threads do meanwhile.
+void abaisse(std::atomic<int>& x, int v) {
+    for (int c = x.load(); v < c && !x.compare_exchange_weak(c, v);) {
     }
-    int pire = 1;
-    std::array<int, 64> reponses{};
-    const int n = ajoute_par_issues(g, f & ~g.voisins(a), f, reponses.data(),
-                                    ajoute_par_issues(g, f & g.voisins(a), f, reponses.data(), 0));
-    for (int k = 0; k < n && pire > plancher; ++k) {
-        const int b = reponses[static_cast<std::size_t>(k)];
-        const Masque f2 = f & ~bit(b);
-        const bool a_bloque = (g.voisins(a) & f2) == 0;
-        const bool b_bloque = (g.voisins(b) & f2) == 0;
-        const int v = a_bloque   ? (b_bloque ? 0 : -1)
-                      : b_bloque ? 1
-                                 : s.valeur(f2, a, b, plancher, pire);
-        if (s.interrompu()) {
-            return 0;
-        }
-        pire = std::min(pire, v);
-    }
-    return pire;
 }
 
+// A first placement: its square and the replies to it, those next to it first, each group with
+// the most free squares around them first. A square with no move is lost at once and has none.
+struct Depart {
+    static constexpr int PAS_FAIT = -2;
+
+    int carre = 0;
+    std::vector<int> reponses;
+    std::atomic<int> restantes{0}; // its questions not yet answered or left out
+    std::atomic<int> haut{1};      // the smallest value a reply is known to keep it at or below
+    std::atomic<int> valeur{PAS_FAIT};
+};
+
+// A question on a first placement: does its reply `reponse` leave the first placer at least
+// `seuil` (0: it does not lose; 1: it wins)? The placement is worth at least 0 when every reply
+// says yes to 0, and 1 when every reply says yes to 1.
+struct Question {
+    int depart;
+    int seuil;
+    int reponse;
+};
+
 // The first placer's squares, one of each class of symmetric squares in board order, shared out
-// among the threads: each takes the next square, with the best value of the squares before it
-// that are done as its floor. A square's result above its floor is its value; at or below its
-// floor, an earlier square is at least as good, so the first square with the best result is the
-// first with the best value, as on one thread.
+// among the threads one question at a time: for each square, the question at 0 for every reply,
+// then at 1 for every reply. Each question is a search with a null window, and the threads answer
+// those of one square together, so a square that takes long does not hold one thread alone. A
+// square's result is the smallest value a reply was found to keep it at (1 if none). A question
+// is left out when its answer no longer matters: its threshold is at or below the floor (the
+// best result of the squares done before it), or a reply already keeps the square below it. A
+// square's result above its floor is then its value; at or below it, an earlier square is at
+// least as good, so the first square with the best result is the first with the best value,
+// whatever the threads.
 class Departs {
   public:
     explicit Departs(const Graphe& g) : g_(g) {
         for (int a = 0; a < g.taille(); ++a) {
-            if (g.canonique(a)) {
-                carres_.push_back(a);
-            }
+            nb_ += g.canonique(a) ? 1 : 0;
         }
-        valeurs_ = std::make_unique<std::atomic<int>[]>(carres_.size());
-        for (int i = 0; i < taille(); ++i) {
-            valeurs_[static_cast<std::size_t>(i)] = PAS_FAIT;
+        departs_ = std::make_unique<Depart[]>(static_cast<std::size_t>(nb_));
+        for (int a = 0, i = 0; a < g.taille(); ++a) {
+            if (g.canonique(a)) {
+                prepare(i++, a);
+            }
         }
     }
 
-    // Takes squares until none is left or a win on an earlier square makes them useless.
+    // Answers questions until none is left. Those of squares after a won square are left out:
+    // the first won square is the answer, whatever the later squares' results say.
     void evalue(Solveur& s) {
-        for (int i = suivant_++; i < taille() && gagnant_.load() > i; i = suivant_++) {
-            int plancher = -1;
-            for (int j = 0; j < i; ++j) {
-                plancher = std::max(plancher, valeurs_[static_cast<std::size_t>(j)].load());
+        for (int n = suivante_++; n < static_cast<int>(questions_.size()); n = suivante_++) {
+            const Question q = questions_[static_cast<std::size_t>(n)];
+            Depart& d = departs_[static_cast<std::size_t>(q.depart)];
+            if (q.depart < gagnant_.load() && q.seuil > plancher_de(q.depart) &&
+                d.haut.load() >= q.seuil) {
+                const int v = valeur_reponse(s, d, q);
+                if (s.interrompu()) {
+                    return;
+                }
+                if (v < q.seuil) {
+                    abaisse(d.haut, v);
+                }
             }
-            const int v = valeur_placement(s, g_, carres_[static_cast<std::size_t>(i)], plancher);
-            if (s.interrompu()) {
-                return;
-            }
-            valeurs_[static_cast<std::size_t>(i)] = v;
-            // A result of 1 at a floor of 1 is not proven, but then an earlier square has won.
-            for (int w = gagnant_.load();
-                 v == 1 && i < w && !gagnant_.compare_exchange_weak(w, i);) {
+            if (--d.restantes == 0) {
+                d.valeur = d.haut.load();
+                if (d.valeur == 1) {
+                    abaisse(gagnant_, q.depart);
+                }
             }
         }
     }
@@ -348,23 +358,64 @@ class Departs {
     // The first square with the best result.
     int meilleur() const {
         int meilleur = 0;
-        for (int i = 1; i < taille(); ++i) {
+        for (int i = 1; i < nb_; ++i) {
             meilleur = valeur(i) > valeur(meilleur) ? i : meilleur;
         }
         return meilleur;
     }
 
-    int carre(int i) const { return carres_[static_cast<std::size_t>(i)]; }
-    int valeur(int i) const { return valeurs_[static_cast<std::size_t>(i)].load(); }
+    int carre(int i) const { return departs_[static_cast<std::size_t>(i)].carre; }
+    int valeur(int i) const { return departs_[static_cast<std::size_t>(i)].valeur.load(); }
 
   private:
-    static constexpr int PAS_FAIT = -2;
-    int taille() const { return static_cast<int>(carres_.size()); }
+    void prepare(int i, int a) {
+        Depart& d = departs_[static_cast<std::size_t>(i)];
+        d.carre = a;
+        const Masque f = g_.tout() & ~bit(a);
+        if ((g_.voisins(a) & f) == 0) {
+            d.valeur = -1;
+            return;
+        }
+        std::array<int, 64> reponses{};
+        const int n =
+            ajoute_par_issues(g_, f & ~g_.voisins(a), f, reponses.data(),
+                              ajoute_par_issues(g_, f & g_.voisins(a), f, reponses.data(), 0));
+        d.reponses.assign(reponses.begin(), reponses.begin() + n);
+        d.restantes = 2 * n;
+        for (int seuil = 0; seuil <= 1; ++seuil) {
+            for (int k = 0; k < n; ++k) {
+                questions_.push_back({i, seuil, k});
+            }
+        }
+    }
+
+    // The value of the question's reply for the first placer, searched within (seuil - 1, seuil),
+    // each placement followed by the end test on the placed pawns.
+    int valeur_reponse(Solveur& s, const Depart& d, const Question& q) const {
+        const int a = d.carre;
+        const int b = d.reponses[static_cast<std::size_t>(q.reponse)];
+        const Masque f = g_.tout() & ~bit(a) & ~bit(b);
+        const bool a_bloque = (g_.voisins(a) & f) == 0;
+        const bool b_bloque = (g_.voisins(b) & f) == 0;
+        return a_bloque   ? (b_bloque ? 0 : -1)
+               : b_bloque ? 1
+                          : s.valeur(f, a, b, q.seuil - 1, q.seuil);
+    }
+
+    // The best result of the squares before `i` that are done.
+    int plancher_de(int i) const {
+        int plancher = -1;
+        for (int j = 0; j < i; ++j) {
+            plancher = std::max(plancher, valeur(j));
+        }
+        return plancher;
+    }
 
     const Graphe& g_;
-    std::vector<int> carres_;
-    std::unique_ptr<std::atomic<int>[]> valeurs_;
-    std::atomic<int> suivant_{0};
+    int nb_ = 0;
+    std::unique_ptr<Depart[]> departs_;
+    std::vector<Question> questions_;
+    std::atomic<int> suivante_{0};
     std::atomic<int> gagnant_{64};
 };
 

@@ -5,6 +5,7 @@
 #include "ai/recherche/recherche.h"
 #include "alea_analyse.h"
 #include "game/tirage.h"
+#include "parallele.h"
 #include "partenaire.h"
 #include "reponse.h"
 #include "requetes.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace tessor::analyse {
 
@@ -87,23 +89,34 @@ double partie_de_match(const Regles& regles, const std::array<Case, 2>& cases, i
 
 // Pair number k plays on the seed graine + k x 0x9E3779B9 (modulo 2^32, k from 1). The score is
 // Ordi 5's over the pairs, each pair worth the mean of its two games; its Wilson interval takes
-// the pairs as the trials.
+// the pairs as the trials. The pairs are shared among the threads, each keeping its own results,
+// which are added up in pair order: the answer is the same on any number of threads.
 QJsonObject requete_match(Lecteur& lecteur) {
     const Regles regles = lecteur.regles();
     const Adversaire a = adversaire(lecteur);
     const int paires = lecteur.entier(QStringLiteral("paires"), 1, PAIRES_MAX);
+    const int fils = fils_demandes(lecteur);
     const std::uint32_t graine = lecteur.graine();
     lecteur.termine();
 
-    std::array<double, 2> par_siege{};
-    std::array<int, 3> issues{}; // Ordi 5's losses, draws and wins
-    for (std::uint32_t k = 1; k <= static_cast<std::uint32_t>(paires); ++k) {
-        const std::uint32_t g = graine + k * 0x9E3779B9u;
+    std::vector<std::array<double, 2>> resultats(static_cast<std::size_t>(paires));
+    Progres progres("match", 2LL * paires);
+    en_parallele(paires, fils, [&](int i) {
+        const std::uint32_t g = graine + (static_cast<std::uint32_t>(i) + 1) * 0x9E3779B9u;
         const std::array<Case, 2> cases = departs(regles, g);
         for (int siege = 0; siege < 2; ++siege) {
-            const double r = partie_de_match(regles, cases, siege, a, g);
-            par_siege[siege] += r;
-            ++issues[static_cast<int>(2 * r)];
+            resultats[static_cast<std::size_t>(i)][static_cast<std::size_t>(siege)] =
+                partie_de_match(regles, cases, siege, a, g);
+            progres.avance();
+        }
+    });
+    std::array<double, 2> par_siege{};
+    std::array<int, 3> issues{}; // Ordi 5's losses, draws and wins
+    for (const std::array<double, 2>& paire : resultats) {
+        for (int siege = 0; siege < 2; ++siege) {
+            const double r = paire[static_cast<std::size_t>(siege)];
+            par_siege[static_cast<std::size_t>(siege)] += r;
+            ++issues[static_cast<std::size_t>(2 * r)];
         }
     }
     const double s = (par_siege[0] + par_siege[1]) / (2.0 * paires);

@@ -1,6 +1,7 @@
 #include "parallele.h"
 
 #include <algorithm>
+#include <exception>
 #include <iostream>
 #include <thread>
 #include <vector>
@@ -30,11 +31,21 @@ void Progres::avance() {
               << " parties (" << secondes << " s)" << std::endl;
 }
 
+// An item that throws stops the others from taking new items, and the first exception is thrown
+// again in the calling thread once all have stopped (an exception may not leave a thread).
 void en_parallele(int n, int fils, const std::function<void(int)>& travail) {
     std::atomic<int> suivant{0};
+    std::exception_ptr echec;
+    std::mutex garde;
     const auto boucle = [&] {
         for (int i = suivant++; i < n; i = suivant++) {
-            travail(i);
+            try {
+                travail(i);
+            } catch (...) {
+                const std::lock_guard<std::mutex> verrou(garde);
+                echec = echec ? echec : std::current_exception();
+                suivant = n;
+            }
         }
     };
     std::vector<std::thread> aides;
@@ -44,6 +55,9 @@ void en_parallele(int n, int fils, const std::function<void(int)>& travail) {
     boucle();
     for (std::thread& t : aides) {
         t.join();
+    }
+    if (echec) {
+        std::rethrow_exception(echec);
     }
 }
 

@@ -39,7 +39,7 @@ class Progres {
 };
 
 // Runs travail(0) .. travail(n - 1) on `fils` threads (the calling one among them), each index
-// once.
+// once; the first exception an item throws comes back to the caller, and no item starts after it.
 void en_parallele(int n, int fils, const std::function<void(int)>& travail);
 
 } // namespace tessor::analyse
