@@ -8,7 +8,8 @@
 #
 # MUTANTS_SUITES names the suites, in the order they run; MUTANTS_DELAI the seconds a suite may
 # take (10): on a busy machine a sound suite can take longer, and a suite cut short counts as a
-# mutant caught, so give it more there.
+# mutant caught, so give it more there. MUTANTS_LIGNES ("first-last") keeps the mutants of those
+# lines only, to try the faults of one new part of a long file.
 #
 # The work tree is never touched: everything happens in build-mutants/. The report, one line a
 # mutant (tué, survivant or non compilé), goes to build-mutants/rapport.txt.
@@ -60,6 +61,10 @@ for f in $(cd "$racine" && ls "${fichiers[@]}"); do
     [[ "$f" =~ $motif ]] || continue
     cp "$f" "$f.orig"
     while read -r ligne colonne operateur texte; do
+        if [[ -n "${MUTANTS_LIGNES:-}" ]] &&
+            ((ligne < ${MUTANTS_LIGNES%-*} || ligne > ${MUTANTS_LIGNES#*-})); then
+            continue
+        fi
         perl "$racine/scripts/mutants.pl" applique "$f.orig" "$ligne" "$colonne" "$operateur" >"$f"
         nom="$f:$ligne:$colonne $( (diff "$f.orig" "$f" || true) | sed -n "s/^> *//p")"
         verdict=$(juge 2>/dev/null)
