@@ -1,6 +1,7 @@
 // The solver from the empty board, placements included, on the boards of docs/resolution.md, on
 // one thread, and the longest on two as well (wall-clock time). 4 x 4 must take under a second.
-// Each run stops at 6e9 nodes, and `resolu` tells whether it got there.
+// Each run stops at 6e9 nodes, and `resolu` tells whether it got there. `resolution_hors_ligne`
+// is an offline run, never in CI: a table of 2^30 entries (8 GiB) and no node limit.
 #include "ai/recherche/solveur.h"
 
 #include <benchmark/benchmark.h>
@@ -10,7 +11,7 @@ using namespace tessor;
 
 constexpr std::uint64_t NOEUDS_MAX = 6000000000;
 
-void resolution_plateau_vide(benchmark::State& state) {
+void resout(benchmark::State& state, std::uint64_t noeuds_max, int bits_max) {
     Regles regles;
     regles.largeur = static_cast<int16>(state.range(0));
     regles.hauteur = static_cast<int16>(state.range(1));
@@ -19,8 +20,8 @@ void resolution_plateau_vide(benchmark::State& state) {
     regles.init_tableau(tableau);
     ResolutionPlacement r;
     for (auto _ : state) {
-        r = resout_placements(regles, tableau, NOEUDS_MAX, nullptr,
-                              static_cast<int>(state.range(3)));
+        r = resout_placements(regles, tableau, noeuds_max, nullptr,
+                              static_cast<int>(state.range(3)), bits_max);
         benchmark::DoNotOptimize(r);
     }
     state.counters["resolu"] = r.statut == Statut::resolu ? 1 : 0;
@@ -28,6 +29,14 @@ void resolution_plateau_vide(benchmark::State& state) {
     state.counters["noeuds"] = static_cast<double>(r.noeuds);
     state.counters["case_x"] = r.depart.x;
     state.counters["case_y"] = r.depart.y;
+}
+
+void resolution_plateau_vide(benchmark::State& state) {
+    resout(state, NOEUDS_MAX, BITS_TABLE_REQUETES);
+}
+
+void resolution_hors_ligne(benchmark::State& state) {
+    resout(state, 0, 30);
 }
 BENCHMARK(resolution_plateau_vide)
     ->ArgNames({"largeur", "hauteur", "cavalier", "fils"})
@@ -46,5 +55,11 @@ BENCHMARK(resolution_plateau_vide)
     ->Args({5, 6, 1, 2})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK(resolution_hors_ligne)
+    ->ArgNames({"largeur", "hauteur", "cavalier", "fils"})
+    ->Args({5, 6, 0, 2})
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond)
     ->Iterations(1);
 } // namespace

@@ -52,10 +52,10 @@ int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, int* liste, int 
     return n;
 }
 
-// Enough entries for the board (2^27 of 8 bytes, 1 GiB, above 20 squares), and no more than twice
+// Enough entries for the board (2^bits_max of 8 bytes above 20 squares), and no more than twice
 // the node limit.
-int bits_table(int taille, std::uint64_t noeuds_max) {
-    int bits = taille <= 12 ? 17 : taille <= 16 ? 22 : taille <= 20 ? 24 : 27;
+int bits_table(int taille, std::uint64_t noeuds_max, int bits_max) {
+    int bits = taille <= 12 ? 17 : taille <= 16 ? 22 : taille <= 20 ? 24 : bits_max;
     while (noeuds_max != 0 && bits > 10 && (std::uint64_t{1} << (bits - 1)) > noeuds_max) {
         --bits;
     }
@@ -443,7 +443,7 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
     const int a = g.numero(moi);
     const int b = g.numero(lui);
     const Masque f = g.tout() & ~bit(a) & ~bit(b);
-    Connus table(bits_table(g.taille(), noeuds_max));
+    Connus table(bits_table(g.taille(), noeuds_max, BITS_TABLE_REQUETES));
     Solveur s(g, table, noeuds_max, {arret, nullptr});
     int meilleure = -2;
     for (Masque cibles = g.voisins(a) & f; cibles != 0 && meilleure < 1;) {
@@ -468,7 +468,7 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
 
 ResolutionPlacement resout_placements(const Regles& regles, const Tableau& tableau,
                                       std::uint64_t noeuds_max, const std::atomic<bool>* arret,
-                                      int fils) {
+                                      int fils, int bits_max) {
     ResolutionPlacement r;
     r.libres = libres_du_plateau(regles, tableau);
     if (r.libres > LIBRES_MAX_SOLVEUR) {
@@ -476,7 +476,7 @@ ResolutionPlacement resout_placements(const Regles& regles, const Tableau& table
         return r;
     }
     const Graphe g(regles, tableau, {});
-    Connus table(bits_table(g.taille(), noeuds_max));
+    Connus table(bits_table(g.taille(), noeuds_max, bits_max));
     Departs d(g);
     const std::uint64_t part = noeuds_max == 0 ? 0 : (noeuds_max + fils - 1) / fils;
     std::vector<std::thread> aides;

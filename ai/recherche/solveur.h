@@ -17,6 +17,9 @@ namespace tessor {
 
 // The solver works on the squares that can still be free; at most this many.
 constexpr int LIBRES_MAX_SOLVEUR = 30;
+// The table of known positions holds at most 2^BITS_TABLE_REQUETES entries of 8 bytes (1 GiB),
+// within the 2 GB a request of the analysis tool may take; an offline run may give it more.
+constexpr int BITS_TABLE_REQUETES = 27;
 
 enum class Statut : std::uint8_t {
     resolu,
@@ -51,9 +54,11 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
 // A board without pawns, from the first placement: the value for the player who places first,
 // and a best square for it (the first in board order, on any number of threads). The board needs
 // two free squares. `fils` threads share the first squares and the table; with more than one,
-// each has its share of `noeuds_max`, and the nodes visited vary from run to run.
+// each has its share of `noeuds_max`, and the nodes visited vary from run to run. Above 20 free
+// squares the table has 2^bits_max entries of 8 bytes.
 ResolutionPlacement resout_placements(const Regles& regles, const Tableau& tableau,
                                       std::uint64_t noeuds_max = 0,
-                                      const std::atomic<bool>* arret = nullptr, int fils = 1);
+                                      const std::atomic<bool>* arret = nullptr, int fils = 1,
+                                      int bits_max = BITS_TABLE_REQUETES);
 
 } // namespace tessor
