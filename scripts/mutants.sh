@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Mutation check of the Qt-free code, and of the analysis tool's sparring partners and match
-# request: puts one small fault at a time into a copy of the sources (a comparison turned round,
+# Mutation check of the Qt-free code, and of the analysis tool's sparring partners, match request
+# and threads: puts one small fault at a time into a copy of the sources (a comparison turned round,
 # && for ||, true for false, + 1 for - 1, ++ for --, a ! dropped), rebuilds, runs the fast suites
 # and lists the faults that no suite noticed.
 #
@@ -23,7 +23,7 @@ motif=${1:-}
 read -r -a suites <<<"${MUTANTS_SUITES:-test_reference test_partie test_ordinateur test_regles \
 test_tour test_parties test_historique test_confort test_recherche test_analyse test_analyse_doc}"
 fichiers=(game/*.cpp ai/*.cpp ai/recherche/*.cpp ai/recherche/*.h ecran/*.cpp ui/memoire.cpp
-    tools/analyse/partenaire*.cpp tools/analyse/match.cpp)
+    tools/analyse/partenaire*.cpp tools/analyse/match.cpp tools/analyse/parallele.cpp)
 
 rm -rf "$copie"
 mkdir -p "$copie"
