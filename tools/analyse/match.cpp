@@ -102,7 +102,7 @@ QJsonObject requete_match(Lecteur& lecteur) {
     std::vector<std::array<double, 2>> resultats(static_cast<std::size_t>(paires));
     Progres progres("match", 2LL * paires);
     en_parallele(paires, fils, [&](int i) {
-        const std::uint32_t g = graine + (static_cast<std::uint32_t>(i) + 1) * 0x9E3779B9u;
+        const std::uint32_t g = graine_du_travail(graine, i);
         const std::array<Case, 2> cases = departs(regles, g);
         for (int siege = 0; siege < 2; ++siege) {
             resultats[static_cast<std::size_t>(i)][static_cast<std::size_t>(siege)] =

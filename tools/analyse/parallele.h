@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 
@@ -37,6 +38,12 @@ class Progres {
     std::chrono::steady_clock::time_point prochaine_;
     std::mutex ecriture_;
 };
+
+// The seed of work item i (from 0) of a request seeded `graine`: graine + (i + 1) x 0x9E3779B9,
+// modulo 2^32, so that no two items of a request share a seed, whatever thread plays them.
+inline std::uint32_t graine_du_travail(std::uint32_t graine, int i) {
+    return graine + (static_cast<std::uint32_t>(i) + 1) * 0x9E3779B9u;
+}
 
 // Runs travail(0) .. travail(n - 1) on `fils` threads (the calling one among them), each index
 // once; the first exception an item throws comes back to the caller, and no item starts after it.

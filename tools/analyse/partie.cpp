@@ -61,7 +61,7 @@ QJsonObject parties_independantes(const Regles& regles, const std::array<int, 2>
     std::vector<qint64> reensemencements(resultats.size());
     en_parallele(parties, fils, [&](int k) {
         const auto i = static_cast<std::size_t>(k);
-        AleaAnalyse alea(graine + static_cast<std::uint32_t>(k + 1) * 0x9E3779B9u);
+        AleaAnalyse alea(graine_du_travail(graine, k));
         Partie partie = nouvelle_partie(alea, regles, niveaux);
         resultats[i] = joue_et_note(partie, alea, enregistrements);
         tirages[i] = alea.tirages();

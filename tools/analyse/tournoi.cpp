@@ -114,10 +114,9 @@ QJsonObject requete_tournoi(Lecteur& lecteur) {
     en_parallele(static_cast<int>(bilans.size()), fils, [&](int i) {
         const std::array<int, 2> paire{niveaux[static_cast<std::size_t>(i % paires / n)],
                                        niveaux[static_cast<std::size_t>(i % n)]};
-        const std::uint32_t k = static_cast<std::uint32_t>(i) + 1;
         bilans[static_cast<std::size_t>(i)] =
             rencontre(liste[static_cast<std::size_t>(i / paires)], paire, parties,
-                      graine + k * 0x9E3779B9u, progres);
+                      graine_du_travail(graine, i), progres);
     });
 
     std::size_t k = 0;
