@@ -12,17 +12,19 @@ int territoire(const Voisinage& g, const Position& p) {
     Bits atteint_lui = singleton(p.lui);
     Bits front_moi = atteint_moi;
     Bits front_lui = atteint_lui;
-    int difference = 0;
+    Bits a_moi;
+    Bits a_lui;
     while (!front_moi.vide() || !front_lui.vide()) {
         const Bits deja = atteint_moi | atteint_lui;
         front_moi = sauf(g.etend(front_moi) & p.libres, deja);
         front_lui = sauf(g.etend(front_lui) & p.libres, deja);
         const Bits partages = front_moi & front_lui;
-        difference += sauf(front_moi, partages).compte() - sauf(front_lui, partages).compte();
+        a_moi |= sauf(front_moi, partages);
+        a_lui |= sauf(front_lui, partages);
         atteint_moi |= front_moi;
         atteint_lui |= front_lui;
     }
-    return difference;
+    return a_moi.compte() - a_lui.compte();
 }
 
 // Free squares at most three moves away, from the pawn's free squares one move away (`un`) and

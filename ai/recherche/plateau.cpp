@@ -2,21 +2,6 @@
 
 namespace tessor {
 
-Indice Bits::premier() const {
-    for (int k = 0; k < 3; ++k) {
-        if (mots[k] != 0) {
-            return k * 64 + __builtin_ctzll(mots[k]);
-        }
-    }
-    return -1;
-}
-
-Indice Bits::extrait() {
-    const Indice i = premier();
-    retire(i);
-    return i;
-}
-
 Bits singleton(Indice i) {
     Bits b;
     b.ajoute(i);

@@ -34,10 +34,27 @@ struct Bits {
     void retire(Indice i) { mots[i >> 6] &= ~(std::uint64_t{1} << (i & 63)); }
     bool vide() const { return (mots[0] | mots[1] | mots[2]) == 0; }
     int compte() const { return compte_mot(mots[0]) + compte_mot(mots[1]) + compte_mot(mots[2]); }
+    // At most one square in the set.
+    bool au_plus_un() const {
+        const std::uint64_t plusieurs =
+            (mots[0] & (mots[0] - 1)) | (mots[1] & (mots[1] - 1)) | (mots[2] & (mots[2] - 1));
+        return plusieurs == 0 && ((mots[0] != 0) + (mots[1] != 0) + (mots[2] != 0)) <= 1;
+    }
     // The lowest square of the set; the set must not be empty.
-    Indice premier() const;
+    Indice premier() const {
+        for (int k = 0; k < 3; ++k) {
+            if (mots[k] != 0) {
+                return k * 64 + __builtin_ctzll(mots[k]);
+            }
+        }
+        return -1;
+    }
     // Removes and returns the lowest square.
-    Indice extrait();
+    Indice extrait() {
+        const Indice i = premier();
+        retire(i);
+        return i;
+    }
     // Shifted by n squares towards higher (n > 0) or lower (n < 0) indexes, |n| < 64.
     Bits decale(int n) const {
         Bits r;
@@ -94,7 +111,7 @@ class Voisinage {
     // A step is a shift along the row, then one across the rows. The margin columns of the layout
     // absorb the shifts that leave a row, and the mask of the playable squares drops them, with
     // the steps that leave the board at the top or the bottom.
-    Bits etend(const Bits& b) const {
+    [[gnu::always_inline]] Bits etend(const Bits& b) const {
         if (regles_.cavalier) {
             const Bits un = b.decale(1) | b.decale(-1);
             const Bits deux = b.decale(2) | b.decale(-2);

@@ -20,16 +20,19 @@ Indice mur_sans_risque(const Voisinage& g, const Bits& libres, Indice arrivee, B
 // The opponent keeps at most one free square after the move: the wall takes it, or, when none is
 // left, any wall that spares the mover's last free squares.
 Tour tour_gagnant(const Voisinage& g, const Position& p) {
+    // A move takes at most one of the opponent's free squares: with three, two stay.
+    if ((g.voisins(p.lui) & p.libres).compte() > 2) {
+        return {};
+    }
     Bits cibles = g.voisins(p.moi) & p.libres;
     while (!cibles.vide()) {
         const Indice m = cibles.extrait();
         const Bits f = libres_apres_deplacement(p, m);
         const Bits issues = g.voisins(p.lui) & f;
-        const int n = issues.compte();
-        if (n > 1) {
+        if (!issues.au_plus_un()) {
             continue;
         }
-        const Indice w = mur_sans_risque(g, f, m, n == 1 ? issues : f);
+        const Indice w = mur_sans_risque(g, f, m, issues.vide() ? f : issues);
         if (w >= 0) {
             return {m, w};
         }
