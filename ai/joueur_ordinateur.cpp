@@ -45,19 +45,19 @@ class JoueurRecherche final : public Participant {
             modele.emplace(partie.regles(), lui.niveau, lui.profondeur, moi.profondeur);
         }
         ModeleAdverse* m = modele ? &*modele : nullptr;
+        const std::uint64_t budget = budget_de(m);
         switch (partie.phase()) {
         case Phase::placement: {
             // Player 1 places second, the other pawn on the board; player 0 places first.
             const std::optional<Case> adverse =
                 partie.joueur_courant() == 1 ? std::optional<Case>(lui.position) : std::nullopt;
-            return decide_placement(partie.regles(), partie.tableau(), adverse, BUDGET_DEFAUT,
-                                    &arret, std::nullopt, m)
+            return decide_placement(partie.regles(), partie.tableau(), adverse, budget, &arret,
+                                    std::nullopt, m)
                 .depart;
         }
         case Phase::deplacement: {
-            const DecisionTour tour =
-                decide_tour(partie.regles(), partie.tableau(), moi.position, lui.position,
-                            BUDGET_DEFAUT, &arret, std::nullopt, m);
+            const DecisionTour tour = decide_tour(partie.regles(), partie.tableau(), moi.position,
+                                                  lui.position, budget, &arret, std::nullopt, m);
             mur_prevu_ = tour.mur;
             return tour.deplacement;
         }

@@ -66,15 +66,15 @@ void arret_ordi_5_12x12(benchmark::State& state, bool cavalier) {
     };
     for (auto _ : state) {
         mesure([&](const std::atomic<bool>* arret) {
-            decide_placement(regles, vide, std::nullopt, BUDGET_DEFAUT, arret, std::nullopt,
+            decide_placement(regles, vide, std::nullopt, BUDGET_CONTRE_MODELE, arret, std::nullopt,
                              &ordi_3);
         });
         for (const bench::PositionDePartie& s : positions) {
             for (ModeleAdverse* modele :
                  {static_cast<ModeleAdverse*>(nullptr), static_cast<ModeleAdverse*>(&ordi_3)}) {
                 mesure([&](const std::atomic<bool>* arret) {
-                    decide_tour(regles, s.tableau, s.moi, s.lui, BUDGET_DEFAUT, arret, std::nullopt,
-                                modele);
+                    decide_tour(regles, s.tableau, s.moi, s.lui, budget_de(modele), arret,
+                                std::nullopt, modele);
                 });
             }
         }

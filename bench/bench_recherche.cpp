@@ -33,7 +33,7 @@ void decision_ordi_5(benchmark::State& state, int cote, bool cavalier, bool cont
     for (auto _ : state) {
         for (const PositionDePartie& s : positions) {
             const double debut = bench::secondes_processeur();
-            const DecisionTour d = decide_tour(regles, s.tableau, s.moi, s.lui, BUDGET_DEFAUT,
+            const DecisionTour d = decide_tour(regles, s.tableau, s.moi, s.lui, budget_de(modele),
                                                nullptr, std::nullopt, modele);
             temps.push_back(bench::secondes_processeur() - debut);
             total += temps.back();
@@ -59,7 +59,7 @@ void placement_ordi_5_12x12_contre_ordi_3(benchmark::State& state, bool cavalier
     regles.init_tableau(vide);
     ModeleNiveau ordi_3(regles, 3, regles.maxtaille(), 0);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(decide_placement(regles, vide, std::nullopt, BUDGET_DEFAUT,
+        benchmark::DoNotOptimize(decide_placement(regles, vide, std::nullopt, BUDGET_CONTRE_MODELE,
                                                   nullptr, std::nullopt, &ordi_3));
     }
 }

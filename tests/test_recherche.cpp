@@ -413,7 +413,7 @@ class TestRecherche : public QObject {
         const Tableau t =
             apres_tour(apres_tour(plateau_vide(12, 12), moi, moi, moi), lui, lui, lui);
         const DecisionTour d =
-            decide_tour(douze, t, moi, lui, BUDGET_DEFAUT, &arret, std::nullopt, &ordi_3);
+            decide_tour(douze, t, moi, lui, BUDGET_CONTRE_MODELE, &arret, std::nullopt, &ordi_3);
         QVERIFY2(d.noeuds < 30, qPrintable(QString::number(d.noeuds)));
         QVERIFY(douze.dep_valide(d.deplacement, moi, t));
     }
