@@ -210,9 +210,17 @@ int Chercheur::negamax(const Position& p, std::uint64_t c, int profondeur, int a
     const int alpha_depart = alpha;
     int meilleure = -INFINI;
     Tour choisi;
-    std::stable_sort(coups.begin(), coups.end(),
-                     [](const Coup& a, const Coup& b) { return a.rang > b.rang; });
+    // Turns are tried by decreasing rank, in the order generated among equals. Many nodes cut on
+    // the first, so it is brought to the front alone and the others sorted only if it does not.
+    const auto par_rang = [](const Coup& a, const Coup& b) { return a.rang > b.rang; };
+    if (!coups.empty()) {
+        const auto premier = std::min_element(coups.begin(), coups.end(), par_rang);
+        std::rotate(coups.begin(), premier, premier + 1);
+    }
     for (std::size_t k = 0; k < coups.size(); ++k) {
+        if (k == 1) {
+            std::stable_sort(coups.begin() + 1, coups.end(), par_rang);
+        }
         const Tour t = coups[k].tour;
         int v;
         if (k == 0) {
