@@ -1,17 +1,10 @@
 #include "mobilite.h"
 
+#include "clones.h"
+
 #include <algorithm>
 #include <limits>
 #include <utility>
-
-// On x86-64 the passes are built twice, for AVX2 and for any x86-64 processor, and the loader
-// picks the build the processor runs; other targets build them once, and so does the thread
-// sanitizer's build (TESSOR_SANS_CLONES), whose runtime is not up when the loader picks.
-#if defined(__x86_64__) && !defined(TESSOR_SANS_CLONES)
-#define TESSOR_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define TESSOR_CLONES
-#endif
 
 namespace tessor {
 

@@ -1,5 +1,6 @@
 #include "chercheur.h"
 
+#include "game/clones.h"
 #include "game/regles.h"
 
 #include <algorithm>
@@ -78,7 +79,8 @@ Bits goulets(const Voisinage& g, const Bits& libres, const Bits& proches) {
 }
 } // namespace
 
-Bits murs_essayes(const Voisinage& g, const Bits& libres, Indice arrivee, Indice lui) {
+TESSOR_CLONES Bits murs_essayes(const Voisinage& g, const Bits& libres, Indice arrivee,
+                                Indice lui) {
     if (libres.compte() <= LIBRES_TOUS_MURS) {
         return libres;
     }

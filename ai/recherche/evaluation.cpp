@@ -1,5 +1,7 @@
 #include "evaluation.h"
 
+#include "game/clones.h"
+
 #include <algorithm>
 
 namespace tessor {
@@ -7,7 +9,7 @@ namespace tessor {
 namespace {
 // Squares each pawn reaches strictly before the other, the pawn on turn moving first; the squares
 // both reach at the same move count for neither.
-int territoire(const Voisinage& g, const Position& p) {
+TESSOR_CLONES int territoire(const Voisinage& g, const Position& p) {
     Bits atteint_moi = singleton(p.moi);
     Bits atteint_lui = singleton(p.lui);
     Bits front_moi = atteint_moi;
@@ -31,7 +33,8 @@ int territoire(const Voisinage& g, const Position& p) {
 // those one move beyond them (`deux`). A pawn in a pocket with few exits has few of them even when
 // the squares one or two moves away are as many as in the open, and walls placed from afar can
 // close the pocket.
-int jusqu_a_trois(const Voisinage& g, const Bits& libres, const Bits& un, const Bits& deux) {
+TESSOR_CLONES int jusqu_a_trois(const Voisinage& g, const Bits& libres, const Bits& un,
+                                const Bits& deux) {
     const Bits proches = un | deux;
     return ((g.etend(proches) & libres) | proches).compte();
 }
@@ -52,7 +55,7 @@ Poids poids_du_mode(bool cavalier) {
     return p;
 }
 
-int evalue(const Voisinage& g, const Position& p, const Poids& poids) {
+TESSOR_CLONES int evalue(const Voisinage& g, const Position& p, const Poids& poids) {
     const Bits a_moi = g.voisins(p.moi) & p.libres;
     const Bits a_lui = g.voisins(p.lui) & p.libres;
     const Bits deux_moi = g.etend(a_moi) & p.libres;

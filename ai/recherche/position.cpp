@@ -1,5 +1,7 @@
 #include "position.h"
 
+#include "game/clones.h"
+
 namespace tessor {
 
 namespace {
@@ -19,7 +21,7 @@ Indice mur_sans_risque(const Voisinage& g, const Bits& libres, Indice arrivee, B
 
 // The opponent keeps at most one free square after the move: the wall takes it, or, when none is
 // left, any wall that spares the mover's last free squares.
-Tour tour_gagnant(const Voisinage& g, const Position& p) {
+TESSOR_CLONES Tour tour_gagnant(const Voisinage& g, const Position& p) {
     // A move takes at most one of the opponent's free squares: with three, two stay.
     if ((g.voisins(p.lui) & p.libres).compte() > 2) {
         return {};
