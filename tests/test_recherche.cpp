@@ -267,6 +267,20 @@ class TestRecherche : public QObject {
     // away from the end: the other pawn's squares one and two moves away, the narrow passages
     // three moves away (at most two ways out for a king, one for a knight) and the first free
     // square in board order more than two moves from both pawns, as the one wall far away.
+    // The search's set of squares, over its three words: one square or none is "at most one",
+    // two are not, and the lowest is the first.
+    void a_set_tells_one_square_from_two() {
+        QVERIFY(Bits{}.au_plus_un());
+        for (Indice i = 0; i < NB_INDICES; ++i) {
+            for (Indice j = i; j < NB_INDICES; j += 7) {
+                Bits b = singleton(i);
+                b.ajoute(j);
+                QCOMPARE(b.au_plus_un(), i == j);
+                QCOMPARE(b.premier(), i);
+            }
+        }
+    }
+
     void room_and_walls_tried_follow_the_paths() {
         const Poids seule{0, 0, 1, 0, 0, 0};
         std::mt19937 hasard(5);
