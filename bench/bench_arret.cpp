@@ -66,7 +66,7 @@ void arret_ordi_5_12x12(benchmark::State& state, bool cavalier) {
     };
     for (auto _ : state) {
         mesure([&](const std::atomic<bool>* arret) {
-            decide_placement(regles, vide, std::nullopt, BUDGET_CONTRE_MODELE, arret, std::nullopt,
+            decide_placement(regles, vide, std::nullopt, budget_de(&ordi_3), arret, std::nullopt,
                              &ordi_3);
         });
         for (const bench::PositionDePartie& s : positions) {

@@ -1,10 +1,11 @@
 // Ordi 5's decision time on positions from real games: level 3 against level 1 on 6 x 6, 8 x 8
 // (a board of the match request) and 12 x 12, with king steps and knight jumps, every other turn
-// of the games kept. One iteration decides them all with the default budget and reports the
-// median and the worst processor time of a decision, and the nodes searched per second (each
-// choice of a model counted as the nodes it is charged). Against level 3, whose choices cost the
-// most, it searches with level 3's model. The fingerprint `empreinte` sums the decisions and the
-// nodes behind them (the label): a change meant only for speed must leave it as it was.
+// of the games kept. One iteration decides them all with the budget Ordi 5 has there (budget_de)
+// and reports the median and the worst processor time of a decision, and the nodes searched per
+// second (each choice of a model counted as the nodes it is charged). Against level 3, whose
+// choices cost the most, it searches with level 3's model. The fingerprint `empreinte` sums the
+// decisions and the nodes behind them (the label): a change meant only for speed must leave it as
+// it was.
 #include "ai/modele_niveau.h"
 #include "ai/recherche/recherche.h"
 #include "positions.h"
@@ -59,7 +60,7 @@ void placement_ordi_5_12x12_contre_ordi_3(benchmark::State& state, bool cavalier
     regles.init_tableau(vide);
     ModeleNiveau ordi_3(regles, 3, regles.maxtaille(), 0);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(decide_placement(regles, vide, std::nullopt, BUDGET_CONTRE_MODELE,
+        benchmark::DoNotOptimize(decide_placement(regles, vide, std::nullopt, budget_de(&ordi_3),
                                                   nullptr, std::nullopt, &ordi_3));
     }
 }

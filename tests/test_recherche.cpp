@@ -263,10 +263,6 @@ class TestRecherche : public QObject {
         QVERIFY(vus[0] >= 5 && vus[1] >= 5 && vus[2] >= 5);
     }
 
-    // Against walks along every path: the room three moves around each pawn, and the walls tried
-    // away from the end: the other pawn's squares one and two moves away, the narrow passages
-    // three moves away (at most two ways out for a king, one for a knight) and the first free
-    // square in board order more than two moves from both pawns, as the one wall far away.
     // The search's set of squares, over its three words: one square or none is "at most one",
     // two are not, and the lowest is the first.
     void a_set_tells_one_square_from_two() {
@@ -281,6 +277,10 @@ class TestRecherche : public QObject {
         }
     }
 
+    // Against walks along every path: the room three moves around each pawn, and the walls tried
+    // away from the end: the other pawn's squares one and two moves away, the narrow passages
+    // three moves away (at most two ways out for a king, one for a knight) and the first free
+    // square in board order more than two moves from both pawns, as the one wall far away.
     void room_and_walls_tried_follow_the_paths() {
         const Poids seule{0, 0, 1, 0, 0, 0};
         std::mt19937 hasard(5);
