@@ -38,6 +38,34 @@ void resolution_plateau_vide(benchmark::State& state) {
 void resolution_hors_ligne(benchmark::State& state) {
     resout(state, 0, 30);
 }
+
+// Offline too: a 6 x 6 board whose first player stands on [x1, y1] and the second on [x2, y2],
+// the first on turn, on one thread, up to NOEUDS_PAIRE nodes. `valeur` is the first player's.
+constexpr std::uint64_t NOEUDS_PAIRE = 15000000000;
+
+void resolution_paire_hors_ligne(benchmark::State& state) {
+    const Regles regles = [&] {
+        Regles r;
+        r.largeur = 6;
+        r.hauteur = 6;
+        r.cavalier = state.range(0) != 0;
+        return r;
+    }();
+    Tableau tableau;
+    regles.init_tableau(tableau);
+    const Case premier{static_cast<int16>(state.range(1)), static_cast<int16>(state.range(2))};
+    const Case second{static_cast<int16>(state.range(3)), static_cast<int16>(state.range(4))};
+    tableau[premier] = FAUX;
+    tableau[second] = FAUX;
+    Resolution r;
+    for (auto _ : state) {
+        r = tessor::resout(regles, tableau, premier, second, NOEUDS_PAIRE);
+        benchmark::DoNotOptimize(r);
+    }
+    state.counters["resolu"] = r.statut == Statut::resolu ? 1 : 0;
+    state.counters["valeur"] = static_cast<double>(r.valeur);
+    state.counters["noeuds"] = static_cast<double>(r.noeuds);
+}
 BENCHMARK(resolution_plateau_vide)
     ->ArgNames({"largeur", "hauteur", "cavalier", "fils"})
     ->ArgsProduct({{3}, {3, 4, 5}, {0, 1}, {1}})
@@ -55,6 +83,12 @@ BENCHMARK(resolution_plateau_vide)
     ->Args({5, 6, 1, 2})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK(resolution_paire_hors_ligne)
+    ->ArgNames({"cavalier", "x1", "y1", "x2", "y2"})
+    ->Args({1, 3, 3, 4, 5})
+    ->Args({0, 3, 3, 4, 4})
+    ->Unit(benchmark::kSecond)
     ->Iterations(1);
 BENCHMARK(resolution_hors_ligne)
     ->ArgNames({"largeur", "hauteur", "cavalier", "fils"})

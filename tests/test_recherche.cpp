@@ -2,6 +2,8 @@
 // and the search's choices on positions whose answer is known.
 #include "ai/modele_niveau.h"
 #include "ai/recherche/chercheur.h"
+#include "ai/recherche/connus.h"
+#include "ai/recherche/graphe.h"
 #include "ai/recherche/recherche.h"
 #include "ai/recherche/solveur.h"
 #include "plateau_test.h"
@@ -188,6 +190,34 @@ int minimax_placement(const Regles& r, Tableau t, Case a) {
     return pire;
 }
 
+// Stores `gardees` in `table`, each with what `connu_de` draws from it, then looks them up, and
+// `autres`, none of them stored: a form found gives back its own, and none of `autres` is found.
+// Returns how many of `gardees` were found.
+int garde_et_cherche(Connus& table, const std::vector<Forme>& gardees,
+                     const std::vector<Forme>& autres) {
+    const auto connu_de = [](const Forme& f) {
+        const int bas = static_cast<int>(f.vivants % 3) - 1;
+        return std::array{bas, std::max(bas, static_cast<int>(f.vivants / 3 % 3) - 1),
+                          static_cast<int>(f.vivants / 9 % 38), f.morts};
+    };
+    for (const Forme& f : gardees) {
+        const auto [bas, haut, coup, mur] = connu_de(f);
+        table.range(f, Connu{bas, haut, coup, mur});
+    }
+    int trouvees = 0;
+    Connu c;
+    for (const Forme& f : gardees) {
+        if (table.cherche(f, c)) {
+            ++trouvees;
+            if (std::array{c.bas, c.haut, c.coup, c.mur} != connu_de(f)) {
+                return -1;
+            }
+        }
+    }
+    const auto trouvee = [&](const Forme& f) { return table.cherche(f, c); };
+    return std::none_of(autres.begin(), autres.end(), trouvee) ? trouvees : -1;
+}
+
 } // namespace
 
 class TestRecherche : public QObject {
@@ -195,12 +225,17 @@ class TestRecherche : public QObject {
 
   private slots:
     // Random positions, mirrored ones sharing the solver's table; its best turn keeps the value.
-    // The boards solved from the placements in docs/resolution.md (up to 5 x 6) are checked with
+    // The boards solved from the placements in docs/resolution.md (up to 6 x 6) are checked with
     // few free squares, where the plain minimax still ends.
     void solver_agrees_with_plain_minimax() {
         for (bool cavalier : {false, true}) {
-            for (const auto& [largeur, hauteur, libres] :
-                 {std::tuple{3, 3, 6}, {3, 4, 7}, {4, 4, 7}, {5, 5, 6}, {4, 6, 6}, {5, 6, 6}}) {
+            for (const auto& [largeur, hauteur, libres] : {std::tuple{3, 3, 6},
+                                                           {3, 4, 7},
+                                                           {4, 4, 7},
+                                                           {5, 5, 6},
+                                                           {4, 6, 6},
+                                                           {5, 6, 6},
+                                                           {6, 6, 6}}) {
                 std::mt19937 hasard(static_cast<unsigned>(largeur * 100 + hauteur * 10 + cavalier));
                 const Regles r = regles(largeur, hauteur, cavalier);
                 for (int k = 0; k < (largeur * hauteur <= 12 ? 150 : 25); ++k) {
@@ -230,6 +265,41 @@ class TestRecherche : public QObject {
             }
         }
         QVERIFY(finies >= 20);
+    }
+
+    // Forms of 38 squares (a 6 x 6 board and its pawns), four times as many as the smallest table
+    // they allow holds, and their neighbours one field away; then every form of 7 squares, in a
+    // table whose words keep only 10 bits of a key and whose buckets hold half of them, the
+    // other half looked up.
+    void table_never_takes_one_form_for_another() {
+        std::mt19937_64 hasard(38);
+        std::vector<Forme> formes(1 << 19);
+        std::vector<Forme> voisines;
+        for (Forme& f : formes) {
+            const int moi = static_cast<int>(hasard() % CASES_MAX_FORME);
+            const int lui = (moi + 1 + static_cast<int>(hasard() % 37)) % CASES_MAX_FORME;
+            const Masque libres = hasard() & (bit(CASES_MAX_FORME) - 1) & ~bit(moi) & ~bit(lui);
+            f = Forme{libres, static_cast<int>(hasard() % 37), moi, lui};
+            voisines.insert(voisines.end(), {Forme{f.vivants ^ bit(f.morts), f.morts, moi, lui},
+                                             Forme{f.vivants, f.morts ^ 1, moi, lui},
+                                             Forme{f.vivants, f.morts, lui, moi}});
+        }
+        Connus grande(10, CASES_MAX_FORME);
+        QVERIFY(garde_et_cherche(grande, formes, voisines) > 100000);
+
+        std::array<std::vector<Forme>, 2> moities;
+        for (int libres = 0; libres < 128; ++libres) {
+            for (int morts = 0; morts < 8; ++morts) {
+                for (int moi = 0; moi < 7; ++moi) {
+                    for (int lui = 0; lui < 7; ++lui) {
+                        moities[(libres + morts + moi + lui) % 2].push_back(
+                            Forme{static_cast<Masque>(libres), morts, moi, lui});
+                    }
+                }
+            }
+        }
+        Connus petite(17, 7);
+        QVERIFY(garde_et_cherche(petite, moities[0], moities[1]) > 20000);
     }
 
     // From the placements, on one thread or several sharing the first squares: the value is the
@@ -407,11 +477,19 @@ class TestRecherche : public QObject {
             }
             QVERIFY(vus[0] >= 5 && vus[2] >= 5 && (cavalier || (vus[1] >= 5 && vus[3] >= 5)));
         }
-        // 30 free squares: within the solver's reach, not within 1,000 nodes, which the threads
-        // share out; a stop flag already raised stops every thread.
+        // 36 free squares, placed pawns aside: within the solver's reach, not within 1,000
+        // nodes, which the threads share out; 37 are beyond it. A stop flag already raised stops
+        // every thread.
+        const Regles sept = regles(7, 6, true);
+        Tableau grand = plateau_vide(7, 6);
+        grand[Case{3, 3}] = grand[Case{4, 3}] = grand[Case{5, 3}] = grand[Case{6, 6}] =
+            grand[Case{8, 7}] = FAUX;
+        QCOMPARE(resout(sept, grand, {6, 6}, {8, 7}, 1000).statut, Statut::trop_grand);
+        QCOMPARE(resout_placements(sept, grand, 1000).statut, Statut::trop_grand);
+        grand[Case{6, 3}] = FAUX;
+        QCOMPARE(resout(sept, grand, {6, 6}, {8, 7}, 1000).statut, Statut::interrompu);
         for (int fils : {1, 2}) {
-            const ResolutionPlacement p =
-                resout_placements(regles(5, 6, true), plateau_vide(5, 6), 1000, nullptr, fils);
+            const ResolutionPlacement p = resout_placements(sept, grand, 1000, nullptr, fils);
             QCOMPARE(p.statut, Statut::interrompu);
             QVERIFY(p.noeuds <= 1000 + 2);
         }

@@ -1,35 +1,55 @@
 #include "connus.h"
 
+#include <algorithm>
 #include <new>
 
 namespace tessor {
 
 namespace {
-// The word's fields: the form in bits 0 to 46 (libres 37 bits, then the two pawns, 5 bits
-// each), then bas + 1 and haut + 1 (2 bits each), then the turn's two squares (6 bits each). A
-// form always has two different pawns, so no form is the word 0, the empty slot.
-constexpr int BITS_LIBRES = 37;
-constexpr std::uint64_t MASQUE_FORME = (std::uint64_t{1} << 47) - 1;
+// A form's key has w = cases + 18 bits: the reachable free squares, then the number of the
+// others and the two pawns, 6 bits each. A bijection of the w-bit keys spreads them; its low bits
+// number the bucket and the word keeps the rest, so the bucket and the word give the key back
+// and two forms never share an entry.
+//
+// The word: the rest of the key (at most 41 bits), a bit that marks the entry as used, bas + 1
+// and haut + 1 (2 bits each), the turn's two squares and the entry's free squares (6 bits each).
+constexpr int BITS_RESTE = 41;
+constexpr std::uint64_t PRESENT = std::uint64_t{1} << BITS_RESTE;
+constexpr std::uint64_t MASQUE_CLE = (PRESENT << 1) - 1;
+constexpr int BITS_CHAMP = 6;
 
-std::uint64_t cle(const Forme& f) {
-    return f.libres | static_cast<std::uint64_t>(f.moi) << BITS_LIBRES |
-           static_cast<std::uint64_t>(f.lui) << (BITS_LIBRES + 5);
+// Each step (a shift folded in, a product by an odd number) can be undone on w bits.
+std::uint64_t melange(std::uint64_t x, int w) {
+    const std::uint64_t masque = (std::uint64_t{1} << w) - 1;
+    const int d = w / 2;
+    x ^= x >> d;
+    x = x * 0x9E3779B97F4A7C15u & masque;
+    x ^= x >> d;
+    x = x * 0xC2B2AE3D27D4EB4Fu & masque;
+    return x ^ x >> d;
 }
 
-std::uint64_t mot(const Forme& f, const Connu& c) {
-    return cle(f) | static_cast<std::uint64_t>(c.bas + 1) << 47 |
-           static_cast<std::uint64_t>(c.haut + 1) << 49 | static_cast<std::uint64_t>(c.coup) << 51 |
-           static_cast<std::uint64_t>(c.mur) << 57;
+std::uint64_t mot(std::uint64_t reste, const Forme& f, const Connu& c) {
+    const auto champ = [](int v, int rang) {
+        return static_cast<std::uint64_t>(v) << (BITS_RESTE + 1 + rang);
+    };
+    const int travail = __builtin_popcountll(f.vivants) + f.morts;
+    return reste | PRESENT | champ(c.bas + 1, 0) | champ(c.haut + 1, 2) | champ(c.coup, 4) |
+           champ(c.mur, 4 + BITS_CHAMP) | champ(travail, 4 + 2 * BITS_CHAMP);
+}
+
+int champ(std::uint64_t m, int rang, int bits) {
+    return static_cast<int>(m >> (BITS_RESTE + 1 + rang) & ((1u << bits) - 1));
 }
 
 Connu connu(std::uint64_t m) {
-    return {static_cast<int>(m >> 47 & 3) - 1, static_cast<int>(m >> 49 & 3) - 1,
-            static_cast<int>(m >> 51 & 63), static_cast<int>(m >> 57 & 63)};
+    return {champ(m, 0, 2) - 1, champ(m, 2, 2) - 1, champ(m, 4, BITS_CHAMP),
+            champ(m, 4 + BITS_CHAMP, BITS_CHAMP)};
 }
 
-// The free squares of a stored form, those no pawn reaches included.
+// The free squares of a stored form, those no pawn reaches included; none for an empty slot.
 int travail(std::uint64_t m) {
-    return __builtin_popcountll(m & 0xFFFFFFFFu) + static_cast<int>(m >> 32 & 31);
+    return champ(m, 4 + 2 * BITS_CHAMP, BITS_CHAMP);
 }
 
 std::uint64_t lit(const std::uint64_t* p) {
@@ -41,9 +61,10 @@ void ecrit(std::uint64_t* p, std::uint64_t m) {
 }
 } // namespace
 
-Connus::Connus(int bits)
-    : masque_seaux_((std::uint64_t{1} << bits) / QUATRE - 1),
-      memoire_(static_cast<std::uint64_t*>(std::calloc((std::size_t{1} << bits) + LIGNE / 8, 8))) {
+Connus::Connus(int bits, int cases)
+    : cases_(cases), bits_seaux_(std::max(bits - 2, cases + 3 * BITS_CHAMP - BITS_RESTE)),
+      memoire_(static_cast<std::uint64_t*>(
+          std::calloc((std::size_t{QUATRE} << bits_seaux_) + LIGNE / 8, 8))) {
     if (!memoire_) {
         throw std::bad_alloc();
     }
@@ -51,19 +72,21 @@ Connus::Connus(int bits)
     mots_ = memoire_.get() + (LIGNE - adresse % LIGNE) % LIGNE / 8;
 }
 
-std::uint64_t* Connus::seau(const Forme& forme) const {
-    std::uint64_t h = forme.libres * 0x9E3779B97F4A7C15u;
-    h ^= static_cast<std::uint64_t>(forme.moi * 64 + forme.lui) * 0xC2B2AE3D27D4EB4Fu;
-    h ^= h >> 29;
-    return &mots_[(h & masque_seaux_) * QUATRE];
+std::uint64_t* Connus::seau(const Forme& forme, std::uint64_t& reste) const {
+    const std::uint64_t cle = forme.vivants | static_cast<std::uint64_t>(forme.morts) << cases_ |
+                              static_cast<std::uint64_t>(forme.moi) << (cases_ + BITS_CHAMP) |
+                              static_cast<std::uint64_t>(forme.lui) << (cases_ + 2 * BITS_CHAMP);
+    const std::uint64_t x = melange(cle, cases_ + 3 * BITS_CHAMP);
+    reste = x >> bits_seaux_;
+    return &mots_[(x & ((std::uint64_t{1} << bits_seaux_) - 1)) * QUATRE];
 }
 
 bool Connus::cherche(const Forme& forme, Connu& c) const {
-    const std::uint64_t k = cle(forme);
-    const std::uint64_t* s = seau(forme);
+    std::uint64_t reste = 0;
+    const std::uint64_t* s = seau(forme, reste);
     for (int i = 0; i < QUATRE; ++i) {
         const std::uint64_t m = lit(&s[i]);
-        if ((m & MASQUE_FORME) == k) {
+        if ((m & MASQUE_CLE) == (reste | PRESENT)) {
             c = connu(m);
             return true;
         }
@@ -72,12 +95,12 @@ bool Connus::cherche(const Forme& forme, Connu& c) const {
 }
 
 void Connus::range(const Forme& forme, const Connu& c) {
-    const std::uint64_t k = cle(forme);
-    std::uint64_t* s = seau(forme);
+    std::uint64_t reste = 0;
+    std::uint64_t* s = seau(forme, reste);
     int cible = 0;
     for (int i = 0; i < QUATRE; ++i) {
         const std::uint64_t m = lit(&s[i]);
-        if ((m & MASQUE_FORME) == k) {
+        if ((m & MASQUE_CLE) == (reste | PRESENT)) {
             cible = i;
             break;
         }
@@ -85,7 +108,7 @@ void Connus::range(const Forme& forme, const Connu& c) {
             cible = i;
         }
     }
-    ecrit(&s[cible], mot(forme, c));
+    ecrit(&s[cible], mot(reste, forme, c));
 }
 
 } // namespace tessor

@@ -1,7 +1,7 @@
-// The solver's table of known positions. Each entry is one 64-bit word holding the position's
-// canonical form whole (so there are no collisions), the bounds of its value and the turn that
-// gave them; a word is read and written at once, so threads solving one board share the table
-// without locks: a thread sees an entry whole or not at all.
+// The solver's table of known positions. Each entry is one 64-bit word holding the bounds of a
+// position's value, the turn that gave them, and enough of the position's canonical form to tell
+// it from any other (so there are no collisions); a word is read and written at once, so threads
+// solving one board share the table without locks: a thread sees an entry whole or not at all.
 #pragma once
 
 #include <cstdint>
@@ -10,16 +10,22 @@
 
 namespace tessor {
 
-// A position in its canonical form: the free squares a pawn can still reach (bits 0 to 31), the
-// number of the others (above them), the pawn on turn and the other pawn.
+// The most squares (free squares and pawns) a form may have: a 6 x 6 board from the placements,
+// or 36 free squares and the two pawns.
+constexpr int CASES_MAX_FORME = 38;
+
+// A position in its canonical form: the free squares a pawn can still reach, the number of the
+// others, the pawn on turn and the other pawn. Forms are ordered by these fields in turn.
 struct Forme {
-    std::uint64_t libres;
+    std::uint64_t vivants;
+    int morts;
     int moi;
     int lui;
     friend bool operator<(const Forme& a, const Forme& b) {
-        return a.libres != b.libres ? a.libres < b.libres
-               : a.moi != b.moi     ? a.moi < b.moi
-                                    : a.lui < b.lui;
+        return a.morts != b.morts       ? a.morts < b.morts
+               : a.vivants != b.vivants ? a.vivants < b.vivants
+               : a.moi != b.moi         ? a.moi < b.moi
+                                        : a.lui < b.lui;
     }
 };
 
@@ -34,9 +40,11 @@ struct Connu {
 
 class Connus {
   public:
-    // 2^bits entries of 8 bytes, in buckets of QUATRE; the memory is zeroed by the system as it
-    // is first touched, so a large table costs only what the search fills.
-    explicit Connus(int bits);
+    // At least 2^bits entries of 8 bytes, in buckets of QUATRE, for forms of at most `cases`
+    // squares (CASES_MAX_FORME at most); a board of many squares needs a table large enough
+    // that the bucket's number and the word together name the form. The memory is zeroed by the
+    // system as it is first touched, so a large table costs only what the search fills.
+    Connus(int bits, int cases);
 
     // True, with `c` filled, when the form is in the table.
     bool cherche(const Forme& forme, Connu& c) const;
@@ -46,13 +54,15 @@ class Connus {
 
   private:
     static constexpr int QUATRE = 4;
-    std::uint64_t* seau(const Forme& forme) const;
+    // The form's bucket and the part of its key the word keeps.
+    std::uint64_t* seau(const Forme& forme, std::uint64_t& reste) const;
 
     static constexpr std::size_t LIGNE = 64;
     struct Libere {
         void operator()(std::uint64_t* p) const { std::free(p); }
     };
-    std::uint64_t masque_seaux_;
+    int cases_;
+    int bits_seaux_;
     std::unique_ptr<std::uint64_t[], Libere> memoire_;
     // The first bucket, on a 64-byte line so that no bucket straddles two lines.
     std::uint64_t* mots_;

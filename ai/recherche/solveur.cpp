@@ -14,6 +14,9 @@ namespace tessor {
 
 namespace {
 
+// A position holds the free squares and the two pawns.
+static_assert(LIBRES_MAX_SOLVEUR + 2 <= CASES_MAX_FORME);
+
 constexpr std::uint64_t PERIODE_ARRET = 4096;
 
 int extrait(Masque& m) {
@@ -113,14 +116,14 @@ bool Solveur::compte_noeud() {
 }
 
 // The free squares no pawn can reach any more are only walls to spend: the form keeps their
-// number, above the squares' bits, not which they are.
+// number, not which they are.
 Forme Solveur::canonique(Masque f, Masque morts, int a, int b, int& sym) const {
     const Masque vivants = f & ~morts;
-    const Masque compte = static_cast<Masque>(__builtin_popcountll(morts)) << 32;
-    Forme meilleure{vivants | compte, a, b};
+    const int compte = __builtin_popcountll(morts);
+    Forme meilleure{vivants, compte, a, b};
     sym = 0;
     for (int s = 1; s < g_.nb_symetries(); ++s) {
-        const Forme image{g_.image_masque(s, vivants) | compte, g_.image(s, a), g_.image(s, b)};
+        const Forme image{g_.image_masque(s, vivants), compte, g_.image(s, a), g_.image(s, b)};
         if (image < meilleure) {
             meilleure = image;
             sym = s;
@@ -443,7 +446,7 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
     const int a = g.numero(moi);
     const int b = g.numero(lui);
     const Masque f = g.tout() & ~bit(a) & ~bit(b);
-    Connus table(bits_table(g.taille(), noeuds_max, BITS_TABLE_REQUETES));
+    Connus table(bits_table(g.taille(), noeuds_max, BITS_TABLE_REQUETES), g.taille());
     Solveur s(g, table, noeuds_max, {arret, nullptr});
     int meilleure = -2;
     for (Masque cibles = g.voisins(a) & f; cibles != 0 && meilleure < 1;) {
@@ -476,7 +479,7 @@ ResolutionPlacement resout_placements(const Regles& regles, const Tableau& table
         return r;
     }
     const Graphe g(regles, tableau, {});
-    Connus table(bits_table(g.taille(), noeuds_max, bits_max));
+    Connus table(bits_table(g.taille(), noeuds_max, bits_max), g.taille());
     Departs d(g);
     const std::uint64_t part = noeuds_max == 0 ? 0 : (noeuds_max + fils - 1) / fils;
     std::vector<std::thread> aides;

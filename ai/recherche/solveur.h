@@ -15,8 +15,8 @@
 
 namespace tessor {
 
-// The solver works on the squares that can still be free; at most this many.
-constexpr int LIBRES_MAX_SOLVEUR = 30;
+// The solver works on the squares that can still be free; at most this many (a 6 x 6 board).
+constexpr int LIBRES_MAX_SOLVEUR = 36;
 // The table of known positions holds at most 2^BITS_TABLE_REQUETES entries of 8 bytes (1 GiB),
 // within the 2 GB a request of the analysis tool may take; an offline run may give it more.
 constexpr int BITS_TABLE_REQUETES = 27;
