@@ -56,7 +56,7 @@ int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, int* liste, int 
 }
 
 // Enough entries for the board (2^bits_max of 8 bytes above 20 squares), and no more than twice
-// the node limit.
+// the node limit, unless the table needs more to name the board's positions.
 int bits_table(int taille, std::uint64_t noeuds_max, int bits_max) {
     int bits = taille <= 12 ? 17 : taille <= 16 ? 22 : taille <= 20 ? 24 : bits_max;
     while (noeuds_max != 0 && bits > 10 && (std::uint64_t{1} << (bits - 1)) > noeuds_max) {
