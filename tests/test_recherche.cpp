@@ -228,14 +228,10 @@ class TestRecherche : public QObject {
     // The boards solved from the placements in docs/resolution.md (up to 6 x 6) are checked with
     // few free squares, where the plain minimax still ends.
     void solver_agrees_with_plain_minimax() {
+        constexpr std::tuple<int, int, int> PLATEAUX_RESOLUS[] = {
+            {3, 3, 6}, {3, 4, 7}, {4, 4, 7}, {5, 5, 6}, {4, 6, 6}, {5, 6, 6}, {6, 6, 6}};
         for (bool cavalier : {false, true}) {
-            for (const auto& [largeur, hauteur, libres] : {std::tuple{3, 3, 6},
-                                                           {3, 4, 7},
-                                                           {4, 4, 7},
-                                                           {5, 5, 6},
-                                                           {4, 6, 6},
-                                                           {5, 6, 6},
-                                                           {6, 6, 6}}) {
+            for (const auto& [largeur, hauteur, libres] : PLATEAUX_RESOLUS) {
                 std::mt19937 hasard(static_cast<unsigned>(largeur * 100 + hauteur * 10 + cavalier));
                 const Regles r = regles(largeur, hauteur, cavalier);
                 for (int k = 0; k < (largeur * hauteur <= 12 ? 150 : 25); ++k) {
