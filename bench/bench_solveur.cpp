@@ -1,7 +1,8 @@
 // The solver from the empty board, placements included, on the boards of docs/resolution.md, on
 // one thread, and the longest on two as well (wall-clock time). 4 x 4 must take under a second.
 // Each run stops at 6e9 nodes, and `resolu` tells whether it got there. `resolution_hors_ligne`
-// is an offline run, never in CI: a table of 2^30 entries (8 GiB) and no node limit.
+// is an offline run, never in CI: a table of 2^30 entries (8 GiB) and no node limit; so is
+// `resolution_paire_hors_ligne`, one placed pair of 6 x 6.
 #include "ai/recherche/solveur.h"
 
 #include <benchmark/benchmark.h>
@@ -11,11 +12,22 @@ using namespace tessor;
 
 constexpr std::uint64_t NOEUDS_MAX = 6000000000;
 
-void resout(benchmark::State& state, std::uint64_t noeuds_max, int bits_max) {
+Regles regles_de(std::int64_t largeur, std::int64_t hauteur, std::int64_t cavalier) {
     Regles regles;
-    regles.largeur = static_cast<int16>(state.range(0));
-    regles.hauteur = static_cast<int16>(state.range(1));
-    regles.cavalier = state.range(2) != 0;
+    regles.largeur = static_cast<int16>(largeur);
+    regles.hauteur = static_cast<int16>(hauteur);
+    regles.cavalier = cavalier != 0;
+    return regles;
+}
+
+void compte(benchmark::State& state, Statut statut, Verdict valeur, std::uint64_t noeuds) {
+    state.counters["resolu"] = statut == Statut::resolu ? 1 : 0;
+    state.counters["valeur"] = static_cast<double>(valeur);
+    state.counters["noeuds"] = static_cast<double>(noeuds);
+}
+
+void resout(benchmark::State& state, std::uint64_t noeuds_max, int bits_max) {
+    const Regles regles = regles_de(state.range(0), state.range(1), state.range(2));
     Tableau tableau;
     regles.init_tableau(tableau);
     ResolutionPlacement r;
@@ -24,9 +36,7 @@ void resout(benchmark::State& state, std::uint64_t noeuds_max, int bits_max) {
                               static_cast<int>(state.range(3)), bits_max);
         benchmark::DoNotOptimize(r);
     }
-    state.counters["resolu"] = r.statut == Statut::resolu ? 1 : 0;
-    state.counters["valeur"] = static_cast<double>(r.valeur);
-    state.counters["noeuds"] = static_cast<double>(r.noeuds);
+    compte(state, r.statut, r.valeur, r.noeuds);
     state.counters["case_x"] = r.depart.x;
     state.counters["case_y"] = r.depart.y;
 }
@@ -44,13 +54,7 @@ void resolution_hors_ligne(benchmark::State& state) {
 constexpr std::uint64_t NOEUDS_PAIRE = 15000000000;
 
 void resolution_paire_hors_ligne(benchmark::State& state) {
-    const Regles regles = [&] {
-        Regles r;
-        r.largeur = 6;
-        r.hauteur = 6;
-        r.cavalier = state.range(0) != 0;
-        return r;
-    }();
+    const Regles regles = regles_de(6, 6, state.range(0));
     Tableau tableau;
     regles.init_tableau(tableau);
     const Case premier{static_cast<int16>(state.range(1)), static_cast<int16>(state.range(2))};
@@ -62,10 +66,9 @@ void resolution_paire_hors_ligne(benchmark::State& state) {
         r = tessor::resout(regles, tableau, premier, second, NOEUDS_PAIRE);
         benchmark::DoNotOptimize(r);
     }
-    state.counters["resolu"] = r.statut == Statut::resolu ? 1 : 0;
-    state.counters["valeur"] = static_cast<double>(r.valeur);
-    state.counters["noeuds"] = static_cast<double>(r.noeuds);
+    compte(state, r.statut, r.valeur, r.noeuds);
 }
+
 BENCHMARK(resolution_plateau_vide)
     ->ArgNames({"largeur", "hauteur", "cavalier", "fils"})
     ->ArgsProduct({{3}, {3, 4, 5}, {0, 1}, {1}})

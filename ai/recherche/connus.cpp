@@ -30,14 +30,15 @@ std::uint64_t melange(std::uint64_t x, int w) {
 }
 
 std::uint64_t mot(std::uint64_t reste, const Forme& f, const Connu& c) {
-    const auto champ = [](int v, int rang) {
+    const auto place = [](int v, int rang) {
         return static_cast<std::uint64_t>(v) << (BITS_RESTE + 1 + rang);
     };
     const int travail = __builtin_popcountll(f.vivants) + f.morts;
-    return reste | PRESENT | champ(c.bas + 1, 0) | champ(c.haut + 1, 2) | champ(c.coup, 4) |
-           champ(c.mur, 4 + BITS_CHAMP) | champ(travail, 4 + 2 * BITS_CHAMP);
+    return reste | PRESENT | place(c.bas + 1, 0) | place(c.haut + 1, 2) | place(c.coup, 4) |
+           place(c.mur, 4 + BITS_CHAMP) | place(travail, 4 + 2 * BITS_CHAMP);
 }
 
+// The field of `bits` bits at `rang` above the key's rest and the used bit.
 int champ(std::uint64_t m, int rang, int bits) {
     return static_cast<int>(m >> (BITS_RESTE + 1 + rang) & ((1u << bits) - 1));
 }
