@@ -263,9 +263,9 @@ class TestRecherche : public QObject {
         QVERIFY(finies >= 20);
     }
 
-    // Forms of 38 squares (a 6 x 6 board and its pawns), four times as many as the smallest table
+    // Forms of 38 squares (a 6 x 6 board and its pawns), twice as many as the smallest table
     // they allow holds, and their neighbours one field away; then every form of 7 squares, in a
-    // table whose words keep only 10 bits of a key and whose buckets hold half of them, the
+    // table whose words keep only 11 bits of a key and whose buckets hold half of them, the
     // other half looked up.
     void table_never_takes_one_form_for_another() {
         std::mt19937_64 hasard(38);

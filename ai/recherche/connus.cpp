@@ -63,9 +63,9 @@ void ecrit(std::uint64_t* p, std::uint64_t m) {
 } // namespace
 
 Connus::Connus(int bits, int cases)
-    : cases_(cases), bits_seaux_(std::max(bits - 2, cases + 3 * BITS_CHAMP - BITS_RESTE)),
+    : cases_(cases), bits_seaux_(std::max(bits - BITS_HUIT, cases + 3 * BITS_CHAMP - BITS_RESTE)),
       memoire_(static_cast<std::uint64_t*>(
-          std::calloc((std::size_t{QUATRE} << bits_seaux_) + LIGNE / 8, 8))) {
+          std::calloc((std::size_t{HUIT} << bits_seaux_) + LIGNE / 8, 8))) {
     if (!memoire_) {
         throw std::bad_alloc();
     }
@@ -79,13 +79,13 @@ std::uint64_t* Connus::seau(const Forme& forme, std::uint64_t& reste) const {
                               static_cast<std::uint64_t>(forme.lui) << (cases_ + 2 * BITS_CHAMP);
     const std::uint64_t x = melange(cle, cases_ + 3 * BITS_CHAMP);
     reste = x >> bits_seaux_;
-    return &mots_[(x & ((std::uint64_t{1} << bits_seaux_) - 1)) * QUATRE];
+    return &mots_[(x & ((std::uint64_t{1} << bits_seaux_) - 1)) * HUIT];
 }
 
 bool Connus::cherche(const Forme& forme, Connu& c) const {
     std::uint64_t reste = 0;
     const std::uint64_t* s = seau(forme, reste);
-    for (int i = 0; i < QUATRE; ++i) {
+    for (int i = 0; i < HUIT; ++i) {
         const std::uint64_t m = lit(&s[i]);
         if ((m & MASQUE_CLE) == (reste | PRESENT)) {
             c = connu(m);
@@ -99,7 +99,7 @@ void Connus::range(const Forme& forme, const Connu& c) {
     std::uint64_t reste = 0;
     std::uint64_t* s = seau(forme, reste);
     int cible = 0;
-    for (int i = 0; i < QUATRE; ++i) {
+    for (int i = 0; i < HUIT; ++i) {
         const std::uint64_t m = lit(&s[i]);
         if ((m & MASQUE_CLE) == (reste | PRESENT)) {
             cible = i;

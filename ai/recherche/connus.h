@@ -40,7 +40,7 @@ struct Connu {
 
 class Connus {
   public:
-    // At least 2^bits entries of 8 bytes, in buckets of QUATRE, for forms of at most `cases`
+    // At least 2^bits entries of 8 bytes, in buckets of HUIT, for forms of at most `cases`
     // squares (CASES_MAX_FORME at most); a board of many squares needs a table large enough
     // that the bucket's number and the word together name the form. The memory is zeroed by the
     // system as it is first touched, so a large table costs only what the search fills.
@@ -53,7 +53,8 @@ class Connus {
     void range(const Forme& forme, const Connu& c);
 
   private:
-    static constexpr int QUATRE = 4;
+    static constexpr int HUIT = 8;
+    static constexpr int BITS_HUIT = 3;
     // The form's bucket and the part of its key the word keeps.
     std::uint64_t* seau(const Forme& forme, std::uint64_t& reste) const;
 
