@@ -40,8 +40,8 @@ struct Connu {
 
 class Connus {
   public:
-    // At least 2^bits entries of 8 bytes, in buckets of HUIT, for forms of at most `cases`
-    // squares (CASES_MAX_FORME at most); a board of many squares needs a table large enough
+    // At least 2^bits entries of 8 bytes, in buckets of HUIT (64 bytes), for forms of at most
+    // `cases` squares (CASES_MAX_FORME at most); a board of many squares needs a table large enough
     // that the bucket's number and the word together name the form. The memory is zeroed by the
     // system as it is first touched, so a large table costs only what the search fills.
     Connus(int bits, int cases);
@@ -65,7 +65,7 @@ class Connus {
     int cases_;
     int bits_seaux_;
     std::unique_ptr<std::uint64_t[], Libere> memoire_;
-    // The first bucket, on a 64-byte line so that no bucket straddles two lines.
+    // The first bucket, on a 64-byte line, so that each bucket is one line.
     std::uint64_t* mots_;
 };
 
