@@ -53,6 +53,11 @@ int travail(std::uint64_t m) {
     return champ(m, 4 + 2 * BITS_CHAMP, BITS_CHAMP);
 }
 
+// The word is in use and holds the form whose key ends with `reste`.
+bool tient(std::uint64_t m, std::uint64_t reste) {
+    return (m & MASQUE_CLE) == (reste | PRESENT);
+}
+
 std::uint64_t lit(const std::uint64_t* p) {
     return __atomic_load_n(p, __ATOMIC_RELAXED);
 }
@@ -87,7 +92,7 @@ bool Connus::cherche(const Forme& forme, Connu& c) const {
     const std::uint64_t* s = seau(forme, reste);
     for (int i = 0; i < HUIT; ++i) {
         const std::uint64_t m = lit(&s[i]);
-        if ((m & MASQUE_CLE) == (reste | PRESENT)) {
+        if (tient(m, reste)) {
             c = connu(m);
             return true;
         }
@@ -101,7 +106,7 @@ void Connus::range(const Forme& forme, const Connu& c) {
     int cible = 0;
     for (int i = 0; i < HUIT; ++i) {
         const std::uint64_t m = lit(&s[i]);
-        if ((m & MASQUE_CLE) == (reste | PRESENT)) {
+        if (tient(m, reste)) {
             cible = i;
             break;
         }
