@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <new>
 
+#include <sys/mman.h>
+
 namespace tessor {
 
 namespace {
@@ -65,6 +67,18 @@ std::uint64_t lit(const std::uint64_t* p) {
 void ecrit(std::uint64_t* p, std::uint64_t m) {
     __atomic_store_n(p, m, __ATOMIC_RELAXED);
 }
+// Asks the system to back the table with pages of 2 MiB. Each look-up reads a random line of a
+// table of up to 1 GiB: with pages of 4 KiB nearly every one also misses the processor's address
+// cache, and filling the table takes a page fault every 4 KiB. The advice covers the whole pages
+// inside the block; if the system declines it, the table keeps the usual pages.
+void demande_grandes_pages(std::uintptr_t adresse, std::size_t octets) {
+    const std::uintptr_t page = 4096;
+    const std::uintptr_t debut = (adresse + page - 1) / page * page;
+    const std::uintptr_t fin = (adresse + octets) / page * page;
+    if (fin > debut) {
+        madvise(reinterpret_cast<void*>(debut), fin - debut, MADV_HUGEPAGE);
+    }
+}
 } // namespace
 
 Connus::Connus(int bits, int cases)
@@ -76,6 +90,7 @@ Connus::Connus(int bits, int cases)
     }
     const auto adresse = reinterpret_cast<std::uintptr_t>(memoire_.get());
     mots_ = memoire_.get() + (LIGNE - adresse % LIGNE) % LIGNE / 8;
+    demande_grandes_pages(adresse, (std::size_t{HUIT} << bits_seaux_) * 8);
 }
 
 std::uint64_t* Connus::seau(const Forme& forme, std::uint64_t& reste) const {
