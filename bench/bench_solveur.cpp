@@ -50,8 +50,9 @@ void resolution_hors_ligne(benchmark::State& state) {
 }
 
 // Offline too: a 6 x 6 board whose first player stands on [x1, y1] and the second on [x2, y2],
-// the first on turn, on one thread, up to NOEUDS_PAIRE nodes. `valeur` is the first player's.
-constexpr std::uint64_t NOEUDS_PAIRE = 15000000000;
+// the first on turn, on one thread, up to NOEUDS_PAIRE nodes, with a table of 2^29 entries (4
+// GiB), so that two pairs can run side by side. `valeur` is the first player's.
+constexpr std::uint64_t NOEUDS_PAIRE = 30000000000;
 
 void resolution_paire_hors_ligne(benchmark::State& state) {
     const Regles regles = regles_de(6, 6, state.range(0));
@@ -63,7 +64,7 @@ void resolution_paire_hors_ligne(benchmark::State& state) {
     tableau[second] = FAUX;
     Resolution r;
     for (auto _ : state) {
-        r = tessor::resout(regles, tableau, premier, second, NOEUDS_PAIRE);
+        r = tessor::resout(regles, tableau, premier, second, NOEUDS_PAIRE, nullptr, 29);
         benchmark::DoNotOptimize(r);
     }
     compte(state, r.statut, r.valeur, r.noeuds);

@@ -435,7 +435,7 @@ bool note_interruption(const Solveur& s, Resolution& r) {
 } // namespace
 
 Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
-                  std::uint64_t noeuds_max, const std::atomic<bool>* arret) {
+                  std::uint64_t noeuds_max, const std::atomic<bool>* arret, int bits_max) {
     Resolution r;
     r.libres = libres_du_plateau(regles, tableau);
     if (r.libres > LIBRES_MAX_SOLVEUR) {
@@ -446,7 +446,7 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
     const int a = g.numero(moi);
     const int b = g.numero(lui);
     const Masque f = g.tout() & ~bit(a) & ~bit(b);
-    Connus table(bits_table(g.taille(), noeuds_max, BITS_TABLE_REQUETES), g.taille());
+    Connus table(bits_table(g.taille(), noeuds_max, bits_max), g.taille());
     Solveur s(g, table, noeuds_max, {arret, nullptr});
     int meilleure = -2;
     for (Masque cibles = g.voisins(a) & f; cibles != 0 && meilleure < 1;) {

@@ -47,9 +47,11 @@ struct ResolutionPlacement {
     std::uint64_t noeuds = 0;
 };
 
-// Both pawns placed, `moi` on turn and able to move. `noeuds_max` 0 sets no limit.
+// Both pawns placed, `moi` on turn and able to move. `noeuds_max` 0 sets no limit. Above 20 free
+// squares the table has 2^bits_max entries of 8 bytes.
 Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
-                  std::uint64_t noeuds_max = 0, const std::atomic<bool>* arret = nullptr);
+                  std::uint64_t noeuds_max = 0, const std::atomic<bool>* arret = nullptr,
+                  int bits_max = BITS_TABLE_REQUETES);
 
 // A board without pawns, from the first placement: the value for the player who places first,
 // and a best square for it (the first in board order, on any number of threads). The board needs
