@@ -53,6 +53,7 @@ void resolution_hors_ligne(benchmark::State& state) {
 // the first on turn, on one thread, up to NOEUDS_PAIRE nodes, with a table of 2^29 entries (4
 // GiB), so that two pairs can run side by side. `valeur` is the first player's.
 constexpr std::uint64_t NOEUDS_PAIRE = 30000000000;
+constexpr int BITS_PAIRE = 29;
 
 void resolution_paire_hors_ligne(benchmark::State& state) {
     const Regles regles = regles_de(6, 6, state.range(0));
@@ -64,7 +65,7 @@ void resolution_paire_hors_ligne(benchmark::State& state) {
     tableau[second] = FAUX;
     Resolution r;
     for (auto _ : state) {
-        r = tessor::resout(regles, tableau, premier, second, NOEUDS_PAIRE, nullptr, 29);
+        r = tessor::resout(regles, tableau, premier, second, NOEUDS_PAIRE, nullptr, BITS_PAIRE);
         benchmark::DoNotOptimize(r);
     }
     compte(state, r.statut, r.valeur, r.noeuds);

@@ -67,6 +67,7 @@ std::uint64_t lit(const std::uint64_t* p) {
 void ecrit(std::uint64_t* p, std::uint64_t m) {
     __atomic_store_n(p, m, __ATOMIC_RELAXED);
 }
+
 // Asks the system to back the table with pages of 2 MiB. Each look-up reads a random line of a
 // table of up to 1 GiB: with pages of 4 KiB nearly every one also misses the processor's address
 // cache, and filling the table takes a page fault every 4 KiB. The advice covers the whole pages
@@ -83,14 +84,13 @@ void demande_grandes_pages(std::uintptr_t adresse, std::size_t octets) {
 
 Connus::Connus(int bits, int cases)
     : cases_(cases), bits_seaux_(std::max(bits - BITS_HUIT, cases + 3 * BITS_CHAMP - BITS_RESTE)),
-      memoire_(static_cast<std::uint64_t*>(
-          std::calloc((std::size_t{HUIT} << bits_seaux_) + LIGNE / 8, 8))) {
+      memoire_(static_cast<std::uint64_t*>(std::calloc(nb_mots() + LIGNE / 8, 8))) {
     if (!memoire_) {
         throw std::bad_alloc();
     }
     const auto adresse = reinterpret_cast<std::uintptr_t>(memoire_.get());
     mots_ = memoire_.get() + (LIGNE - adresse % LIGNE) % LIGNE / 8;
-    demande_grandes_pages(adresse, (std::size_t{HUIT} << bits_seaux_) * 8);
+    demande_grandes_pages(adresse, nb_mots() * 8);
 }
 
 std::uint64_t* Connus::seau(const Forme& forme, std::uint64_t& reste) const {

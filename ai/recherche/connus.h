@@ -55,6 +55,8 @@ class Connus {
   private:
     static constexpr int HUIT = 8;
     static constexpr int BITS_HUIT = 3;
+    // The words of all the buckets.
+    std::size_t nb_mots() const { return std::size_t{HUIT} << bits_seaux_; }
     // The form's bucket and the part of its key the word keeps.
     std::uint64_t* seau(const Forme& forme, std::uint64_t& reste) const;
 
