@@ -89,9 +89,17 @@ BENCHMARK(resolution_plateau_vide)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+// With knights, one first square of each class of symmetric squares, against the knight jump
+// from it with the most free squares around it; then with kings, the corner against its diagonal
+// neighbour.
 BENCHMARK(resolution_paire_hors_ligne)
     ->ArgNames({"cavalier", "x1", "y1", "x2", "y2"})
     ->Args({1, 3, 3, 4, 5})
+    ->Args({1, 4, 3, 5, 5})
+    ->Args({1, 5, 3, 6, 5})
+    ->Args({1, 4, 4, 5, 6})
+    ->Args({1, 5, 4, 6, 6})
+    ->Args({1, 5, 5, 6, 7})
     ->Args({0, 3, 3, 4, 4})
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
