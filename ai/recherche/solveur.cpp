@@ -1,6 +1,7 @@
 #include "solveur.h"
 
 #include "connus.h"
+#include "game/clones.h"
 #include "graphe.h"
 
 #include <algorithm>
@@ -42,7 +43,7 @@ Masque atteignables(const Graphe& g, Masque f, int a, int b) {
 
 // Appends the squares of `groupe` to `liste` from position `n`, those with the most free squares
 // of `f` around them first, and returns the new length.
-int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, int* liste, int n) {
+TESSOR_CLONES int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, int* liste, int n) {
     const int debut = n;
     for (Masque m = groupe; m != 0;) {
         const int i = extrait(m);
