@@ -41,9 +41,11 @@ void decision_partenaire(benchmark::State& state, int cote, bool cavalier, bool 
         ->Unit(benchmark::kMillisecond)                                                            \
         ->Iterations(1)
 DECISION_PARTENAIRE(uct_8x8_roi, 8, false, true);
+DECISION_PARTENAIRE(uct_8x8_cavalier, 8, true, true);
 DECISION_PARTENAIRE(uct_12x12_roi, 12, false, true);
 DECISION_PARTENAIRE(uct_12x12_cavalier, 12, true, true);
 DECISION_PARTENAIRE(alphabeta_8x8_roi, 8, false, false);
+DECISION_PARTENAIRE(alphabeta_8x8_cavalier, 8, true, false);
 DECISION_PARTENAIRE(alphabeta_12x12_roi, 12, false, false);
 DECISION_PARTENAIRE(alphabeta_12x12_cavalier, 12, true, false);
 } // namespace
