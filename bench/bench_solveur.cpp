@@ -1,8 +1,8 @@
 // The solver from the empty board, placements included, on the boards of docs/resolution.md, on
 // one thread, and the longest on two as well (wall-clock time). 4 x 4 must take under a second.
 // Each run stops at 6e9 nodes, and `resolu` tells whether it got there. `resolution_hors_ligne`
-// is an offline run, never in CI: a table of 2^30 entries (8 GiB) and no node limit; so is
-// `resolution_paire_hors_ligne`, one placed pair of 6 x 6.
+// is an offline run, never in CI: a table of 2^30 entries (8 GiB) that keeps the searches of the
+// most nodes, and no node limit; so is `resolution_paire_hors_ligne`, one placed pair of 6 x 6.
 #include "ai/recherche/solveur.h"
 
 #include <benchmark/benchmark.h>
@@ -26,14 +26,14 @@ void compte(benchmark::State& state, Statut statut, Verdict valeur, std::uint64_
     state.counters["noeuds"] = static_cast<double>(noeuds);
 }
 
-void resout(benchmark::State& state, std::uint64_t noeuds_max, int bits_max) {
+void resout(benchmark::State& state, std::uint64_t noeuds_max, const TableSolveur& choix) {
     const Regles regles = regles_de(state.range(0), state.range(1), state.range(2));
     Tableau tableau;
     regles.init_tableau(tableau);
     ResolutionPlacement r;
     for (auto _ : state) {
         r = resout_placements(regles, tableau, noeuds_max, nullptr,
-                              static_cast<int>(state.range(3)), bits_max);
+                              static_cast<int>(state.range(3)), choix);
         benchmark::DoNotOptimize(r);
     }
     compte(state, r.statut, r.valeur, r.noeuds);
@@ -42,11 +42,11 @@ void resout(benchmark::State& state, std::uint64_t noeuds_max, int bits_max) {
 }
 
 void resolution_plateau_vide(benchmark::State& state) {
-    resout(state, NOEUDS_MAX, BITS_TABLE_REQUETES);
+    resout(state, NOEUDS_MAX, {});
 }
 
 void resolution_hors_ligne(benchmark::State& state) {
-    resout(state, 0, 30);
+    resout(state, 0, {30, Remplacement::par_noeuds});
 }
 
 // Offline too: a 6 x 6 board whose first player stands on [x1, y1] and the second on [x2, y2],
@@ -66,7 +66,8 @@ void resolution_paire_hors_ligne(benchmark::State& state) {
     tableau[second] = FAUX;
     Resolution r;
     for (auto _ : state) {
-        r = tessor::resout(regles, tableau, premier, second, NOEUDS_PAIRE, nullptr, BITS_PAIRE);
+        r = tessor::resout(regles, tableau, premier, second, NOEUDS_PAIRE, nullptr,
+                           {BITS_PAIRE, Remplacement::par_noeuds});
         benchmark::DoNotOptimize(r);
     }
     compte(state, r.statut, r.valeur, r.noeuds);

@@ -202,7 +202,7 @@ int garde_et_cherche(Connus& table, const std::vector<Forme>& gardees,
     };
     for (const Forme& f : gardees) {
         const auto [bas, haut, coup, mur] = connu_de(f);
-        table.range(f, Connu{bas, haut, coup, mur});
+        table.range(f, Connu{bas, haut, coup, mur}, 1);
     }
     int trouvees = 0;
     Connu c;
@@ -247,14 +247,16 @@ class TestRecherche : public QObject {
 
     // A node limit that lets the search end makes the table small (2^10 entries for 600
     // nodes): positions crowd out one another and the turns kept meet positions whose walls
-    // no pawn reaches differ, and the values stay the minimax's.
+    // no pawn reaches differ, and the values stay the minimax's, whichever entries give way.
     void small_table_keeps_the_values() {
         std::mt19937 hasard(11);
         int finies = 0;
         for (int k = 0; k < 40; ++k) {
             const Regles r = regles(4, 4, k % 2 == 1);
             Cas c = position_au_hasard(hasard, r, 7, k % 3 == 0);
-            const Resolution s = resout(r, c.tableau, c.moi, c.lui, 600);
+            const auto regle = k % 4 < 2 ? Remplacement::par_libres : Remplacement::par_noeuds;
+            const Resolution s =
+                resout(r, c.tableau, c.moi, c.lui, 600, nullptr, {BITS_TABLE_REQUETES, regle});
             if (s.statut == Statut::resolu) {
                 ++finies;
                 QCOMPARE(int(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
@@ -296,6 +298,25 @@ class TestRecherche : public QObject {
         }
         Connus petite(17, 7);
         QVERIFY(garde_et_cherche(petite, moities[0], moities[1]) > 20000);
+    }
+
+    // In a table of one bucket (eight entries), a ninth form takes the place of the entry with
+    // the least work behind it, by the rule asked: the entries are such that the fewest free
+    // squares and the fewest nodes are at opposite ends.
+    void full_bucket_gives_up_the_least_work() {
+        for (Remplacement regle : {Remplacement::par_libres, Remplacement::par_noeuds}) {
+            Connus table(3, 10, regle);
+            std::vector<Forme> formes;
+            for (int k = 0; k < 9; ++k) {
+                formes.push_back(Forme{1, k + 1, 0, 1});
+                table.range(formes.back(), Connu{}, std::uint64_t{1} << (40 - 4 * k));
+            }
+            const int remplacee = regle == Remplacement::par_libres ? 0 : 7;
+            for (int k = 0; k < 9; ++k) {
+                Connu c;
+                QCOMPARE(table.cherche(formes[static_cast<std::size_t>(k)], c), k != remplacee);
+            }
+        }
     }
 
     // From the placements, on one thread or several sharing the first squares: the value is the

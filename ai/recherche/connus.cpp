@@ -14,7 +14,7 @@ namespace {
 // and two forms never share an entry.
 //
 // The word: the rest of the key (at most 41 bits), a bit that marks the entry as used, bas + 1
-// and haut + 1 (2 bits each), the turn's two squares and the entry's free squares (6 bits each).
+// and haut + 1 (2 bits each), the turn's two squares and the entry's work (6 bits each).
 constexpr int BITS_RESTE = 41;
 constexpr std::uint64_t PRESENT = std::uint64_t{1} << BITS_RESTE;
 constexpr std::uint64_t MASQUE_CLE = (PRESENT << 1) - 1;
@@ -31,11 +31,10 @@ std::uint64_t melange(std::uint64_t x, int w) {
     return x ^ x >> d;
 }
 
-std::uint64_t mot(std::uint64_t reste, const Forme& f, const Connu& c) {
+std::uint64_t mot(std::uint64_t reste, const Connu& c, int travail) {
     const auto place = [](int v, int rang) {
         return static_cast<std::uint64_t>(v) << (BITS_RESTE + 1 + rang);
     };
-    const int travail = __builtin_popcountll(f.vivants) + f.morts;
     return reste | PRESENT | place(c.bas + 1, 0) | place(c.haut + 1, 2) | place(c.coup, 4) |
            place(c.mur, 4 + BITS_CHAMP) | place(travail, 4 + 2 * BITS_CHAMP);
 }
@@ -50,7 +49,7 @@ Connu connu(std::uint64_t m) {
             champ(m, 4 + BITS_CHAMP, BITS_CHAMP)};
 }
 
-// The free squares of a stored form, those no pawn reaches included; none for an empty slot.
+// The work behind a stored form; none for an empty slot.
 int travail(std::uint64_t m) {
     return champ(m, 4 + 2 * BITS_CHAMP, BITS_CHAMP);
 }
@@ -82,8 +81,9 @@ void demande_grandes_pages(std::uintptr_t adresse, std::size_t octets) {
 }
 } // namespace
 
-Connus::Connus(int bits, int cases)
-    : cases_(cases), bits_seaux_(std::max(bits - BITS_HUIT, cases + 3 * BITS_CHAMP - BITS_RESTE)),
+Connus::Connus(int bits, int cases, Remplacement remplacement)
+    : cases_(cases), remplacement_(remplacement),
+      bits_seaux_(std::max(bits - BITS_HUIT, cases + 3 * BITS_CHAMP - BITS_RESTE)),
       memoire_(static_cast<std::uint64_t*>(std::calloc(nb_mots() + LIGNE / 8, 8))) {
     if (!memoire_) {
         throw std::bad_alloc();
@@ -115,7 +115,15 @@ bool Connus::cherche(const Forme& forme, Connu& c) const {
     return false;
 }
 
-void Connus::range(const Forme& forme, const Connu& c) {
+// The form's free squares, those no pawn reaches included; or the bit length of its nodes (under
+// 38 bits for a day of search).
+int Connus::mesure(const Forme& forme, std::uint64_t noeuds) const {
+    return remplacement_ == Remplacement::par_libres
+               ? __builtin_popcountll(forme.vivants) + forme.morts
+               : 64 - __builtin_clzll(noeuds | 1);
+}
+
+void Connus::range(const Forme& forme, const Connu& c, std::uint64_t noeuds) {
     std::uint64_t reste = 0;
     std::uint64_t* s = seau(forme, reste);
     int cible = 0;
@@ -129,7 +137,7 @@ void Connus::range(const Forme& forme, const Connu& c) {
             cible = i;
         }
     }
-    ecrit(&s[cible], mot(reste, forme, c));
+    ecrit(&s[cible], mot(reste, c, mesure(forme, noeuds)));
 }
 
 } // namespace tessor

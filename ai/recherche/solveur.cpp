@@ -58,12 +58,13 @@ TESSOR_CLONES int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, in
 
 // Enough entries for the board (2^bits_max of 8 bytes above 20 squares), and no more than twice
 // the node limit, unless the table needs more to name the board's positions.
-int bits_table(int taille, std::uint64_t noeuds_max, int bits_max) {
-    int bits = taille <= 12 ? 17 : taille <= 16 ? 22 : taille <= 20 ? 24 : bits_max;
+Connus table_pour(const Graphe& g, std::uint64_t noeuds_max, const TableSolveur& choix) {
+    const int taille = g.taille();
+    int bits = taille <= 12 ? 17 : taille <= 16 ? 22 : taille <= 20 ? 24 : choix.bits_max;
     while (noeuds_max != 0 && bits > 10 && (std::uint64_t{1} << (bits - 1)) > noeuds_max) {
         --bits;
     }
-    return bits;
+    return Connus(bits, taille, choix.remplacement);
 }
 
 class Solveur {
@@ -203,6 +204,7 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
     if (!compte_noeud()) {
         return 0;
     }
+    const std::uint64_t noeuds_avant = noeuds_;
     if (gagne_en_un(f, a, b)) {
         return 1;
     }
@@ -265,7 +267,7 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
     }
     e.coup = g_.image(sym, meilleur_coup);
     e.mur = g_.image(sym, meilleur_mur);
-    table_.range(forme, e);
+    table_.range(forme, e, noeuds_ - noeuds_avant + 1);
     return meilleure;
 }
 
@@ -436,7 +438,8 @@ bool note_interruption(const Solveur& s, Resolution& r) {
 } // namespace
 
 Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
-                  std::uint64_t noeuds_max, const std::atomic<bool>* arret, int bits_max) {
+                  std::uint64_t noeuds_max, const std::atomic<bool>* arret,
+                  const TableSolveur& choix) {
     Resolution r;
     r.libres = libres_du_plateau(regles, tableau);
     if (r.libres > LIBRES_MAX_SOLVEUR) {
@@ -447,7 +450,7 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
     const int a = g.numero(moi);
     const int b = g.numero(lui);
     const Masque f = g.tout() & ~bit(a) & ~bit(b);
-    Connus table(bits_table(g.taille(), noeuds_max, bits_max), g.taille());
+    Connus table = table_pour(g, noeuds_max, choix);
     Solveur s(g, table, noeuds_max, {arret, nullptr});
     int meilleure = -2;
     for (Masque cibles = g.voisins(a) & f; cibles != 0 && meilleure < 1;) {
@@ -472,7 +475,7 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
 
 ResolutionPlacement resout_placements(const Regles& regles, const Tableau& tableau,
                                       std::uint64_t noeuds_max, const std::atomic<bool>* arret,
-                                      int fils, int bits_max) {
+                                      int fils, const TableSolveur& choix) {
     ResolutionPlacement r;
     r.libres = libres_du_plateau(regles, tableau);
     if (r.libres > LIBRES_MAX_SOLVEUR) {
@@ -480,7 +483,7 @@ ResolutionPlacement resout_placements(const Regles& regles, const Tableau& table
         return r;
     }
     const Graphe g(regles, tableau, {});
-    Connus table(bits_table(g.taille(), noeuds_max, bits_max), g.taille());
+    Connus table = table_pour(g, noeuds_max, choix);
     Departs d(g);
     const std::uint64_t part = noeuds_max == 0 ? 0 : (noeuds_max + fils - 1) / fils;
     std::vector<std::thread> aides;

@@ -8,6 +8,7 @@
 // has at least two knight moves, so one placed pawn can never block a drawn square.
 #pragma once
 
+#include "connus.h"
 #include "game/regles.h"
 
 #include <atomic>
@@ -20,6 +21,13 @@ constexpr int LIBRES_MAX_SOLVEUR = 36;
 // The table of known positions holds at most 2^BITS_TABLE_REQUETES entries of 8 bytes (1 GiB),
 // within the 2 GB a request of the analysis tool may take; an offline run may give it more.
 constexpr int BITS_TABLE_REQUETES = 27;
+
+// The solver's table: 2^bits_max entries of 8 bytes above 20 free squares, and the entry a
+// position takes in a full bucket (the offline runs replace by nodes, see Remplacement).
+struct TableSolveur {
+    int bits_max = BITS_TABLE_REQUETES;
+    Remplacement remplacement = Remplacement::par_libres;
+};
 
 enum class Statut : std::uint8_t {
     resolu,
@@ -47,20 +55,18 @@ struct ResolutionPlacement {
     std::uint64_t noeuds = 0;
 };
 
-// Both pawns placed, `moi` on turn and able to move. `noeuds_max` 0 sets no limit. Above 20 free
-// squares the table has 2^bits_max entries of 8 bytes.
+// Both pawns placed, `moi` on turn and able to move. `noeuds_max` 0 sets no limit.
 Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
                   std::uint64_t noeuds_max = 0, const std::atomic<bool>* arret = nullptr,
-                  int bits_max = BITS_TABLE_REQUETES);
+                  const TableSolveur& choix = {});
 
 // A board without pawns, from the first placement: the value for the player who places first,
 // and a best square for it (the first in board order, on any number of threads). The board needs
 // two free squares. `fils` threads share the first squares and the table; with more than one,
-// each has its share of `noeuds_max`, and the nodes visited vary from run to run. Above 20 free
-// squares the table has 2^bits_max entries of 8 bytes.
+// each has its share of `noeuds_max`, and the nodes visited vary from run to run.
 ResolutionPlacement resout_placements(const Regles& regles, const Tableau& tableau,
                                       std::uint64_t noeuds_max = 0,
                                       const std::atomic<bool>* arret = nullptr, int fils = 1,
-                                      int bits_max = BITS_TABLE_REQUETES);
+                                      const TableSolveur& choix = {});
 
 } // namespace tessor
