@@ -41,7 +41,7 @@ struct Connu {
 // Which entry of a full bucket a new form takes: the one with the least work behind it, measured
 // by its free squares (the size of its game tree), or by the nodes its search visited. The nodes
 // keep more of the long searches when the table is small for the search (5 x 5 with knights on
-// 2^16 entries: 7.5 million nodes instead of 9.8 million), but they choose other entries than the
+// 2^16 entries: 7.6 million nodes instead of 9.8 million), but they choose other entries than the
 // free squares even in short solves, and so other kept turns: the game's solves, Ordi 5's
 // included, keep the free squares, and the long offline runs take the nodes.
 enum class Remplacement : std::uint8_t { par_libres, par_noeuds };
