@@ -7,6 +7,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
 namespace {
 using namespace tessor;
 
@@ -56,6 +61,34 @@ void resolution_hors_ligne(benchmark::State& state) {
 constexpr std::uint64_t NOEUDS_PAIRE = 100000000000;
 constexpr int BITS_PAIRE = 29;
 
+// A pair's run goes on where an earlier one stopped when the environment's TESSOR_REPRISE holds
+// the last line that run printed: "faits valeur x y x y", the first player's turns done, the best
+// value among them and its move and wall. False if it holds something else.
+bool lit_reprise(Reprise& reprise) {
+    const char* texte = std::getenv("TESSOR_REPRISE");
+    if (texte == nullptr) {
+        return true;
+    }
+    std::istringstream lu(texte);
+    Resolution& r = reprise.jusque_la;
+    int valeur = 0;
+    lu >> reprise.faits >> valeur >> r.deplacement.x >> r.deplacement.y >> r.mur.x >> r.mur.y;
+    r.valeur = static_cast<Verdict>(valeur);
+    return !lu.fail() && (lu >> std::ws).eof() && reprise.faits > 0 && valeur >= -1 && valeur <= 1;
+}
+
+// Prints, after each of the first player's turns, what a later run needs to go on from there.
+void suit(Reprise& reprise) {
+    const auto debut = std::chrono::steady_clock::now();
+    reprise.suivi = [debut](int faits, const Resolution& r) {
+        const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
+        std::fprintf(stderr, "TESSOR_REPRISE='%d %d %d %d %d %d' (%llu noeuds, %.0f s)\n", faits,
+                     static_cast<int>(r.valeur), r.deplacement.x, r.deplacement.y, r.mur.x, r.mur.y,
+                     static_cast<unsigned long long>(r.noeuds), duree.count());
+        std::fflush(stderr);
+    };
+}
+
 void resolution_paire_hors_ligne(benchmark::State& state) {
     const Regles regles = regles_de(6, 6, state.range(0));
     Tableau tableau;
@@ -64,10 +97,16 @@ void resolution_paire_hors_ligne(benchmark::State& state) {
     const Case second{static_cast<int16>(state.range(3)), static_cast<int16>(state.range(4))};
     tableau[premier] = FAUX;
     tableau[second] = FAUX;
+    Reprise reprise;
+    if (!lit_reprise(reprise)) {
+        state.SkipWithError("TESSOR_REPRISE: attendu \"faits valeur x y x y\", faits > 0");
+        return;
+    }
+    suit(reprise);
     Resolution r;
     for (auto _ : state) {
         r = tessor::resout(regles, tableau, premier, second, NOEUDS_PAIRE, nullptr,
-                           {BITS_PAIRE, Remplacement::par_noeuds});
+                           {BITS_PAIRE, Remplacement::par_noeuds}, reprise);
         benchmark::DoNotOptimize(r);
     }
     compte(state, r.statut, r.valeur, r.noeuds);

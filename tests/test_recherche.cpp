@@ -16,6 +16,7 @@
 #include <random>
 #include <set>
 #include <tuple>
+#include <vector>
 
 using namespace tessor;
 
@@ -263,6 +264,32 @@ class TestRecherche : public QObject {
             }
         }
         QVERIFY(finies >= 20);
+    }
+
+    // A run taken up after any of its turns, from what it said then, goes on from the next turn
+    // and ends as the whole run did.
+    void resumed_run_ends_as_the_whole_one() {
+        std::mt19937 hasard(23);
+        for (int k = 0; k < 12; ++k) {
+            const Regles r = regles(4, 4, k % 2 == 1);
+            const Cas c = position_au_hasard(hasard, r, 8, k % 3 == 0);
+            std::vector<Resolution> etapes;
+            Reprise suivie;
+            suivie.suivi = [&](int, const Resolution& jusque_la) { etapes.push_back(jusque_la); };
+            const Resolution entiere = resout(r, c.tableau, c.moi, c.lui, 0, nullptr, {}, suivie);
+            const auto tour = [](const Resolution& s) {
+                return std::tuple(s.valeur, s.deplacement, s.mur);
+            };
+            for (int faits = 1; faits <= static_cast<int>(etapes.size()); ++faits) {
+                std::vector<int> suivants;
+                Reprise reprise{faits, etapes[static_cast<std::size_t>(faits - 1)],
+                                [&](int n, const Resolution&) { suivants.push_back(n); }};
+                QVERIFY(tour(resout(r, c.tableau, c.moi, c.lui, 0, nullptr, {}, reprise)) ==
+                        tour(entiere));
+                QCOMPARE(suivants.size(), etapes.size() - static_cast<std::size_t>(faits));
+                QVERIFY(suivants.empty() || suivants.front() == faits + 1);
+            }
+        }
     }
 
     // Forms of 38 squares (a 6 x 6 board and its pawns), twice as many as the smallest table

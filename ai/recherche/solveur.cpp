@@ -439,7 +439,7 @@ bool note_interruption(const Solveur& s, Resolution& r) {
 
 Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
                   std::uint64_t noeuds_max, const std::atomic<bool>* arret,
-                  const TableSolveur& choix) {
+                  const TableSolveur& choix, const Reprise& reprise) {
     Resolution r;
     r.libres = libres_du_plateau(regles, tableau);
     if (r.libres > LIBRES_MAX_SOLVEUR) {
@@ -452,11 +452,21 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
     const Masque f = g.tout() & ~bit(a) & ~bit(b);
     Connus table = table_pour(g, noeuds_max, choix);
     Solveur s(g, table, noeuds_max, {arret, nullptr});
+    // Before the first turn no value is known: -2 is below every value.
     int meilleure = -2;
+    if (reprise.faits > 0) {
+        meilleure = static_cast<int>(reprise.jusque_la.valeur);
+        r.deplacement = reprise.jusque_la.deplacement;
+        r.mur = reprise.jusque_la.mur;
+    }
+    int faits = 0;
     for (Masque cibles = g.voisins(a) & f; cibles != 0 && meilleure < 1;) {
         const int m = extrait(cibles);
         for (Masque murs = (f & ~bit(m)) | bit(a); murs != 0 && meilleure < 1;) {
             const int w = extrait(murs);
+            if (faits++ < reprise.faits) {
+                continue;
+            }
             const int v = s.tour(f, a, b, m, w, std::max(meilleure, -1), 1);
             if (note_interruption(s, r)) {
                 return r;
@@ -465,6 +475,11 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
                 meilleure = v;
                 r.deplacement = g.case_de(m);
                 r.mur = g.case_de(w);
+            }
+            if (reprise.suivi) {
+                r.valeur = verdict(meilleure);
+                r.noeuds = s.noeuds();
+                reprise.suivi(faits, r);
             }
         }
     }

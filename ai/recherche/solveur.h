@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 
 namespace tessor {
 
@@ -55,10 +56,21 @@ struct ResolutionPlacement {
     std::uint64_t noeuds = 0;
 };
 
+// A long offline run of `resout` in parts. The turns of the position are tried in a fixed order,
+// each settled for good before the next; a run may start after the first `faits` of them, which
+// an earlier run settled with `jusque_la` (the best value and turn among them). `suivi`, when
+// given, hears after each turn how many are done and the best so far (the nodes are this run's):
+// what a later run takes up if this one is stopped.
+struct Reprise {
+    int faits = 0;
+    Resolution jusque_la;
+    std::function<void(int faits, const Resolution& jusque_la)> suivi;
+};
+
 // Both pawns placed, `moi` on turn and able to move. `noeuds_max` 0 sets no limit.
 Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
                   std::uint64_t noeuds_max = 0, const std::atomic<bool>* arret = nullptr,
-                  const TableSolveur& choix = {});
+                  const TableSolveur& choix = {}, const Reprise& reprise = {});
 
 // A board without pawns, from the first placement: the value for the player who places first,
 // and a best square for it (the first in board order, on any number of threads). The board needs
