@@ -435,6 +435,17 @@ bool note_interruption(const Solveur& s, Resolution& r) {
     return true;
 }
 
+// Where a run starts: the best value among the turns an earlier run settled, with its turn in
+// `r`; or, from the first turn, -2, below every value.
+int reprend(const Reprise& reprise, Resolution& r) {
+    if (reprise.faits <= 0) {
+        return -2;
+    }
+    r.deplacement = reprise.jusque_la.deplacement;
+    r.mur = reprise.jusque_la.mur;
+    return static_cast<int>(reprise.jusque_la.valeur);
+}
+
 } // namespace
 
 Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
@@ -452,13 +463,7 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
     const Masque f = g.tout() & ~bit(a) & ~bit(b);
     Connus table = table_pour(g, noeuds_max, choix);
     Solveur s(g, table, noeuds_max, {arret, nullptr});
-    // Before the first turn no value is known: -2 is below every value.
-    int meilleure = -2;
-    if (reprise.faits > 0) {
-        meilleure = static_cast<int>(reprise.jusque_la.valeur);
-        r.deplacement = reprise.jusque_la.deplacement;
-        r.mur = reprise.jusque_la.mur;
-    }
+    int meilleure = reprend(reprise, r);
     int faits = 0;
     for (Masque cibles = g.voisins(a) & f; cibles != 0 && meilleure < 1;) {
         const int m = extrait(cibles);
