@@ -256,8 +256,8 @@ class TestRecherche : public QObject {
             const Regles r = regles(4, 4, k % 2 == 1);
             Cas c = position_au_hasard(hasard, r, 7, k % 3 == 0);
             const auto regle = k % 4 < 2 ? Remplacement::par_libres : Remplacement::par_noeuds;
-            const Resolution s =
-                resout(r, c.tableau, c.moi, c.lui, 600, nullptr, {BITS_TABLE_REQUETES, regle});
+            const TableSolveur choix{BITS_TABLE_REQUETES, regle, k % 3 == 1 ? 4 : -1, 10};
+            const Resolution s = resout(r, c.tableau, c.moi, c.lui, 600, nullptr, choix);
             if (s.statut == Statut::resolu) {
                 ++finies;
                 QCOMPARE(int(s.valeur), minimax(r, c.tableau, c.moi, c.lui));
@@ -325,6 +325,24 @@ class TestRecherche : public QObject {
         }
         Connus petite(17, 7);
         QVERIFY(garde_et_cherche(petite, moities[0], moities[1]) > 20000);
+    }
+
+    // The forms of at most the threshold's free squares share the small table, the others the
+    // large one: of nine small forms in a small table of one bucket, one is left out.
+    void small_forms_share_the_small_table() {
+        Tables tables(Connus(12, 20), Connus(3, 20), 9);
+        for (int morts = 0; morts < 17; ++morts) {
+            tables.range(Forme{1, morts, 1, 2}, Connu{}, 1);
+        }
+        int perdues = 0;
+        for (int morts = 0; morts < 17; ++morts) {
+            Connu c;
+            if (!tables.cherche(Forme{1, morts, 1, 2}, c)) {
+                QVERIFY(morts < 9);
+                ++perdues;
+            }
+        }
+        QCOMPARE(perdues, 1);
     }
 
     // In a table of one bucket (eight entries), a ninth form takes the place of the entry with

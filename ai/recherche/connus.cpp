@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 #include <sys/mman.h>
 
@@ -115,12 +116,10 @@ bool Connus::cherche(const Forme& forme, Connu& c) const {
     return false;
 }
 
-// The form's free squares, those no pawn reaches included; or the bit length of its nodes (under
-// 38 bits for a day of search).
+// The form's free squares, or the bit length of its nodes (under 38 bits for a day of search).
 int Connus::mesure(const Forme& forme, std::uint64_t noeuds) const {
-    return remplacement_ == Remplacement::par_libres
-               ? __builtin_popcountll(forme.vivants) + forme.morts
-               : 64 - __builtin_clzll(noeuds | 1);
+    return remplacement_ == Remplacement::par_libres ? libres(forme)
+                                                     : 64 - __builtin_clzll(noeuds | 1);
 }
 
 void Connus::range(const Forme& forme, const Connu& c, std::uint64_t noeuds) {
@@ -139,5 +138,12 @@ void Connus::range(const Forme& forme, const Connu& c, std::uint64_t noeuds) {
     }
     ecrit(&s[cible], mot(reste, c, mesure(forme, noeuds)));
 }
+
+int libres(const Forme& forme) {
+    return __builtin_popcountll(forme.vivants) + forme.morts;
+}
+
+Tables::Tables(Connus grande, std::optional<Connus> petite, int seuil)
+    : grande_(std::move(grande)), petite_(std::move(petite)), seuil_(seuil) {}
 
 } // namespace tessor

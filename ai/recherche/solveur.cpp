@@ -9,6 +9,7 @@
 #include <memory>
 #include <numeric>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace tessor {
@@ -58,19 +59,24 @@ TESSOR_CLONES int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, in
 
 // Enough entries for the board (2^bits_max of 8 bytes above 20 squares), and no more than twice
 // the node limit, unless the table needs more to name the board's positions.
-Connus table_pour(const Graphe& g, std::uint64_t noeuds_max, const TableSolveur& choix) {
+Tables table_pour(const Graphe& g, std::uint64_t noeuds_max, const TableSolveur& choix) {
     const int taille = g.taille();
     int bits = taille <= 12 ? 17 : taille <= 16 ? 22 : taille <= 20 ? 24 : choix.bits_max;
     while (noeuds_max != 0 && bits > 10 && (std::uint64_t{1} << (bits - 1)) > noeuds_max) {
         --bits;
     }
-    return Connus(bits, taille, choix.remplacement);
+    Connus grande(bits, taille, choix.remplacement);
+    if (choix.seuil_petite < 0) {
+        return Tables(std::move(grande));
+    }
+    return Tables(std::move(grande), Connus(choix.bits_petite, taille, choix.remplacement),
+                  choix.seuil_petite);
 }
 
 class Solveur {
   public:
     // `arrets` are the caller's stop flag and the one the other threads raise, each optional.
-    Solveur(const Graphe& g, Connus& table, std::uint64_t noeuds_max,
+    Solveur(const Graphe& g, Tables& table, std::uint64_t noeuds_max,
             std::array<const std::atomic<bool>*, 2> arrets)
         : g_(g), table_(table), noeuds_max_(noeuds_max), arrets_(arrets) {}
 
@@ -97,7 +103,7 @@ class Solveur {
     bool compte_noeud();
 
     const Graphe& g_;
-    Connus& table_;
+    Tables& table_;
     std::uint64_t noeuds_max_;
     std::array<const std::atomic<bool>*, 2> arrets_;
     std::uint64_t noeuds_ = 0;
@@ -461,7 +467,7 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
     const int a = g.numero(moi);
     const int b = g.numero(lui);
     const Masque f = g.tout() & ~bit(a) & ~bit(b);
-    Connus table = table_pour(g, noeuds_max, choix);
+    Tables table = table_pour(g, noeuds_max, choix);
     Solveur s(g, table, noeuds_max, {arret, nullptr});
     int meilleure = reprend(reprise, r);
     int faits = 0;
@@ -503,7 +509,7 @@ ResolutionPlacement resout_placements(const Regles& regles, const Tableau& table
         return r;
     }
     const Graphe g(regles, tableau, {});
-    Connus table = table_pour(g, noeuds_max, choix);
+    Tables table = table_pour(g, noeuds_max, choix);
     Departs d(g);
     const std::uint64_t part = noeuds_max == 0 ? 0 : (noeuds_max + fils - 1) / fils;
     std::vector<std::thread> aides;

@@ -24,10 +24,14 @@ constexpr int LIBRES_MAX_SOLVEUR = 36;
 constexpr int BITS_TABLE_REQUETES = 27;
 
 // The solver's table: 2^bits_max entries of 8 bytes above 20 free squares, and the entry a
-// position takes in a full bucket (the offline runs replace by nodes, see Remplacement).
+// position takes in a full bucket (the offline runs replace by nodes, see Remplacement). The
+// offline runs also give the positions of at most `seuil_petite` free squares a small table of
+// 2^bits_petite entries (see Tables); -1, none.
 struct TableSolveur {
     int bits_max = BITS_TABLE_REQUETES;
     Remplacement remplacement = Remplacement::par_libres;
+    int seuil_petite = -1;
+    int bits_petite = 21;
 };
 
 enum class Statut : std::uint8_t {
