@@ -52,11 +52,12 @@ void resolution_plateau_vide(benchmark::State& state) {
 
 // The offline runs give the positions of 18 free squares or fewer a table of 2^21 entries
 // (16 MiB), and replace by nodes.
-constexpr int SEUIL_PETITE = 18;
-constexpr int BITS_PETITE = 21;
+TableSolveur table_hors_ligne(int bits) {
+    return {bits, Remplacement::par_noeuds, 18, 21};
+}
 
 void resolution_hors_ligne(benchmark::State& state) {
-    resout(state, 0, {30, Remplacement::par_noeuds, SEUIL_PETITE, BITS_PETITE});
+    resout(state, 0, table_hors_ligne(30));
 }
 
 // Offline too: a 6 x 6 board whose first player stands on [x1, y1] and the second on [x2, y2],
@@ -111,8 +112,7 @@ void resolution_paire_hors_ligne(benchmark::State& state) {
     Resolution r;
     for (auto _ : state) {
         r = tessor::resout(regles, tableau, premier, second, NOEUDS_PAIRE, nullptr,
-                           {BITS_PAIRE, Remplacement::par_noeuds, SEUIL_PETITE, BITS_PETITE},
-                           reprise);
+                           table_hors_ligne(BITS_PAIRE), reprise);
         benchmark::DoNotOptimize(r);
     }
     compte(state, r.statut, r.valeur, r.noeuds);
