@@ -3,6 +3,7 @@
 // Each run stops at 6e9 nodes, and `resolu` tells whether it got there. `resolution_hors_ligne`
 // is an offline run, never in CI: a table of 2^30 entries (8 GiB) that keeps the searches of the
 // most nodes, and no node limit; so is `resolution_paire_hors_ligne`, one placed pair of 6 x 6.
+// Both go in parts: each prints after each step what a later run needs to go on from there.
 #include "ai/recherche/solveur.h"
 
 #include <benchmark/benchmark.h>
@@ -10,7 +11,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 using namespace tessor;
@@ -31,14 +35,15 @@ void compte(benchmark::State& state, Statut statut, Verdict valeur, std::uint64_
     state.counters["noeuds"] = static_cast<double>(noeuds);
 }
 
-void resout(benchmark::State& state, std::uint64_t noeuds_max, const TableSolveur& choix) {
+void resout(benchmark::State& state, std::uint64_t noeuds_max, const TableSolveur& choix,
+            const ReprisePlacements& reprise = {}) {
     const Regles regles = regles_de(state.range(0), state.range(1), state.range(2));
     Tableau tableau;
     regles.init_tableau(tableau);
     ResolutionPlacement r;
     for (auto _ : state) {
         r = resout_placements(regles, tableau, noeuds_max, nullptr,
-                              static_cast<int>(state.range(3)), choix);
+                              static_cast<int>(state.range(3)), choix, reprise);
         benchmark::DoNotOptimize(r);
     }
     compte(state, r.statut, r.valeur, r.noeuds);
@@ -56,8 +61,47 @@ TableSolveur table_hors_ligne(int bits) {
     return {bits, Remplacement::par_noeuds, 18, 21};
 }
 
+// The whole board's run goes on where an earlier one stopped when the environment's
+// TESSOR_REPONSES holds the last answers that run printed, one character a question in the order
+// they are numbered: '.' not answered, '-', '0' or '+' the value found (-1, 0 or 1). False if it
+// holds something else.
+constexpr char SIGNES_REPONSES[] = "-0+";
+
+bool lit_reponses(ReprisePlacements& reprise) {
+    const char* texte = std::getenv("TESSOR_REPONSES");
+    for (const char* c = texte; c != nullptr && *c != '\0'; ++c) {
+        const char* signe = std::strchr(SIGNES_REPONSES, *c);
+        if (*c != '.' && signe == nullptr) {
+            return false;
+        }
+        reprise.reponses.push_back(
+            *c == '.' ? REPONSE_INCONNUE : static_cast<std::int8_t>(signe - SIGNES_REPONSES - 1));
+    }
+    return true;
+}
+
+// Prints, after each question answered, what a later run needs to go on from there.
+void suit(ReprisePlacements& reprise) {
+    const auto debut = std::chrono::steady_clock::now();
+    reprise.suivi = [debut](const std::vector<std::int8_t>& reponses) {
+        std::string texte;
+        for (const std::int8_t v : reponses) {
+            texte += v == REPONSE_INCONNUE ? '.' : SIGNES_REPONSES[v + 1];
+        }
+        const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
+        std::fprintf(stderr, "TESSOR_REPONSES='%s' (%.0f s)\n", texte.c_str(), duree.count());
+        std::fflush(stderr);
+    };
+}
+
 void resolution_hors_ligne(benchmark::State& state) {
-    resout(state, 0, table_hors_ligne(30));
+    ReprisePlacements reprise;
+    if (!lit_reponses(reprise)) {
+        state.SkipWithError("TESSOR_REPONSES: attendu '.', '-', '0' ou '+' par question");
+        return;
+    }
+    suit(reprise);
+    resout(state, 0, table_hors_ligne(30), reprise);
 }
 
 // Offline too: a 6 x 6 board whose first player stands on [x1, y1] and the second on [x2, y2],

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <mutex>
 #include <numeric>
 #include <thread>
 #include <utility>
@@ -330,7 +331,7 @@ struct Question {
 // whatever the threads.
 class Departs {
   public:
-    explicit Departs(const Graphe& g) : g_(g) {
+    Departs(const Graphe& g, const ReprisePlacements& reprise) : g_(g), suivi_(reprise.suivi) {
         for (int a = 0; a < g.taille(); ++a) {
             nb_ += g.canonique(a) ? 1 : 0;
         }
@@ -340,6 +341,9 @@ class Departs {
                 prepare(i++, a);
             }
         }
+        reponses_.assign(questions_.size(), REPONSE_INCONNUE);
+        const std::size_t connues = std::min(reponses_.size(), reprise.reponses.size());
+        std::copy_n(reprise.reponses.begin(), connues, reponses_.begin());
     }
 
     // Answers questions until none is left. Those of squares after a won square are left out:
@@ -350,7 +354,7 @@ class Departs {
             Depart& d = departs_[static_cast<std::size_t>(q.depart)];
             if (q.depart < gagnant_.load() && q.seuil > plancher_de(q.depart) &&
                 d.haut.load() >= q.seuil) {
-                const int v = valeur_reponse(s, d, q);
+                const int v = reponse(s, d, n);
                 if (s.interrompu()) {
                     return;
                 }
@@ -401,6 +405,24 @@ class Departs {
         }
     }
 
+    // The value of question `n`: an earlier run's, else searched and told to `suivi_`. Only the
+    // thread that took the question writes its value, under the lock that `suivi_` reads under.
+    int reponse(Solveur& s, const Depart& d, int n) {
+        const std::size_t i = static_cast<std::size_t>(n);
+        if (reponses_[i] != REPONSE_INCONNUE) {
+            return reponses_[i];
+        }
+        const int v = valeur_reponse(s, d, questions_[i]);
+        if (!s.interrompu()) {
+            const std::lock_guard<std::mutex> garde(verrou_);
+            reponses_[i] = static_cast<std::int8_t>(v);
+            if (suivi_) {
+                suivi_(reponses_);
+            }
+        }
+        return v;
+    }
+
     // The value of the question's reply for the first placer, searched within (seuil - 1, seuil),
     // each placement followed by the end test on the placed pawns.
     int valeur_reponse(Solveur& s, const Depart& d, const Question& q) const {
@@ -429,6 +451,9 @@ class Departs {
     std::vector<Question> questions_;
     std::atomic<int> suivante_{0};
     std::atomic<int> gagnant_{64};
+    std::vector<std::int8_t> reponses_;
+    std::function<void(const std::vector<std::int8_t>&)> suivi_;
+    std::mutex verrou_;
 };
 
 // Notes in `r` that the solver stopped before the end, with the nodes it visited; true if so.
@@ -501,7 +526,8 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
 
 ResolutionPlacement resout_placements(const Regles& regles, const Tableau& tableau,
                                       std::uint64_t noeuds_max, const std::atomic<bool>* arret,
-                                      int fils, const TableSolveur& choix) {
+                                      int fils, const TableSolveur& choix,
+                                      const ReprisePlacements& reprise) {
     ResolutionPlacement r;
     r.libres = libres_du_plateau(regles, tableau);
     if (r.libres > LIBRES_MAX_SOLVEUR) {
@@ -510,7 +536,7 @@ ResolutionPlacement resout_placements(const Regles& regles, const Tableau& table
     }
     const Graphe g(regles, tableau, {});
     Tables table = table_pour(g, noeuds_max, choix);
-    Departs d(g);
+    Departs d(g, reprise);
     const std::uint64_t part = noeuds_max == 0 ? 0 : (noeuds_max + fils - 1) / fils;
     std::vector<std::thread> aides;
     std::vector<std::uint64_t> noeuds(static_cast<std::size_t>(fils));

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace tessor {
 
@@ -71,6 +72,18 @@ struct Reprise {
     std::function<void(int faits, const Resolution& jusque_la)> suivi;
 };
 
+// A long offline run of `resout_placements` in parts. Its questions (does a reply to a first
+// square leave the first placer at least a threshold? see solveur.cpp) are numbered in a fixed
+// order; `reponses` holds the value a search found for each, or REPONSE_INCONNUE, and a run asks
+// again none that has a value. `suivi`, when given, hears all the values found so far after each
+// question answered, one thread at a time: what a later run takes up if this one is stopped.
+constexpr std::int8_t REPONSE_INCONNUE = -2;
+
+struct ReprisePlacements {
+    std::vector<std::int8_t> reponses;
+    std::function<void(const std::vector<std::int8_t>& reponses)> suivi;
+};
+
 // Both pawns placed, `moi` on turn and able to move. `noeuds_max` 0 sets no limit.
 Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case lui,
                   std::uint64_t noeuds_max = 0, const std::atomic<bool>* arret = nullptr,
@@ -83,6 +96,7 @@ Resolution resout(const Regles& regles, const Tableau& tableau, Case moi, Case l
 ResolutionPlacement resout_placements(const Regles& regles, const Tableau& tableau,
                                       std::uint64_t noeuds_max = 0,
                                       const std::atomic<bool>* arret = nullptr, int fils = 1,
-                                      const TableSolveur& choix = {});
+                                      const TableSolveur& choix = {},
+                                      const ReprisePlacements& reprise = {});
 
 } // namespace tessor
