@@ -190,6 +190,14 @@ inline void presse_image(FenetrePrincipale& f, const char* nom) {
     QTRY_VERIFY_WITH_TIMEOUT(!f.controleur().ecran().minuterie, 2000);
 }
 
+// Gives the game up: presses "abandon", says Yes, and waits for the options screen. The question
+// opens when the press acts; the answer may come only after `presse_image` has returned.
+inline void abandonne(FenetrePrincipale& f) {
+    Repondeur oui([] { return true; });
+    presse_image(f, "bouton_abandon");
+    QTRY_VERIFY_WITH_TIMEOUT(f.controleur().ecran().options.visible, 30000);
+}
+
 // A 6 x 6 game with the dolphin for player 2, five turns played and both hints on, back on
 // the game panel.
 inline void partie_avec_les_aides(FenetrePrincipale& f) {

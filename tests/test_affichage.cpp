@@ -276,10 +276,7 @@ class TestAffichage : public QObject {
         QVERIFY(rendue && etat(f->controleur()) == avant);
         clique_cases(*f, {{4, 4}});
         QCOMPARE(f->controleur().partie().joueur(0).position, (Case{4, 4}));
-        {
-            Repondeur oui([] { return true; });
-            presse_image(*f, "bouton_abandon");
-        }
+        abandonne(*f);
         ordinateurs(*f);
         const Controleur& c = f->controleur();
         rendue = false;
@@ -358,10 +355,7 @@ class TestAffichage : public QObject {
         const QString avant = etat(f->controleur());
         avec_une_boite([&] { presse_image(*f, "bouton_abandon"); });
         QCOMPARE(etat(f->controleur()), avant);
-        {
-            Repondeur oui([] { return true; });
-            presse_image(*f, "bouton_abandon");
-        }
+        abandonne(*f);
         ordinateurs(*f);
         avec_une_boite([&] { clique(*f, "jouer"); });
         QVERIFY(controle(*f, "options")->isVisible());

@@ -129,8 +129,9 @@ class TestClavier : public QObject {
             return false;
         });
         joue(*f, {{4, 4}});
+        QTRY_COMPARE_WITH_TIMEOUT(r.questions, QStringList{QStringLiteral("Voulez-vous rejouer?")},
+                                  20000);
         QCOMPARE(signe_vu, QStringLiteral("Gagné !"));
-        QCOMPARE(r.questions, QStringList{QStringLiteral("Voulez-vous rejouer?")});
         QVERIFY(controle(*f, QStringLiteral("options"))->isVisible() &&
                 !controle(*f, QStringLiteral("curseur"))->isVisible());
     }

@@ -77,8 +77,7 @@ class TestFenetre : public QObject {
             dimensionne(*f, p.width(), p.height());
             clique(*f, "jouer");
             verifie_grille(*f, p.size(), p.topLeft());
-            Repondeur oui([] { return true; });
-            presse_image(*f, "bouton_abandon");
+            abandonne(*f);
         }
     }
 
@@ -134,8 +133,7 @@ class TestFenetre : public QObject {
             QCOMPARE(capture.pixelColor(r.right(), r.center().y()), QColor(Qt::black));
             QCOMPARE(capture.pixelColor(r.center().x(), r.bottom()), QColor(Qt::black));
         }
-        Repondeur oui([] { return true; });
-        presse_image(*f, "bouton_abandon");
+        abandonne(*f);
         QVERIFY(controle(*f, "options")->isVisible() && cases_d_aide(*f).isEmpty());
         clique(*f, "jouer");
         clique_cases(*f, {{3, 3}, {5, 5}, {4, 4}, {8, 8}}); // player 2 to move
@@ -248,9 +246,7 @@ class TestFenetre : public QObject {
             if (ferme) {
                 rythmee->close();
             } else {
-                Repondeur oui([] { return true; });
-                presse_image(*rythmee, "bouton_abandon");
-                QTRY_VERIFY_WITH_TIMEOUT(!jeu.en_partie(), 30000); // slow under a sanitizer
+                abandonne(*rythmee);
             }
         }
         QVERIFY(!rythmee->isVisible() && jeu.nb_murs() == 1);

@@ -78,7 +78,8 @@ class TestOptions : public QObject {
         } else {
             QCOMPARE(w->property("text").toString(), vu);
         }
-        QCOMPARE(r.questions, question.isEmpty() ? QStringList() : QStringList{question});
+        QTRY_COMPARE_WITH_TIMEOUT(
+            r.questions, question.isEmpty() ? QStringList() : QStringList{question}, 20000);
         QCOMPARE(enfonce, question == ABANDON);
     }
 
