@@ -197,6 +197,7 @@ BENCHMARK(resolution_paire_hors_ligne)
 BENCHMARK(resolution_hors_ligne)
     ->ArgNames({"largeur", "hauteur", "cavalier", "fils"})
     ->Args({5, 6, 0, 2})
+    ->Args({6, 6, 0, 2})
     ->UseRealTime()
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
