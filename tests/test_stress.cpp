@@ -69,7 +69,7 @@ struct Stress {
             int options, partie;
             void (*faire)(Stress&);
         } actions[] = {
-            {3, 3, [](Stress& s) { QTest::qWait(s.de(15)); }}, // a pending button press may act
+            {3, 3, [](Stress& s) { s.relache_bouton(); }},
             {14, 14, [](Stress& s) { QTest::mouseMove(s.f->windowHandle(), s.point_au_hasard()); }},
             {7, 7, [](Stress& s) { clique_a(*s.f, s.point_au_hasard()); }},
             {8, 8, [](Stress& s) { s.presse_panneau(); }},
@@ -128,6 +128,15 @@ struct Stress {
         }
         const QPoint p = centre_case(*f, c.x(), c.y()); // off the board, maybe off the window
         clique_a(*f, {std::clamp(p.x(), 0, f->width() - 1), std::clamp(p.y(), 0, f->height() - 1)});
+    }
+
+    // A pending picture button press acts now, as when its 10 ms have run out between inputs.
+    void relache_bouton() {
+        auto* delai = f->findChild<QTimer*>(QStringLiteral("delai_bouton"));
+        if (delai->isActive()) {
+            delai->stop();
+            exige(QMetaObject::invokeMethod(delai, "timeout"), "the press timer does not run");
+        }
     }
 
     // A picture button's action waits for its 10 ms timer: half the time the stream waits for

@@ -46,6 +46,7 @@ FenetrePrincipale::FenetrePrincipale(Horloge horloge, bool pauses, QSettings* me
     setWindowTitle(QStringLiteral("Tessor"));
     setWindowIcon(QIcon(pixmaps_[Image::icone]));
     setMouseTracking(true);
+    minuterie_.setObjectName(QStringLiteral("delai_bouton"));
     minuterie_.setSingleShot(true);
     minuterie_.setInterval(DELAI_BOUTON_MS);
     connect(&minuterie_, &QTimer::timeout, this, [this] { relache_bouton(); });

@@ -88,8 +88,8 @@ class FenetrePrincipale : public QWidget {
     Menu menu_;
     MenuContextuel menu_contextuel_;
     QSettings* memoire_;
-    Reglages memorises_; // as last read or written
-    QTimer minuterie_;
+    Reglages memorises_;     // as last read or written
+    QTimer minuterie_{this}; // a picture button's press acts when it runs out
     std::array<QPropertyAnimation*, 2> glissements_{}; // none when the computer does not pause
     std::vector<QShortcut*> raccourcis_;
     FenetreInformation* information_ =
