@@ -61,43 +61,63 @@ TableSolveur table_hors_ligne(int bits) {
     return {bits, Remplacement::par_noeuds, 18, 21};
 }
 
-// The whole board's run goes on where an earlier one stopped when the environment's
-// TESSOR_REPONSES holds the last answers that run printed, one character a question in the order
-// they are numbered: '.' not answered, '-', '0' or '+' the value found (-1, 0 or 1). False if it
-// holds something else.
+// The whole board's run goes on where an earlier one stopped when the environment holds the last
+// line that run printed: TESSOR_REPONSES, one character a question in the order they are
+// numbered, '.' not answered, '-', '0' or '+' the value found (-1, 0 or 1); TESSOR_EN_COURS, for
+// each question left in the middle, "question turns_settled best_value". False if they hold
+// something else.
 constexpr char SIGNES_REPONSES[] = "-0+";
 
-bool lit_reponses(ReprisePlacements& reprise) {
+bool lit_reponses(EtatPlacements& etat) {
     const char* texte = std::getenv("TESSOR_REPONSES");
     for (const char* c = texte; c != nullptr && *c != '\0'; ++c) {
         const char* signe = std::strchr(SIGNES_REPONSES, *c);
         if (*c != '.' && signe == nullptr) {
             return false;
         }
-        reprise.reponses.push_back(
-            *c == '.' ? REPONSE_INCONNUE : static_cast<std::int8_t>(signe - SIGNES_REPONSES - 1));
+        etat.reponses.push_back(*c == '.' ? REPONSE_INCONNUE
+                                          : static_cast<std::int8_t>(signe - SIGNES_REPONSES - 1));
+    }
+    const char* en_cours = std::getenv("TESSOR_EN_COURS");
+    std::istringstream lu(en_cours != nullptr ? en_cours : "");
+    for (Avancee a; !(lu >> std::ws).eof();) {
+        int meilleure = 0;
+        lu >> a.question >> a.faits >> meilleure;
+        if (lu.fail() || a.question < 0 || a.faits < 1 || meilleure < -1 || meilleure > 1) {
+            return false;
+        }
+        a.meilleure = static_cast<std::int8_t>(meilleure);
+        etat.en_cours.push_back(a);
     }
     return true;
 }
 
-// Prints, after each question answered, what a later run needs to go on from there.
+// Prints, after each question answered and each turn settled, what a later run needs to go on
+// from there.
 void suit(ReprisePlacements& reprise) {
     const auto debut = std::chrono::steady_clock::now();
-    reprise.suivi = [debut](const std::vector<std::int8_t>& reponses) {
-        std::string texte;
-        for (const std::int8_t v : reponses) {
-            texte += v == REPONSE_INCONNUE ? '.' : SIGNES_REPONSES[v + 1];
+    reprise.suivi = [debut](const EtatPlacements& etat) {
+        std::string reponses;
+        for (const std::int8_t v : etat.reponses) {
+            reponses += v == REPONSE_INCONNUE ? '.' : SIGNES_REPONSES[v + 1];
+        }
+        std::string en_cours;
+        for (const Avancee& a : etat.en_cours) {
+            en_cours += (en_cours.empty() ? "" : " ") + std::to_string(a.question) + ' ' +
+                        std::to_string(a.faits) + ' ' + std::to_string(a.meilleure);
         }
         const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
-        std::fprintf(stderr, "TESSOR_REPONSES='%s' (%.0f s)\n", texte.c_str(), duree.count());
+        std::fprintf(stderr, "TESSOR_REPONSES='%s' TESSOR_EN_COURS='%s' (%.0f s)\n",
+                     reponses.c_str(), en_cours.c_str(), duree.count());
         std::fflush(stderr);
     };
 }
 
 void resolution_hors_ligne(benchmark::State& state) {
     ReprisePlacements reprise;
-    if (!lit_reponses(reprise)) {
-        state.SkipWithError("TESSOR_REPONSES: attendu '.', '-', '0' ou '+' par question");
+    if (!lit_reponses(reprise.etat)) {
+        state.SkipWithError("TESSOR_REPONSES: attendu '.', '-', '0' ou '+' par question; "
+                            "TESSOR_EN_COURS: attendu \"question faits valeur\", faits > 0");
         return;
     }
     suit(reprise);

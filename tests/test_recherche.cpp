@@ -395,45 +395,48 @@ class TestRecherche : public QObject {
         QVERIFY(vus[0] >= 5 && vus[1] >= 5 && vus[2] >= 5);
     }
 
-    // A whole board's solve taken up from any of its reports ends as the whole one, on one thread
-    // or two. On one it then asks exactly the questions the whole run asked after that report,
-    // and from the last report it searches no node.
+    // A whole board's solve taken up from any of its reports, after a question or within one,
+    // ends as the whole one, on one thread or two. On one it then reports exactly what the whole
+    // run reported after that report, and from the last report it searches no node.
     void resumed_placements_end_as_the_whole_one() {
         std::mt19937 hasard(29);
+        int dans_une_question = 0;
         for (int k = 0; k < 8; ++k) {
             const Regles r = regles(3 + k % 2, 4, k % 3 == 0);
             const Cas c = position_au_hasard(hasard, r, 6, false);
             Tableau t = c.tableau;
             t[c.moi] = t[c.lui] = VRAI;
-            using Reponses = std::vector<std::int8_t>;
-            std::vector<Reponses> etapes;
-            const auto garde = [](std::vector<Reponses>& dans) {
-                return ReprisePlacements{{}, [&dans](const Reponses& v) { dans.push_back(v); }};
+            std::vector<EtatPlacements> etapes;
+            const auto garde = [](std::vector<EtatPlacements>& dans) {
+                return ReprisePlacements{{},
+                                         [&dans](const EtatPlacements& e) { dans.push_back(e); }};
             };
             const ResolutionPlacement entiere =
                 resout_placements(r, t, 0, nullptr, 1, {}, garde(etapes));
             for (std::size_t n = 0; n < etapes.size(); ++n) {
+                dans_une_question += etapes[n].en_cours.empty() ? 0 : 1;
                 for (int fils : {1, 2}) {
-                    std::vector<Reponses> suivantes;
+                    std::vector<EtatPlacements> suivantes;
                     ReprisePlacements reprise = garde(suivantes);
-                    reprise.reponses = etapes[n];
+                    reprise.etat = etapes[n];
                     const ResolutionPlacement p =
                         resout_placements(r, t, 0, nullptr, fils, {}, reprise);
                     QCOMPARE(p.valeur, entiere.valeur);
                     QCOMPARE(p.depart, entiere.depart);
-                    QVERIFY(fils == 2 || suivantes == std::vector<Reponses>(etapes.begin() + n + 1,
-                                                                            etapes.end()));
+                    QVERIFY(fils == 2 || suivantes == std::vector<EtatPlacements>(
+                                                          etapes.begin() + n + 1, etapes.end()));
                 }
             }
             QVERIFY(etapes.size() >= 4);
             QCOMPARE(resout_placements(r, t, 0, nullptr, 1, {}, {etapes.back(), {}}).noeuds, 0u);
-            std::vector<Reponses> coupee; // a run stopped within a question does not report it
+            std::vector<EtatPlacements> coupee; // a run stopped within a turn does not report it
             QCOMPARE(
                 resout_placements(r, t, entiere.noeuds / 2, nullptr, 1, {}, garde(coupee)).statut,
                 Statut::interrompu);
             QVERIFY(coupee.size() < etapes.size() &&
                     (coupee.empty() || coupee.back() == etapes[coupee.size() - 1]));
         }
+        QVERIFY(dans_une_question >= 20);
     }
 
     // The search's set of squares, over its three words: one square or none is "at most one",

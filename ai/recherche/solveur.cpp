@@ -319,6 +319,11 @@ struct Question {
     int reponse;
 };
 
+// Tells whether an `Avancee` is question `n`'s.
+auto de_la_question(int n) {
+    return [n](const Avancee& a) { return a.question == n; };
+}
+
 // The first placer's squares, one of each class of symmetric squares in board order, shared out
 // among the threads one question at a time: for each square, the question at 0 for every reply,
 // then at 1 for every reply. Each question is a search with a null window, and the threads answer
@@ -331,7 +336,8 @@ struct Question {
 // whatever the threads.
 class Departs {
   public:
-    Departs(const Graphe& g, const ReprisePlacements& reprise) : g_(g), suivi_(reprise.suivi) {
+    Departs(const Graphe& g, const ReprisePlacements& reprise)
+        : g_(g), reprises_(reprise.etat.en_cours), suivi_(reprise.suivi) {
         for (int a = 0; a < g.taille(); ++a) {
             nb_ += g.canonique(a) ? 1 : 0;
         }
@@ -341,9 +347,10 @@ class Departs {
                 prepare(i++, a);
             }
         }
-        reponses_.assign(questions_.size(), REPONSE_INCONNUE);
-        const std::size_t connues = std::min(reponses_.size(), reprise.reponses.size());
-        std::copy_n(reprise.reponses.begin(), connues, reponses_.begin());
+        std::vector<std::int8_t>& reponses = etat_.reponses;
+        reponses.assign(questions_.size(), REPONSE_INCONNUE);
+        const std::size_t connues = std::min(reponses.size(), reprise.etat.reponses.size());
+        std::copy_n(reprise.etat.reponses.begin(), connues, reponses.begin());
     }
 
     // Answers questions until none is left. Those of squares after a won square are left out:
@@ -409,31 +416,75 @@ class Departs {
     // thread that took the question writes its value, under the lock that `suivi_` reads under.
     int reponse(Solveur& s, const Depart& d, int n) {
         const std::size_t i = static_cast<std::size_t>(n);
-        if (reponses_[i] != REPONSE_INCONNUE) {
-            return reponses_[i];
+        if (etat_.reponses[i] != REPONSE_INCONNUE) {
+            return etat_.reponses[i];
         }
-        const int v = valeur_reponse(s, d, questions_[i]);
+        const int v = valeur_reponse(s, d, n);
         if (!s.interrompu()) {
             const std::lock_guard<std::mutex> garde(verrou_);
-            reponses_[i] = static_cast<std::int8_t>(v);
-            if (suivi_) {
-                suivi_(reponses_);
-            }
+            etat_.reponses[i] = static_cast<std::int8_t>(v);
+            note_en_cours({n, 0, REPONSE_INCONNUE});
         }
         return v;
     }
 
-    // The value of the question's reply for the first placer, searched within (seuil - 1, seuil),
+    // The value of question `n`'s reply for the first placer, searched within (seuil - 1, seuil),
     // each placement followed by the end test on the placed pawns.
-    int valeur_reponse(Solveur& s, const Depart& d, const Question& q) const {
+    int valeur_reponse(Solveur& s, const Depart& d, int n) {
+        const Question& q = questions_[static_cast<std::size_t>(n)];
         const int a = d.carre;
         const int b = d.reponses[static_cast<std::size_t>(q.reponse)];
         const Masque f = g_.tout() & ~bit(a) & ~bit(b);
         const bool a_bloque = (g_.voisins(a) & f) == 0;
         const bool b_bloque = (g_.voisins(b) & f) == 0;
-        return a_bloque   ? (b_bloque ? 0 : -1)
-               : b_bloque ? 1
-                          : s.valeur(f, a, b, q.seuil - 1, q.seuil);
+        return a_bloque ? (b_bloque ? 0 : -1) : b_bloque ? 1 : par_tours(s, f, a, b, n);
+    }
+
+    // The same, both pawns able to move, the first placer's turns searched one at a time in the
+    // solver's order from where an earlier run left the question, each one settled told to
+    // `suivi_`. Its pawn has a move, and the square it leaves is free for a wall: a turn at least.
+    int par_tours(Solveur& s, Masque f, int a, int b, int n) {
+        const int seuil = questions_[static_cast<std::size_t>(n)].seuil;
+        const auto reprise = std::find_if(reprises_.begin(), reprises_.end(), de_la_question(n));
+        Avancee avancee = reprise != reprises_.end() ? *reprise : Avancee{n, 0, REPONSE_INCONNUE};
+        const int faits = std::exchange(avancee.faits, 0);
+        const Masque morts = f & ~atteignables(g_, f, a, b);
+        std::array<int, 8> coups{};
+        std::array<int, 64> murs{};
+        const int nb_coups = s.coups_ordonnes(f, a, b, coups);
+        for (int k = 0; k < nb_coups && avancee.meilleure < seuil; ++k) {
+            const int m = coups[static_cast<std::size_t>(k)];
+            const int nb_murs = s.murs_ordonnes((f & ~bit(m)) | bit(a), b, morts, murs);
+            for (int w = 0; w < nb_murs && avancee.meilleure < seuil; ++w) {
+                if (avancee.faits++ < faits) {
+                    continue;
+                }
+                const int v =
+                    s.tour(f, a, b, m, murs[static_cast<std::size_t>(w)], seuil - 1, seuil);
+                if (s.interrompu()) {
+                    return 0;
+                }
+                avancee.meilleure = static_cast<std::int8_t>(std::max<int>(avancee.meilleure, v));
+                const std::lock_guard<std::mutex> garde(verrou_);
+                note_en_cours(avancee);
+            }
+        }
+        return avancee.meilleure;
+    }
+
+    // Puts `avancee` in the state in place of its question's, none if it has no turn settled,
+    // and tells `suivi_`; under the lock.
+    void note_en_cours(const Avancee& avancee) {
+        std::vector<Avancee>& en_cours = etat_.en_cours;
+        en_cours.erase(
+            std::remove_if(en_cours.begin(), en_cours.end(), de_la_question(avancee.question)),
+            en_cours.end());
+        if (avancee.faits > 0) {
+            en_cours.push_back(avancee);
+        }
+        if (suivi_) {
+            suivi_(etat_);
+        }
     }
 
     // The best result of the squares before `i` that are done.
@@ -451,8 +502,9 @@ class Departs {
     std::vector<Question> questions_;
     std::atomic<int> suivante_{0};
     std::atomic<int> gagnant_{64};
-    std::vector<std::int8_t> reponses_;
-    std::function<void(const std::vector<std::int8_t>&)> suivi_;
+    const std::vector<Avancee> reprises_;
+    EtatPlacements etat_;
+    std::function<void(const EtatPlacements&)> suivi_;
     std::mutex verrou_;
 };
 

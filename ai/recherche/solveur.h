@@ -75,13 +75,35 @@ struct Reprise {
 // A long offline run of `resout_placements` in parts. Its questions (does a reply to a first
 // square leave the first placer at least a threshold? see solveur.cpp) are numbered in a fixed
 // order; `reponses` holds the value a search found for each, or REPONSE_INCONNUE, and a run asks
-// again none that has a value. `suivi`, when given, hears all the values found so far after each
-// question answered, one thread at a time: what a later run takes up if this one is stopped.
+// again none that has a value. A question may take hours, so its first placer's turns are searched
+// one at a time in the solver's own order, and `en_cours` holds the questions a run left in the
+// middle: how many of their turns are settled, and the best value among them.
 constexpr std::int8_t REPONSE_INCONNUE = -2;
 
-struct ReprisePlacements {
+struct Avancee {
+    int question = 0;
+    int faits = 0;
+    std::int8_t meilleure = REPONSE_INCONNUE;
+
+    bool operator==(const Avancee& o) const {
+        return question == o.question && faits == o.faits && meilleure == o.meilleure;
+    }
+};
+
+struct EtatPlacements {
     std::vector<std::int8_t> reponses;
-    std::function<void(const std::vector<std::int8_t>& reponses)> suivi;
+    std::vector<Avancee> en_cours; // by question
+
+    bool operator==(const EtatPlacements& o) const {
+        return reponses == o.reponses && en_cours == o.en_cours;
+    }
+};
+
+// `suivi`, when given, hears the whole state after each question answered and each turn settled,
+// one thread at a time: what a later run takes up if this one is stopped.
+struct ReprisePlacements {
+    EtatPlacements etat;
+    std::function<void(const EtatPlacements& etat)> suivi;
 };
 
 // Both pawns placed, `moi` on turn and able to move. `noeuds_max` 0 sets no limit.
