@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Every test again under AddressSanitizer and UndefinedBehaviorSanitizer, the suites whose games
-# decide on a worker thread under ThreadSanitizer, then each fuzzer for a bounded time
+# Every test again under AddressSanitizer and UndefinedBehaviorSanitizer, the suites that run
+# work on other threads under ThreadSanitizer, then each fuzzer for a bounded time
 # (FUZZ_SECONDES, 60 by default). Any sanitizer report, crash or hang fails.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,13 +18,14 @@ ctest --test-dir "$racine/build-asan" --output-on-failure -j"$(nproc)"
 
 # ThreadSanitizer exits with status 66 after any report, which fails the suite. The suites: the
 # computer's turns on a stepped clock, the window's games at every level (Ordi 5 abandoned and
-# closed while it searches), the options and the stress test, offscreen. The real display is
+# closed while it searches), the options and the stress test, offscreen, and the search's, whose
+# solver shares a board's first squares and its table among threads. The real display is
 # not among them yet: Qt's xcb plugin reads the X events on a thread of its own and hands them
 # over unseen, so each event the window filters is reported.
 # Qt runs its own event dispatcher rather than glib's, whose allocator hands blocks between
 # threads unseen.
 export TSAN_OPTIONS="second_deadlock_stack=1:suppressions=$racine/tests/tsan.supp" QT_NO_GLIB=1
-suites_threads=(test_parties test_fenetre test_options test_stress)
+suites_threads=(test_parties test_fenetre test_options test_stress test_recherche)
 cmake -S "$racine" -B "$racine/build-tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTESSOR_THREADS=ON >/dev/null
 cmake --build "$racine/build-tsan" -j"$(nproc)" --target "${suites_threads[@]}"
