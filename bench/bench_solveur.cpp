@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -64,8 +65,9 @@ TableSolveur table_hors_ligne(int bits) {
 // The whole board's run goes on where an earlier one stopped when the environment holds the last
 // line that run printed: TESSOR_REPONSES, one character a question in the order they are
 // numbered, '.' not answered, '-', '0' or '+' the value found (-1, 0 or 1); TESSOR_EN_COURS, for
-// each question left in the middle, "question turns_settled best_value". False if they hold
-// something else.
+// each question left in the middle, "question turns_settled best_value", one pair of turns and
+// value for each ply down the turns being searched, the questions separated by ';'. False if
+// they hold something else.
 constexpr char SIGNES_REPONSES[] = "-0+";
 
 bool lit_reponses(EtatPlacements& etat) {
@@ -78,35 +80,60 @@ bool lit_reponses(EtatPlacements& etat) {
         etat.reponses.push_back(*c == '.' ? REPONSE_INCONNUE
                                           : static_cast<std::int8_t>(signe - SIGNES_REPONSES - 1));
     }
+    return true;
+}
+
+bool lit_en_cours(EtatPlacements& etat) {
     const char* en_cours = std::getenv("TESSOR_EN_COURS");
-    std::istringstream lu(en_cours != nullptr ? en_cours : "");
-    for (Avancee a; !(lu >> std::ws).eof();) {
-        int meilleure = 0;
-        lu >> a.question >> a.faits >> meilleure;
-        if (lu.fail() || a.question < 0 || a.faits < 1 || meilleure < -1 || meilleure > 1) {
+    std::istringstream questions(en_cours != nullptr ? en_cours : "");
+    for (std::string question; std::getline(questions, question, ';');) {
+        std::istringstream lu(question);
+        Avancee a;
+        lu >> a.question;
+        for (Etape e; !lu.fail() && !(lu >> std::ws).eof();) {
+            int meilleure = 0;
+            lu >> e.faits >> meilleure;
+            e.meilleure = static_cast<std::int8_t>(meilleure);
+            a.chemin.push_back(e);
+            lu.setstate(e.faits < 1 || meilleure < -1 || meilleure > 1 ? std::ios::failbit
+                                                                       : std::ios::goodbit);
+        }
+        if (lu.fail() || a.question < 0 || a.chemin.empty()) {
             return false;
         }
-        a.meilleure = static_cast<std::int8_t>(meilleure);
         etat.en_cours.push_back(a);
     }
     return true;
 }
 
-// Prints, after each question answered and each turn settled, what a later run needs to go on
-// from there.
+// Prints what a later run needs to go on from there: after each question answered, and after
+// the turns settled inside questions at most every ten seconds (the turns of the deepest plies
+// take milliseconds each).
 void suit(ReprisePlacements& reprise) {
-    const auto debut = std::chrono::steady_clock::now();
-    reprise.suivi = [debut](const EtatPlacements& etat) {
+    using Horloge = std::chrono::steady_clock;
+    const auto debut = Horloge::now();
+    reprise.suivi = [debut, dernier = debut,
+                     connues = std::size_t{0}](const EtatPlacements& etat) mutable {
+        const std::size_t n =
+            etat.reponses.size() -
+            std::count(etat.reponses.begin(), etat.reponses.end(), REPONSE_INCONNUE);
+        if (n == connues && Horloge::now() - dernier < std::chrono::seconds(10)) {
+            return;
+        }
+        connues = n;
+        dernier = Horloge::now();
         std::string reponses;
         for (const std::int8_t v : etat.reponses) {
             reponses += v == REPONSE_INCONNUE ? '.' : SIGNES_REPONSES[v + 1];
         }
         std::string en_cours;
         for (const Avancee& a : etat.en_cours) {
-            en_cours += (en_cours.empty() ? "" : " ") + std::to_string(a.question) + ' ' +
-                        std::to_string(a.faits) + ' ' + std::to_string(a.meilleure);
+            en_cours += (en_cours.empty() ? "" : "; ") + std::to_string(a.question);
+            for (const Etape& e : a.chemin) {
+                en_cours += ' ' + std::to_string(e.faits) + ' ' + std::to_string(e.meilleure);
+            }
         }
-        const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
+        const std::chrono::duration<double> duree = dernier - debut;
         std::fprintf(stderr, "TESSOR_REPONSES='%s' TESSOR_EN_COURS='%s' (%.0f s)\n",
                      reponses.c_str(), en_cours.c_str(), duree.count());
         std::fflush(stderr);
@@ -115,9 +142,10 @@ void suit(ReprisePlacements& reprise) {
 
 void resolution_hors_ligne(benchmark::State& state) {
     ReprisePlacements reprise;
-    if (!lit_reponses(reprise.etat)) {
+    if (!lit_reponses(reprise.etat) || !lit_en_cours(reprise.etat)) {
         state.SkipWithError("TESSOR_REPONSES: attendu '.', '-', '0' ou '+' par question; "
-                            "TESSOR_EN_COURS: attendu \"question faits valeur\", faits > 0");
+                            "TESSOR_EN_COURS: attendu \"question faits valeur...\" par question, "
+                            "faits > 0");
         return;
     }
     suit(reprise);

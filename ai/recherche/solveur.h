@@ -75,24 +75,30 @@ struct Reprise {
 // A long offline run of `resout_placements` in parts. Its questions (does a reply to a first
 // square leave the first placer at least a threshold? see solveur.cpp) are numbered in a fixed
 // order; `reponses` holds the value a search found for each, or REPONSE_INCONNUE, and a run asks
-// again none that has a value. A question may take hours, so its first placer's turns are searched
-// one at a time in the solver's own order, and `en_cours` holds the questions a run left in the
-// middle: how many of their turns are settled, and the best value among them.
+// again none that has a value. A question may take hours, so the first plies of its search try
+// each position's turns one at a time in the solver's own order, and `en_cours` holds where the
+// questions a run left in the middle stand: for the position at each ply down the turns being
+// searched, from the first placer's, how many of its turns are settled and the best value among
+// them for the player on turn there.
 constexpr std::int8_t REPONSE_INCONNUE = -2;
 
-struct Avancee {
-    int question = 0;
+struct Etape {
     int faits = 0;
     std::int8_t meilleure = REPONSE_INCONNUE;
 
-    bool operator==(const Avancee& o) const {
-        return question == o.question && faits == o.faits && meilleure == o.meilleure;
-    }
+    bool operator==(const Etape& o) const { return faits == o.faits && meilleure == o.meilleure; }
+};
+
+struct Avancee {
+    int question = 0;
+    std::vector<Etape> chemin;
+
+    bool operator==(const Avancee& o) const { return question == o.question && chemin == o.chemin; }
 };
 
 struct EtatPlacements {
     std::vector<std::int8_t> reponses;
-    std::vector<Avancee> en_cours; // by question
+    std::vector<Avancee> en_cours; // one for each question in the middle
 
     bool operator==(const EtatPlacements& o) const {
         return reponses == o.reponses && en_cours == o.en_cours;
