@@ -66,8 +66,8 @@ TableSolveur table_hors_ligne(int bits) {
 // line that run printed: TESSOR_REPONSES, one character a question in the order they are
 // numbered, '.' not answered, '-', '0' or '+' the value found (-1, 0 or 1); TESSOR_EN_COURS, for
 // each question left in the middle, "question turns_settled best_value", one pair of turns and
-// value for each ply down the turns being searched, the questions separated by ';'. False if
-// they hold something else.
+// value for each ply down the turns being searched ("0 -2" for a ply whose first turn is being
+// searched), the questions separated by ';'. False if they hold something else.
 constexpr char SIGNES_REPONSES[] = "-0+";
 
 bool lit_reponses(EtatPlacements& etat) {
@@ -90,13 +90,15 @@ bool lit_en_cours(EtatPlacements& etat) {
         std::istringstream lu(question);
         Avancee a;
         lu >> a.question;
-        for (Etape e; !lu.fail() && !(lu >> std::ws).eof();) {
+        for (Etape e; !lu.fail() && !lu.eof() && !(lu >> std::ws).eof();) {
             int meilleure = 0;
             lu >> e.faits >> meilleure;
             e.meilleure = static_cast<std::int8_t>(meilleure);
             a.chemin.push_back(e);
-            lu.setstate(e.faits < 1 || meilleure < -1 || meilleure > 1 ? std::ios::failbit
-                                                                       : std::ios::goodbit);
+            const bool aucun = meilleure == REPONSE_INCONNUE; // no turn settled there yet
+            lu.setstate(e.faits < 0 || meilleure < -2 || meilleure > 1 || aucun != (e.faits == 0)
+                            ? std::ios::failbit
+                            : std::ios::goodbit);
         }
         if (lu.fail() || a.question < 0 || a.chemin.empty()) {
             return false;
@@ -144,8 +146,7 @@ void resolution_hors_ligne(benchmark::State& state) {
     ReprisePlacements reprise;
     if (!lit_reponses(reprise.etat) || !lit_en_cours(reprise.etat)) {
         state.SkipWithError("TESSOR_REPONSES: attendu '.', '-', '0' ou '+' par question; "
-                            "TESSOR_EN_COURS: attendu \"question faits valeur...\" par question, "
-                            "faits > 0");
+                            "TESSOR_EN_COURS: attendu \"question faits valeur...\" par question");
         return;
     }
     suit(reprise);
