@@ -325,16 +325,16 @@ struct Question {
     int reponse;
 };
 
-// The first plies of a search, each position's turns tried one at a time in the solver's order,
-// so that a run can stop between any two and a later one go on from there. `chemin` holds, for
-// the position at each ply down the turns being searched, its turns settled and the best value
-// among them, and `suivi` hears it after each turn settled. Below PALIERS plies the solver
-// searches as usual; above, no position is counted as a node or kept in the table. Two plies
-// split a question that says yes (its one good turn, against each reply), three one that says
-// no (each turn, against its refutation, against each answer to that). The window is null (a
-// question is yes or no: beta is alpha + 1) and each value is brought to its nearer end, so that
-// a value says only which side of the window the position is on, whatever the table held: a run
-// taken up from a report goes on exactly as the whole run did.
+// The first plies of a search, each position's turns tried one at a time in the solver's order, so
+// that a run can stop between any two and a later one go on from there. `chemin` holds, for the
+// position at each ply down the turns being searched, its turns settled and the best value among
+// them, and `suivi` hears it after each turn settled. From ply PALIERS on the solver searches as
+// usual; the positions of the plies before it are neither counted as nodes nor kept in the table.
+// Two plies split a question that says yes (its one good turn, against each reply), three one that
+// says no (each turn, against its refutation, against each answer to that). The window is null (a
+// question is yes or no: beta is alpha + 1) and each value is brought to its nearer end, so that a
+// value says only which side of the window the position is on, whatever the table held: a run taken
+// up from a report goes on exactly as the whole run did.
 class Parcours {
   public:
     static constexpr std::size_t PALIERS = 3;
