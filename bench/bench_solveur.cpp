@@ -4,6 +4,7 @@
 // is an offline run, never in CI: a table of 2^30 entries (8 GiB) that keeps the searches of the
 // most nodes, and no node limit; so is `resolution_paire_hors_ligne`, one placed pair of 6 x 6.
 // Both go in parts: each prints after each step what a later run needs to go on from there.
+#include "ai/recherche/reprise_texte.h"
 #include "ai/recherche/solveur.h"
 
 #include <benchmark/benchmark.h>
@@ -12,8 +13,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -62,50 +61,18 @@ TableSolveur table_hors_ligne(int bits) {
     return {bits, Remplacement::par_noeuds, 18, 21};
 }
 
-// The whole board's run goes on where an earlier one stopped when the environment holds the last
-// line that run printed: TESSOR_REPONSES, one character a question in the order they are
-// numbered, '.' not answered, '-', '0' or '+' the value found (-1, 0 or 1); TESSOR_EN_COURS, for
-// each question left in the middle, "question turns_settled best_value", one pair of turns and
-// value for each ply down the turns being searched ("0 -2" for a ply whose first turn is being
-// searched), the questions separated by ';'. False if they hold something else.
-constexpr char SIGNES_REPONSES[] = "-0+";
-
-bool lit_reponses(EtatPlacements& etat) {
-    const char* texte = std::getenv("TESSOR_REPONSES");
-    for (const char* c = texte; c != nullptr && *c != '\0'; ++c) {
-        const char* signe = std::strchr(SIGNES_REPONSES, *c);
-        if (*c != '.' && signe == nullptr) {
-            return false;
-        }
-        etat.reponses.push_back(*c == '.' ? REPONSE_INCONNUE
-                                          : static_cast<std::int8_t>(signe - SIGNES_REPONSES - 1));
-    }
-    return true;
+// The environment's `nom`, empty when it is not set.
+std::string environnement(const char* nom) {
+    const char* valeur = std::getenv(nom);
+    return valeur != nullptr ? valeur : "";
 }
 
-bool lit_en_cours(EtatPlacements& etat) {
-    const char* en_cours = std::getenv("TESSOR_EN_COURS");
-    std::istringstream questions(en_cours != nullptr ? en_cours : "");
-    for (std::string question; std::getline(questions, question, ';');) {
-        std::istringstream lu(question);
-        Avancee a;
-        lu >> a.question;
-        for (Etape e; !lu.fail() && !lu.eof() && !(lu >> std::ws).eof();) {
-            int meilleure = 0;
-            lu >> e.faits >> meilleure;
-            e.meilleure = static_cast<std::int8_t>(meilleure);
-            a.chemin.push_back(e);
-            const bool aucun = meilleure == REPONSE_INCONNUE; // no turn settled there yet
-            lu.setstate(e.faits < 0 || meilleure < -2 || meilleure > 1 || aucun != (e.faits == 0)
-                            ? std::ios::failbit
-                            : std::ios::goodbit);
-        }
-        if (lu.fail() || a.question < 0 || a.chemin.empty()) {
-            return false;
-        }
-        etat.en_cours.push_back(a);
-    }
-    return true;
+// The whole board's run goes on where an earlier one stopped when the environment holds the last
+// line that run printed (reprise_texte.h): TESSOR_REPONSES and TESSOR_EN_COURS. False if they
+// hold something else.
+bool lit_etat(EtatPlacements& etat) {
+    return tessor::lit_etat(environnement("TESSOR_REPONSES"), environnement("TESSOR_EN_COURS"),
+                            etat);
 }
 
 // Prints what a later run needs to go on from there: after each question answered, and after
@@ -124,27 +91,16 @@ void suit(ReprisePlacements& reprise) {
         }
         connues = n;
         dernier = Horloge::now();
-        std::string reponses;
-        for (const std::int8_t v : etat.reponses) {
-            reponses += v == REPONSE_INCONNUE ? '.' : SIGNES_REPONSES[v + 1];
-        }
-        std::string en_cours;
-        for (const Avancee& a : etat.en_cours) {
-            en_cours += (en_cours.empty() ? "" : "; ") + std::to_string(a.question);
-            for (const Etape& e : a.chemin) {
-                en_cours += ' ' + std::to_string(e.faits) + ' ' + std::to_string(e.meilleure);
-            }
-        }
         const std::chrono::duration<double> duree = dernier - debut;
         std::fprintf(stderr, "TESSOR_REPONSES='%s' TESSOR_EN_COURS='%s' (%.0f s)\n",
-                     reponses.c_str(), en_cours.c_str(), duree.count());
+                     texte_reponses(etat).c_str(), texte_en_cours(etat).c_str(), duree.count());
         std::fflush(stderr);
     };
 }
 
 void resolution_hors_ligne(benchmark::State& state) {
     ReprisePlacements reprise;
-    if (!lit_reponses(reprise.etat) || !lit_en_cours(reprise.etat)) {
+    if (!lit_etat(reprise.etat)) {
         state.SkipWithError("TESSOR_REPONSES: attendu '.', '-', '0' ou '+' par question; "
                             "TESSOR_EN_COURS: attendu \"question faits valeur...\" par question");
         return;
@@ -161,19 +117,10 @@ constexpr std::uint64_t NOEUDS_PAIRE = 100000000000;
 constexpr int BITS_PAIRE = 29;
 
 // A pair's run goes on where an earlier one stopped when the environment's TESSOR_REPRISE holds
-// the last line that run printed: "faits valeur x y x y", the first player's turns done, the best
-// value among them and its move and wall. False if it holds something else.
+// the last line that run printed (reprise_texte.h). False if it holds something else.
 bool lit_reprise(Reprise& reprise) {
-    const char* texte = std::getenv("TESSOR_REPRISE");
-    if (texte == nullptr) {
-        return true;
-    }
-    std::istringstream lu(texte);
-    Resolution& r = reprise.jusque_la;
-    int valeur = 0;
-    lu >> reprise.faits >> valeur >> r.deplacement.x >> r.deplacement.y >> r.mur.x >> r.mur.y;
-    r.valeur = static_cast<Verdict>(valeur);
-    return !lu.fail() && (lu >> std::ws).eof() && reprise.faits > 0 && valeur >= -1 && valeur <= 1;
+    const std::string texte = environnement("TESSOR_REPRISE");
+    return texte.empty() || tessor::lit_reprise(texte, reprise);
 }
 
 // Prints, after each of the first player's turns, what a later run needs to go on from there.
@@ -181,9 +128,9 @@ void suit(Reprise& reprise) {
     const auto debut = std::chrono::steady_clock::now();
     reprise.suivi = [debut](int faits, const Resolution& r) {
         const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
-        std::fprintf(stderr, "TESSOR_REPRISE='%d %d %d %d %d %d' (%llu noeuds, %.0f s)\n", faits,
-                     static_cast<int>(r.valeur), r.deplacement.x, r.deplacement.y, r.mur.x, r.mur.y,
-                     static_cast<unsigned long long>(r.noeuds), duree.count());
+        std::fprintf(stderr, "TESSOR_REPRISE='%s' (%llu noeuds, %.0f s)\n",
+                     texte_reprise(faits, r).c_str(), static_cast<unsigned long long>(r.noeuds),
+                     duree.count());
         std::fflush(stderr);
     };
 }

@@ -5,6 +5,7 @@
 #include "ai/recherche/connus.h"
 #include "ai/recherche/graphe.h"
 #include "ai/recherche/recherche.h"
+#include "ai/recherche/reprise_texte.h"
 #include "ai/recherche/solveur.h"
 #include "plateau_test.h"
 
@@ -282,8 +283,9 @@ class TestRecherche : public QObject {
             };
             for (int faits = 1; faits <= static_cast<int>(etapes.size()); ++faits) {
                 std::vector<int> suivants;
-                Reprise reprise{faits, etapes[static_cast<std::size_t>(faits - 1)],
-                                [&](int n, const Resolution&) { suivants.push_back(n); }};
+                Reprise reprise{0, {}, [&](int n, const Resolution&) { suivants.push_back(n); }};
+                QVERIFY(lit_reprise(
+                    texte_reprise(faits, etapes[static_cast<std::size_t>(faits - 1)]), reprise));
                 QVERIFY(tour(resout(r, c.tableau, c.moi, c.lui, 0, nullptr, {}, reprise)) ==
                         tour(entiere));
                 QCOMPARE(suivants.size(), etapes.size() - static_cast<std::size_t>(faits));
@@ -422,7 +424,9 @@ class TestRecherche : public QObject {
                 for (int fils = 1; fils <= 2 && n % (etapes.size() / 40 + 1) == 0; ++fils) {
                     std::vector<EtatPlacements> suivantes;
                     ReprisePlacements reprise = garde(suivantes);
-                    reprise.etat = etapes[n];
+                    const EtatPlacements& e = etapes[n]; // through the text a run prints
+                    QVERIFY(lit_etat(texte_reponses(e), texte_en_cours(e), reprise.etat));
+                    QCOMPARE(reprise.etat, e);
                     const ResolutionPlacement p =
                         resout_placements(r, t, 0, nullptr, fils, {}, reprise);
                     QCOMPARE(p.valeur, entiere.valeur);
@@ -445,6 +449,32 @@ class TestRecherche : public QObject {
                     (coupee.empty() || coupee.back() == etapes[coupee.size() - 1]));
         }
         QVERIFY(coupees >= 3 && paliers == (std::set<std::size_t>{1, 2, 3}));
+    }
+
+    // The lines of a long run read back as printed, blanks after the last number and a ply whose
+    // first turn is being searched included; anything else is refused.
+    void run_lines_read_only_what_runs_print() {
+        EtatPlacements e;
+        QVERIFY(lit_etat(".-0+", "0 4 -1 0 -2 ; 7 1 1", e));
+        QCOMPARE(texte_reponses(e) + texte_en_cours(e), std::string(".-0+0 4 -1 0 -2; 7 1 1"));
+        for (const std::string& faux :
+             {std::string("x"), std::string(".-0+1"), std::string(1, 0)}) {
+            EtatPlacements f;
+            QVERIFY2(!lit_etat(faux, "", f), faux.c_str());
+        }
+        for (const char* faux : {"0", "0 4", "0 4 -1 0", "0 0 -1", "0 3 -2", "-1 4 -1", "0 4 2",
+                                 "0 4 -3", "0 4 -1; ", "0 4 -1x", "0 99999999999 1"}) {
+            EtatPlacements f;
+            QVERIFY2(!lit_etat("", faux, f), faux);
+        }
+        Reprise r;
+        QVERIFY(lit_reprise("5 -1 6 3 3 3 ", r));
+        QCOMPARE(texte_reprise(r.faits, r.jusque_la), std::string("5 -1 6 3 3 3"));
+        for (const char* faux :
+             {"", "0 -1 6 3 3 3", "5 2 6 3 3 3", "5 -2 6 3 3 3", "5 -1 6 3 3", "5 -1 6 3 3 3 3",
+              "5 -1 6 3 3 x", "5 -1 6 3 -3 3", "5 -1 6 3 3 25"}) {
+            QVERIFY2(!lit_reprise(faux, r), faux);
+        }
     }
 
     // The search's set of squares, over its three words: one square or none is "at most one",
