@@ -85,16 +85,20 @@ class Solveur {
     int valeur(Masque f, int a, int b, int alpha, int beta);
     // The value of the turn (m, w) for its player.
     int tour(Masque f, int a, int b, int m, int w, int alpha, int beta);
-    // The moves of the pawn at `a` in the order they are tried, in `coups`; their number.
-    int coups_ordonnes(Masque f, int a, int b, std::array<int, 8>& coups) const;
-    // The walls of a turn that leaves the free squares `f1` in the order they are tried, in
-    // `murs`, one square of `morts` standing for all; their number.
-    int murs_ordonnes(Masque f1, int b, Masque morts, std::array<int, 64>& murs) const;
+    // Calls `essaie(m, w)` for each turn of the pawn at `a` in the order they are tried, while
+    // `encore()`: each move, then each wall after it, one square of `morts` standing for all.
+    template <typename Encore, typename Essaie>
+    void parcourt(Masque f, int a, int b, Masque morts, Encore&& encore, Essaie&& essaie) const;
     bool interrompu() const { return interrompu_; }
     std::uint64_t noeuds() const { return noeuds_; }
 
   private:
     bool gagne_en_un(Masque f, int a, int b) const;
+    // The moves of the pawn at `a` in the order they are tried, in `coups`; their number.
+    int coups_ordonnes(Masque f, int a, int b, std::array<int, 8>& coups) const;
+    // The walls of a turn that leaves the free squares `f1` in the order they are tried, in
+    // `murs`, one square of `morts` standing for all; their number.
+    int murs_ordonnes(Masque f1, int b, Masque morts, std::array<int, 64>& murs) const;
     // The smallest image of the position, and in `sym` the symmetry that gives it.
     Forme canonique(Masque f, Masque morts, int a, int b, int& sym) const;
     // The turn the table keeps for the position, in its numbering, in `coup` and `mur`; true if
@@ -194,6 +198,21 @@ int Solveur::murs_ordonnes(Masque f1, int b, Masque morts, std::array<int, 64>& 
     return n;
 }
 
+template <typename Encore, typename Essaie>
+void Solveur::parcourt(Masque f, int a, int b, Masque morts, Encore&& encore,
+                       Essaie&& essaie) const {
+    std::array<int, 8> coups{};
+    std::array<int, 64> murs{};
+    const int nb_coups = coups_ordonnes(f, a, b, coups);
+    for (int k = 0; k < nb_coups && encore(); ++k) {
+        const int m = coups[static_cast<std::size_t>(k)];
+        const int nb_murs = murs_ordonnes((f & ~bit(m)) | bit(a), b, morts, murs);
+        for (int i = 0; i < nb_murs && encore(); ++i) {
+            essaie(m, murs[static_cast<std::size_t>(i)]);
+        }
+    }
+}
+
 // The value of the turn (m, w) of the pawn at `a` for its player: the game's end when a pawn is
 // blocked after it, else the opposite of `suite(f2)`, the value of the position it leaves (free
 // squares `f2`, the other pawn on turn) for the other player.
@@ -256,18 +275,13 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
     if (connu && tour_connu(e, sym, f, a, premier_coup, premier_mur)) {
         essaie(premier_coup, premier_mur);
     }
-    std::array<int, 8> coups{};
-    std::array<int, 64> murs{};
-    const int nb_coups = coups_ordonnes(f, a, b, coups);
-    for (int k = 0; k < nb_coups && alpha < beta && !interrompu_; ++k) {
-        const int m = coups[static_cast<std::size_t>(k)];
-        const int nb_murs = murs_ordonnes((f & ~bit(m)) | bit(a), b, morts, murs);
-        for (int w = 0; w < nb_murs && alpha < beta && !interrompu_; ++w) {
-            if (m != premier_coup || murs[static_cast<std::size_t>(w)] != premier_mur) {
-                essaie(m, murs[static_cast<std::size_t>(w)]);
+    parcourt(
+        f, a, b, morts, [&] { return alpha < beta && !interrompu_; },
+        [&](int m, int w) {
+            if (m != premier_coup || w != premier_mur) {
+                essaie(m, w);
             }
-        }
-    }
+        });
     if (interrompu_) {
         return 0;
     }
@@ -351,28 +365,22 @@ class Parcours {
         const int faits = chemin_[palier].faits;
         Etape etape{0, chemin_[palier].meilleure};
         const Masque morts = f & ~atteignables(g_, f, a, b);
-        std::array<int, 8> coups{};
-        std::array<int, 64> murs{};
-        const int nb_coups = s_.coups_ordonnes(f, a, b, coups);
-        for (int k = 0; k < nb_coups && etape.meilleure < beta; ++k) {
-            const int m = coups[static_cast<std::size_t>(k)];
-            const int nb_murs = s_.murs_ordonnes((f & ~bit(m)) | bit(a), b, morts, murs);
-            for (int i = 0; i < nb_murs && etape.meilleure < beta; ++i) {
+        s_.parcourt(
+            f, a, b, morts, [&] { return etape.meilleure < beta && !s_.interrompu(); },
+            [&](int m, int w) {
                 if (etape.faits++ < faits) {
-                    continue;
+                    return;
                 }
-                const int v =
-                    tour(f, a, b, m, murs[static_cast<std::size_t>(i)], alpha, beta, palier);
+                const int v = tour(f, a, b, m, w, alpha, beta, palier);
                 if (s_.interrompu()) {
-                    return 0;
+                    return;
                 }
                 etape.meilleure = static_cast<std::int8_t>(std::max<int>(etape.meilleure, v));
                 chemin_.resize(palier + 1);
                 chemin_[palier] = etape;
                 suivi_(chemin_);
-            }
-        }
-        return etape.meilleure;
+            });
+        return s_.interrompu() ? 0 : etape.meilleure;
     }
 
   private:
