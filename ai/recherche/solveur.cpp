@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <numeric>
@@ -431,6 +432,13 @@ class Departs {
         reponses.assign(questions_.size(), REPONSE_INCONNUE);
         const std::size_t connues = std::min(reponses.size(), reprise.etat.reponses.size());
         std::copy_n(reprise.etat.reponses.begin(), connues, reponses.begin());
+        // The questions left in the middle stay in the state as they were until a thread takes
+        // them up again, so that a run stopped before then still hands them on; those of a
+        // question the board does not have are dropped.
+        std::copy_if(reprises_.begin(), reprises_.end(), std::back_inserter(etat_.en_cours),
+                     [&](const Avancee& a) {
+                         return static_cast<std::size_t>(a.question) < reponses.size();
+                     });
     }
 
     // Answers questions until none is left. Those of squares after a won square are left out:
