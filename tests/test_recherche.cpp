@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <iterator>
 #include <random>
 #include <set>
 #include <tuple>
@@ -220,6 +221,11 @@ int garde_et_cherche(Connus& table, const std::vector<Forme>& gardees,
     return std::none_of(autres.begin(), autres.end(), trouvee) ? trouvees : -1;
 }
 
+// A run of the placements that keeps what it reports in `dans`.
+ReprisePlacements garde(std::vector<EtatPlacements>& dans) {
+    return {{}, [&dans](const EtatPlacements& e) { dans.push_back(e); }};
+}
+
 } // namespace
 
 class TestRecherche : public QObject {
@@ -406,16 +412,13 @@ class TestRecherche : public QObject {
         std::set<std::size_t> paliers;
         int coupees = 0;
         int plus_tard = 0;
+        int au_milieu = 0;
         for (int k = 0; k < 8; ++k) {
             const Regles r = regles(3 + k % 2, 4, k % 3 == 0);
             const Cas c = position_au_hasard(hasard, r, 6 + k % 3, false);
             Tableau t = c.tableau;
             t[c.moi] = t[c.lui] = VRAI;
             std::vector<EtatPlacements> etapes;
-            const auto garde = [](std::vector<EtatPlacements>& dans) {
-                return ReprisePlacements{{},
-                                         [&dans](const EtatPlacements& e) { dans.push_back(e); }};
-            };
             const ResolutionPlacement entiere =
                 resout_placements(r, t, 0, nullptr, 1, {}, garde(etapes));
             for (std::size_t n = 0; n < etapes.size(); ++n) {
@@ -438,6 +441,25 @@ class TestRecherche : public QObject {
             }
             QVERIFY(etapes.size() >= 4);
             QCOMPARE(resout_placements(r, t, 0, nullptr, 1, {}, {etapes.back(), {}}).noeuds, 0u);
+            // A turn left in the middle below a settled one is taken up first.
+            for (std::size_t n = 0; n + 1 < etapes.size(); ++n) {
+                const std::vector<Avancee>& avant = etapes[n].en_cours;
+                const std::vector<Avancee>& apres = etapes[n + 1].en_cours;
+                if (avant.size() != 1 || apres.size() != 1 || apres[0].chemin.size() < 2 ||
+                    !(avant[0].chemin[0] == apres[0].chemin[0]) || avant[0].chemin[0].faits == 0 ||
+                    n % 20 != 0) {
+                    continue;
+                }
+                std::vector<EtatPlacements> suite;
+                ReprisePlacements reprise = garde(suite);
+                reprise.etat = etapes[n];
+                const Etape e = avant[0].chemin[0];
+                reprise.etat.en_cours.push_back({avant[0].question, {{e.faits + 2, e.meilleure}}});
+                resout_placements(r, t, 0, nullptr, 1, {}, reprise);
+                QVERIFY(!suite.empty());
+                QCOMPARE(suite.front().en_cours.back(), apres[0]);
+                ++au_milieu;
+            }
             // A question left in the middle that the run takes up only later is handed on as it
             // was until then.
             const std::vector<Avancee>& premiere = etapes[0].en_cours;
@@ -470,6 +492,47 @@ class TestRecherche : public QObject {
                     (coupee.empty() || coupee.back() == etapes[coupee.size() - 1]));
         }
         QVERIFY(coupees >= 3 && plus_tard >= 3 && paliers == (std::set<std::size_t>{1, 2, 3}));
+        QVERIFY(au_milieu >= 3);
+    }
+
+    // On two threads a question that refutes turn after turn is shared out: its lines then hold
+    // several of its turns in the middle, and a run taken up from them on one thread gives the
+    // answers of the whole one.
+    void threads_share_a_question_and_its_lines_take_it_up() {
+        const Regles r = regles(4, 4, false);
+        std::vector<EtatPlacements> a_un;
+        std::vector<EtatPlacements> a_deux;
+        const ResolutionPlacement entiere =
+            resout_placements(r, plateau_vide(4, 4), 0, nullptr, 1, {}, garde(a_un));
+        QCOMPARE(resout_placements(r, plateau_vide(4, 4), 0, nullptr, 2, {}, garde(a_deux)).valeur,
+                 entiere.valeur);
+        for (const EtatPlacements& e : a_deux) { // every line can be read back
+            EtatPlacements lu;
+            QVERIFY(lit_etat(texte_reponses(e), texte_en_cours(e), lu));
+        }
+        std::vector<EtatPlacements> partagees;
+        std::copy_if(
+            a_deux.begin(), a_deux.end(), std::back_inserter(partagees), [](const auto& e) {
+                std::set<int> vues; // two turns of one question under way below the first ply
+                return !std::all_of(e.en_cours.begin(), e.en_cours.end(), [&](const Avancee& a) {
+                    return a.chemin.size() < 2 || vues.insert(a.question).second;
+                });
+            });
+        for (std::size_t n = 0; n < partagees.size(); n += partagees.size() / 8 + 1) {
+            std::vector<EtatPlacements> suite;
+            ReprisePlacements reprise = garde(suite);
+            const EtatPlacements& e = partagees[n];
+            reprise.etat = e;
+            QCOMPARE(resout_placements(r, plateau_vide(4, 4), 0, nullptr, 1, {}, reprise).depart,
+                     entiere.depart);
+            const EtatPlacements& fin = suite.empty() ? e : suite.back();
+            for (std::size_t q = 0; q < a_un.back().reponses.size(); ++q) {
+                const std::int8_t v = fin.reponses[q];
+                QVERIFY(v == REPONSE_INCONNUE || v == a_un.back().reponses[q] ||
+                        a_un.back().reponses[q] == REPONSE_INCONNUE);
+            }
+        }
+        QVERIFY(!partagees.empty());
     }
 
     // The lines of a long run read back as printed, blanks after the last number and a ply whose

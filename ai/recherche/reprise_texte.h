@@ -5,10 +5,10 @@
 // among them (-1, 0 or 1) and its move and wall.
 //
 // A whole board's run: its answers, one character a question in the order they are numbered, '.'
-// not answered, '-', '0' or '+' the value found (-1, 0 or 1); and, for each question left in the
-// middle, "question faits meilleure ...", one pair of turns settled and best value for each ply
-// down the turns being searched ("0 -2" for a ply whose first turn is being searched), the
-// questions separated by ';'.
+// not answered, '-', '0' or '+' the value found (-1, 0 or 1); and, for each first placer's turn
+// left in the middle, "question faits meilleure ...", one pair of turns settled and best value for
+// each ply down the turns being searched ("0 -2" for a ply whose first turn is being searched),
+// separated by ';'. A question that two threads shared has one such part for each of its turns.
 #pragma once
 
 #include "solveur.h"

@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
+#include <condition_variable>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <numeric>
+#include <optional>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -313,12 +315,6 @@ int libres_du_plateau(const Regles& regles, const Tableau& tableau) {
     return n;
 }
 
-// Lowers `x` to `v` if `v` is smaller, whatever the other threads do meanwhile.
-void abaisse(std::atomic<int>& x, int v) {
-    for (int c = x.load(); v < c && !x.compare_exchange_weak(c, v);) {
-    }
-}
-
 // A first placement: its square and the replies to it, those next to it first, each group with
 // the most free squares around them first. A square with no move is lost at once and has none.
 struct Depart {
@@ -326,9 +322,9 @@ struct Depart {
 
     int carre = 0;
     std::vector<int> reponses;
-    std::atomic<int> restantes{0}; // its questions not yet answered or left out
-    std::atomic<int> haut{1};      // the smallest value a reply is known to keep it at or below
-    std::atomic<int> valeur{PAS_FAIT};
+    int restantes = 0; // its questions not yet answered or left out
+    int haut = 1;      // the smallest value a reply is known to keep it at or below
+    int valeur = PAS_FAIT;
 };
 
 // A question on a first placement: does its reply `reponse` leave the first placer at least
@@ -343,22 +339,40 @@ struct Question {
 // The first plies of a search, each position's turns tried one at a time in the solver's order, so
 // that a run can stop between any two and a later one go on from there. `chemin` holds, for the
 // position at each ply down the turns being searched, its turns settled and the best value among
-// them, and `suivi` hears it after each turn settled. From ply PALIERS on the solver searches as
-// usual; the positions of the plies before it are neither counted as nodes nor kept in the table.
-// Two plies split a question that says yes (its one good turn, against each reply), three one that
-// says no (each turn, against its refutation, against each answer to that). The window is null (a
-// question is yes or no: beta is alpha + 1) and each value is brought to its nearer end, so that a
-// value says only which side of the window the position is on, whatever the table held: a run taken
-// up from a report goes on exactly as the whole run did.
+// them, and `suivi` hears it after each turn settled below the first ply. From ply PALIERS on the
+// solver searches as usual; the positions of the plies before it are neither counted as nodes nor
+// kept in the table. Two plies split a question that says yes (its one good turn, against each
+// reply), three one that says no (each turn, against its refutation, against each answer to that).
+// The window is null (a question is yes or no: beta is alpha + 1) and each value is brought to its
+// nearer end, so that a value says only which side of the window the position is on, whatever the
+// table held: a run taken up from a report goes on exactly as the whole run did.
 class Parcours {
   public:
     static constexpr std::size_t PALIERS = 3;
 
+    // `chemin` starts with the first ply's step: the number of the turn searched there.
     Parcours(const Graphe& g, Solveur& s, std::vector<Etape> chemin,
              std::function<void(const std::vector<Etape>&)> suivi)
         : g_(g), s_(s), chemin_(std::move(chemin)), suivi_(std::move(suivi)) {}
 
-    int valeur(Masque f, int a, int b, int alpha, int beta, std::size_t palier = 0) {
+    // The value of the first placer's turn numbered chemin[0].faits from 0 in the solver's order,
+    // `alpha` or `beta`; none if the position has no such turn.
+    std::optional<int> premier_tour(Masque f, int a, int b, int alpha, int beta) {
+        const int k = chemin_.front().faits;
+        std::optional<int> v;
+        int n = 0;
+        s_.parcourt(
+            f, a, b, f & ~atteignables(g_, f, a, b), [&] { return n <= k; },
+            [&](int m, int w) {
+                if (n++ == k) {
+                    v = tour(f, a, b, m, w, alpha, beta, 0);
+                }
+            });
+        return v;
+    }
+
+  private:
+    int valeur(Masque f, int a, int b, int alpha, int beta, std::size_t palier) {
         if (palier == PALIERS) {
             return s_.valeur(f, a, b, alpha, beta);
         }
@@ -384,7 +398,6 @@ class Parcours {
         return s_.interrompu() ? 0 : etape.meilleure;
     }
 
-  private:
     // The value of the turn (m, w) of the pawn at `a` for its player, `alpha` or `beta`: the side
     // of the window it is on.
     int tour(Masque f, int a, int b, int m, int w, int alpha, int beta, std::size_t palier) {
@@ -400,25 +413,42 @@ class Parcours {
     std::function<void(const std::vector<Etape>&)> suivi_;
 };
 
-// Tells whether an `Avancee` is question `n`'s.
-auto de_la_question(int n) {
-    return [n](const Avancee& a) { return a.question == n; };
+// Tells whether an `Avancee` is the search of the turn numbered `k` of the first ply.
+auto du_tour(int k) {
+    return [k](const Avancee& a) { return a.chemin[0].faits == k; };
 }
 
-// The first placer's squares, one of each class of symmetric squares in board order, shared out
-// among the threads one question at a time: for each square, the question at 0 for every reply,
-// then at 1 for every reply. Each question is a search with a null window, and the threads answer
-// those of one square together, so a square that takes long does not hold one thread alone. A
-// square's result is the smallest value a reply was found to keep it at (1 if none). A question
-// is left out when its answer no longer matters: its threshold is at or below the floor (the
-// best result of the squares done before it), or a reply already keeps the square below it. A
-// square's result above its floor is then its value; at or below it, an earlier square is at
-// least as good, so the first square with the best result is the first with the best value,
-// whatever the threads.
+// Where a question stands among the threads. A run that reports hands its first placer's turns
+// out one at a time in the solver's order, each an `Avancee` whose chemin[0].faits is the turn's
+// number: the first alone, since the first is the likeliest to say yes, which ends the question;
+// once it is refuted, the others to whichever thread has nothing earlier to do, so that both
+// threads share a question that refutes turn after turn. A turn still being searched when
+// another says yes runs to its end and is dropped. A run that does not report hands the whole
+// question out at once, as one search.
+struct Partage {
+    bool ouverte = false;
+    bool finie = false;                           // answered, or left out
+    int distribues = 0;                           // turns handed out
+    int nombre = std::numeric_limits<int>::max(); // its turns, once a thread went past the last
+    std::int8_t meilleure = REPONSE_INCONNUE;     // the best value among its settled turns
+    std::vector<Avancee> a_refaire;               // turns an earlier run left in the middle
+    std::vector<Avancee> pris;                    // turns being searched, as last reported
+};
+
+// The first placer's squares, one of each class of symmetric squares in board order, and their
+// questions: for each square, the question at 0 for every reply, then at 1 for every reply. Each
+// question is a search with a null window; the threads take them, or their turns, in that order,
+// so a square that takes long does not hold one thread alone. A square's result is the smallest
+// value a reply was found to keep it at (1 if none). A question is left out when its answer no
+// longer matters: its threshold is at or below the floor (the best result of the squares done
+// before it, so nothing is asked after a won square), or a reply already keeps the square below
+// it. A square's result above its floor is then its value; at or below it, an earlier square is
+// at least as good, so the first square with the best result is the first with the best value,
+// whatever the threads. All of it is read and written under one lock, which `suivi_` is called
+// under.
 class Departs {
   public:
-    Departs(const Graphe& g, const ReprisePlacements& reprise)
-        : g_(g), reprises_(reprise.etat.en_cours), suivi_(reprise.suivi) {
+    Departs(const Graphe& g, const ReprisePlacements& reprise) : g_(g), suivi_(reprise.suivi) {
         for (int a = 0; a < g.taille(); ++a) {
             nb_ += g.canonique(a) ? 1 : 0;
         }
@@ -428,41 +458,34 @@ class Departs {
                 prepare(i++, a);
             }
         }
+        partages_.resize(questions_.size());
         std::vector<std::int8_t>& reponses = etat_.reponses;
         reponses.assign(questions_.size(), REPONSE_INCONNUE);
         const std::size_t connues = std::min(reponses.size(), reprise.etat.reponses.size());
         std::copy_n(reprise.etat.reponses.begin(), connues, reponses.begin());
-        // The questions left in the middle stay in the state as they were until a thread takes
-        // them up again, so that a run stopped before then still hands them on; those of a
-        // question the board does not have are dropped.
-        std::copy_if(reprises_.begin(), reprises_.end(), std::back_inserter(etat_.en_cours),
-                     [&](const Avancee& a) {
-                         return static_cast<std::size_t>(a.question) < reponses.size();
-                     });
+        // The turns left in the middle stay in the reports as they were until a thread takes
+        // their question up again; those of a question the board does not have are dropped.
+        for (const Avancee& a : reprise.etat.en_cours) {
+            if (static_cast<std::size_t>(a.question) < questions_.size() && !a.chemin.empty()) {
+                partages_[static_cast<std::size_t>(a.question)].a_refaire.push_back(a);
+            }
+        }
     }
 
-    // Answers questions until none is left. Those of squares after a won square are left out:
-    // the first won square is the answer, whatever the later squares' results say.
+    // Searches what the questions hand out until nothing is left or the solver stops.
     void evalue(Solveur& s) {
-        for (int n = suivante_++; n < static_cast<int>(questions_.size()); n = suivante_++) {
-            const Question q = questions_[static_cast<std::size_t>(n)];
-            Depart& d = departs_[static_cast<std::size_t>(q.depart)];
-            if (q.depart < gagnant_.load() && q.seuil > plancher_de(q.depart) &&
-                d.haut.load() >= q.seuil) {
-                const int v = reponse(s, d, n);
-                if (s.interrompu()) {
-                    return;
-                }
-                if (v < q.seuil) {
-                    abaisse(d.haut, v);
-                }
+        std::unique_lock<std::mutex> garde(verrou_);
+        Avancee tache;
+        while (attend(garde, tache)) {
+            garde.unlock();
+            const std::optional<int> v = cherche(s, tache);
+            garde.lock();
+            --en_vol_;
+            arrete_ = arrete_ || s.interrompu();
+            if (!arrete_) {
+                rend(tache, v);
             }
-            if (--d.restantes == 0) {
-                d.valeur = d.haut.load();
-                if (d.valeur == 1) {
-                    abaisse(gagnant_, q.depart);
-                }
-            }
+            attente_.notify_all();
         }
     }
 
@@ -476,7 +499,7 @@ class Departs {
     }
 
     int carre(int i) const { return departs_[static_cast<std::size_t>(i)].carre; }
-    int valeur(int i) const { return departs_[static_cast<std::size_t>(i)].valeur.load(); }
+    int valeur(int i) const { return departs_[static_cast<std::size_t>(i)].valeur; }
 
   private:
     void prepare(int i, int a) {
@@ -500,66 +523,200 @@ class Departs {
         }
     }
 
-    // The value of question `n`: an earlier run's, else searched and told to `suivi_`. Only the
-    // thread that took the question writes its value, under the lock that `suivi_` reads under.
-    int reponse(Solveur& s, const Depart& d, int n) {
-        const std::size_t i = static_cast<std::size_t>(n);
-        if (etat_.reponses[i] != REPONSE_INCONNUE) {
-            return etat_.reponses[i];
+    // Waits, under the lock, until there is something to search, in `tache`; false when nothing
+    // is left or the run is stopped.
+    bool attend(std::unique_lock<std::mutex>& garde, Avancee& tache) {
+        while (!arrete_) {
+            if (prend(tache)) {
+                ++en_vol_;
+                return true;
+            }
+            if (en_vol_ == 0) {
+                return false;
+            }
+            attente_.wait(garde);
         }
-        const int v = valeur_reponse(s, d, n);
-        if (!s.interrompu()) {
-            const std::lock_guard<std::mutex> garde(verrou_);
-            etat_.reponses[i] = static_cast<std::int8_t>(v);
-            note_en_cours({n, {}});
-        }
-        return v;
+        return false;
     }
 
-    // The value of question `n`'s reply for the first placer, searched within (seuil - 1, seuil),
-    // each placement followed by the end test on the placed pawns.
-    int valeur_reponse(Solveur& s, const Depart& d, int n) {
-        const Question& q = questions_[static_cast<std::size_t>(n)];
+    // The first thing to search, in question order: a turn of a question taken up, or the first
+    // turn of the next one. A question whose answer no longer matters hands out no more turns;
+    // those being searched run to their end.
+    bool prend(Avancee& tache) {
+        for (std::size_t n = 0; n < questions_.size(); ++n) {
+            Partage& p = partages_[n];
+            if (!p.finie && sans_objet(questions_[n])) {
+                finit(n, std::nullopt);
+            }
+            if (!p.finie && (p.ouverte || ouvre(n)) && donne(n, tache)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Whether the answer to `q` no longer matters: its square's floor is at its threshold or
+    // above, or a reply already keeps its square below it.
+    bool sans_objet(const Question& q) const {
+        return q.seuil <= plancher_de(q.depart) ||
+               departs_[static_cast<std::size_t>(q.depart)].haut < q.seuil;
+    }
+
+    // Takes question `n` up; false, with the question finished, when its answer is known: an
+    // earlier run's, or a placement that ends the game.
+    bool ouvre(std::size_t n) {
+        Partage& p = partages_[n];
+        const Question& q = questions_[n];
+        p.ouverte = true;
+        const std::optional<int> connue =
+            etat_.reponses[n] != REPONSE_INCONNUE ? etat_.reponses[n] : fin_au_placement(q);
+        if (connue) {
+            finit(n, connue);
+            return false;
+        }
+        std::sort(p.a_refaire.begin(), p.a_refaire.end(), [](const Avancee& x, const Avancee& y) {
+            return x.chemin[0].faits < y.chemin[0].faits;
+        });
+        if (!p.a_refaire.empty()) {
+            const Etape& dernier = p.a_refaire.back().chemin[0];
+            p.distribues = dernier.faits + 1;
+            p.meilleure = dernier.meilleure;
+        }
+        return true;
+    }
+
+    // Hands out the next turn of question `n` that may be searched now, in `tache`; false if none.
+    bool donne(std::size_t n, Avancee& tache) {
+        Partage& p = partages_[n];
+        if (!p.a_refaire.empty()) {
+            tache = p.a_refaire.front();
+            p.a_refaire.erase(p.a_refaire.begin());
+        } else if ((p.distribues == 0 || (suivi_ && p.meilleure != REPONSE_INCONNUE)) &&
+                   p.distribues < p.nombre) {
+            tache = {static_cast<int>(n), {{p.distribues++, p.meilleure}}};
+        } else {
+            return false;
+        }
+        p.pris.push_back(tache);
+        return true;
+    }
+
+    // The value of question `n`'s reply for the first placer when the placements end the game.
+    std::optional<int> fin_au_placement(const Question& q) const {
+        const Depart& d = departs_[static_cast<std::size_t>(q.depart)];
         const int a = d.carre;
         const int b = d.reponses[static_cast<std::size_t>(q.reponse)];
         const Masque f = g_.tout() & ~bit(a) & ~bit(b);
         const bool a_bloque = (g_.voisins(a) & f) == 0;
         const bool b_bloque = (g_.voisins(b) & f) == 0;
-        return a_bloque ? (b_bloque ? 0 : -1) : b_bloque ? 1 : par_tours(s, f, a, b, n);
+        if (!a_bloque && !b_bloque) {
+            return std::nullopt;
+        }
+        return a_bloque ? (b_bloque ? 0 : -1) : 1;
     }
 
-    // The same, both pawns able to move. A run that reports goes by `Parcours` from where an
-    // earlier run left the question, each turn settled told to `suivi_`; one that does not asks
-    // the solver at once, which keeps the first plies' positions in its table for the questions
-    // after (4 x 5 with kings took 3.5 s, not 4.9 s).
-    int par_tours(Solveur& s, Masque f, int a, int b, int n) {
-        const int seuil = questions_[static_cast<std::size_t>(n)].seuil;
+    // Searches `tache` out of the lock: a run that reports, the turn it names, within
+    // (seuil - 1, seuil), from where an earlier run left it, each turn settled below told to
+    // `suivi_`; one that does not, the whole question at once, which keeps the first plies'
+    // positions in the table for the questions after (4 x 5 with kings took 3.5 s, not 4.9 s).
+    std::optional<int> cherche(Solveur& s, const Avancee& tache) {
+        const Question& q = questions_[static_cast<std::size_t>(tache.question)];
+        const Depart& d = departs_[static_cast<std::size_t>(q.depart)];
+        const int a = d.carre;
+        const int b = d.reponses[static_cast<std::size_t>(q.reponse)];
+        const Masque f = g_.tout() & ~bit(a) & ~bit(b);
         if (!suivi_) {
-            return s.valeur(f, a, b, seuil - 1, seuil);
+            return s.valeur(f, a, b, q.seuil - 1, q.seuil);
         }
-        const auto reprise = std::find_if(reprises_.begin(), reprises_.end(), de_la_question(n));
-        Parcours parcours(g_, s,
-                          reprise != reprises_.end() ? reprise->chemin : std::vector<Etape>{},
-                          [this, n](const std::vector<Etape>& chemin) {
-                              const std::lock_guard<std::mutex> garde(verrou_);
-                              note_en_cours({n, chemin});
-                          });
-        return parcours.valeur(f, a, b, seuil - 1, seuil);
+        Parcours parcours(g_, s, tache.chemin, [this, &tache](const std::vector<Etape>& chemin) {
+            const std::lock_guard<std::mutex> garde(verrou_);
+            note_chemin(tache, chemin);
+        });
+        return parcours.premier_tour(f, a, b, q.seuil - 1, q.seuil);
     }
 
-    // Puts `avancee` in the state in place of its question's, none if it has no turn settled
-    // (the question is answered), and tells `suivi_`; under the lock.
-    void note_en_cours(const Avancee& avancee) {
+    // Puts the turn `tache`'s new `chemin` in its question's reports, and tells `suivi_`; under
+    // the lock. A question already answered takes nothing.
+    void note_chemin(const Avancee& tache, const std::vector<Etape>& chemin) {
+        std::vector<Avancee>& pris = partages_[static_cast<std::size_t>(tache.question)].pris;
+        const auto a = std::find_if(pris.begin(), pris.end(), du_tour(tache.chemin[0].faits));
+        if (a != pris.end()) {
+            a->chemin = chemin;
+            rapporte();
+        }
+    }
+
+    // Takes in what `tache` found: a question's answer, or a turn's value (none when the position
+    // has no such turn). A question that reports says yes at its first turn that reaches its
+    // threshold, and no when every turn is refuted.
+    void rend(const Avancee& tache, std::optional<int> v) {
+        const std::size_t n = static_cast<std::size_t>(tache.question);
+        Partage& p = partages_[n];
+        const int k = tache.chemin[0].faits;
+        p.pris.erase(std::remove_if(p.pris.begin(), p.pris.end(), du_tour(k)), p.pris.end());
+        if (p.finie) {
+            return;
+        }
+        const int seuil = questions_[n].seuil;
+        if (!suivi_) {
+            finit(n, v);
+            return;
+        }
+        if (!v) {
+            p.nombre = std::min(p.nombre, k);
+        } else {
+            p.meilleure = static_cast<std::int8_t>(std::max<int>(p.meilleure, *v));
+        }
+        if (p.meilleure >= seuil) {
+            finit(n, seuil);
+        } else if (p.distribues >= p.nombre && p.pris.empty() && p.a_refaire.empty()) {
+            finit(n, seuil - 1);
+        }
+        if (v || p.finie) {
+            rapporte();
+        }
+    }
+
+    // Ends question `n` with its answer `v`, none when it was left out.
+    void finit(std::size_t n, std::optional<int> v) {
+        Partage& p = partages_[n];
+        p.finie = true;
+        p.pris.clear();
+        p.a_refaire.clear();
+        const Question& q = questions_[n];
+        Depart& d = departs_[static_cast<std::size_t>(q.depart)];
+        if (v) {
+            etat_.reponses[n] = static_cast<std::int8_t>(*v);
+            d.haut = std::min(d.haut, *v < q.seuil ? *v : 1);
+        }
+        if (--d.restantes == 0) {
+            d.valeur = d.haut;
+        }
+    }
+
+    // Tells `suivi_` the state: for each question in the middle, its turns being searched and,
+    // when the last turn handed out is settled, the one after it from its start, so that the
+    // turns below the largest number given are settled but for those given.
+    void rapporte() {
         std::vector<Avancee>& en_cours = etat_.en_cours;
-        en_cours.erase(
-            std::remove_if(en_cours.begin(), en_cours.end(), de_la_question(avancee.question)),
-            en_cours.end());
-        if (!avancee.chemin.empty()) {
-            en_cours.push_back(avancee);
+        en_cours.clear();
+        for (std::size_t n = 0; n < partages_.size(); ++n) {
+            const Partage& p = partages_[n];
+            if (p.finie) {
+                continue;
+            }
+            bool dernier_en_vue = false;
+            for (const std::vector<Avancee>* liste : {&p.a_refaire, &p.pris}) {
+                for (Avancee a : *liste) {
+                    dernier_en_vue = dernier_en_vue || a.chemin[0].faits == p.distribues - 1;
+                    en_cours.push_back(std::move(a));
+                }
+            }
+            if (p.distribues > 0 && !dernier_en_vue) {
+                en_cours.push_back({static_cast<int>(n), {{p.distribues, p.meilleure}}});
+            }
         }
-        if (suivi_) {
-            suivi_(etat_);
-        }
+        suivi_(etat_);
     }
 
     // The best result of the squares before `i` that are done.
@@ -575,12 +732,13 @@ class Departs {
     int nb_ = 0;
     std::unique_ptr<Depart[]> departs_;
     std::vector<Question> questions_;
-    std::atomic<int> suivante_{0};
-    std::atomic<int> gagnant_{64};
-    const std::vector<Avancee> reprises_;
+    std::vector<Partage> partages_;
+    int en_vol_ = 0; // things handed out and not yet searched
+    bool arrete_ = false;
     EtatPlacements etat_;
     std::function<void(const EtatPlacements&)> suivi_;
     std::mutex verrou_;
+    std::condition_variable attente_;
 };
 
 // Notes in `r` that the solver stopped before the end, with the nodes it visited; true if so.

@@ -76,10 +76,13 @@ struct Reprise {
 // square leave the first placer at least a threshold? see solveur.cpp) are numbered in a fixed
 // order; `reponses` holds the value a search found for each, or REPONSE_INCONNUE, and a run asks
 // again none that has a value. A question may take hours, so the first plies of its search try
-// each position's turns one at a time in the solver's own order, and `en_cours` holds where the
-// questions a run left in the middle stand: for the position at each ply down the turns being
-// searched, from the first placer's, how many of its turns are settled and the best value among
-// them for the player on turn there.
+// each position's turns one at a time in the solver's own order, the threads sharing out the
+// first placer's turns, and `en_cours` holds where the questions a run left in the middle stand:
+// for each first placer's turn being searched, and for the position at each ply down from there,
+// how many of its turns are settled and the best value among them for the player on turn. At the
+// first ply that count is the number of the turn being searched; the turns below the largest
+// such number of a question are settled, but for those being searched, and the turn a question
+// gives with no ply below is one to search from its start.
 constexpr std::int8_t REPONSE_INCONNUE = -2;
 
 struct Etape {
@@ -98,7 +101,7 @@ struct Avancee {
 
 struct EtatPlacements {
     std::vector<std::int8_t> reponses;
-    std::vector<Avancee> en_cours; // one for each question in the middle
+    std::vector<Avancee> en_cours; // one for each first placer's turn in the middle
 
     bool operator==(const EtatPlacements& o) const {
         return reponses == o.reponses && en_cours == o.en_cours;
