@@ -339,7 +339,8 @@ struct Question {
 // The first plies of a search, each position's turns tried one at a time in the solver's order, so
 // that a run can stop between any two and a later one go on from there. `chemin` holds, for the
 // position at each ply down the turns being searched, its turns settled and the best value among
-// them, and `suivi` hears it after each turn settled below the first ply. From ply PALIERS on the
+// them, and `suivi` hears it after each turn settled below the first ply and says whether the
+// search is still wanted: a question answered meanwhile drops it. From ply PALIERS on the
 // solver searches as usual; the positions of the plies before it are neither counted as nodes nor
 // kept in the table. Two plies split a question that says yes (its one good turn, against each
 // reply), three one that says no (each turn, against its refutation, against each answer to that).
@@ -352,7 +353,7 @@ class Parcours {
 
     // `chemin` starts with the first ply's step: the number of the turn searched there.
     Parcours(const Graphe& g, Solveur& s, std::vector<Etape> chemin,
-             std::function<void(const std::vector<Etape>&)> suivi)
+             std::function<bool(const std::vector<Etape>&)> suivi)
         : g_(g), s_(s), chemin_(std::move(chemin)), suivi_(std::move(suivi)) {}
 
     // The value of the first placer's turn numbered chemin[0].faits from 0 in the solver's order,
@@ -381,7 +382,7 @@ class Parcours {
         Etape etape{0, chemin_[palier].meilleure};
         const Masque morts = f & ~atteignables(g_, f, a, b);
         s_.parcourt(
-            f, a, b, morts, [&] { return etape.meilleure < beta && !s_.interrompu(); },
+            f, a, b, morts, [&] { return etape.meilleure < beta && !s_.interrompu() && voulu_; },
             [&](int m, int w) {
                 if (etape.faits++ < faits) {
                     return;
@@ -393,7 +394,7 @@ class Parcours {
                 etape.meilleure = static_cast<std::int8_t>(std::max<int>(etape.meilleure, v));
                 chemin_.resize(palier + 1);
                 chemin_[palier] = etape;
-                suivi_(chemin_);
+                voulu_ = suivi_(chemin_);
             });
         return s_.interrompu() ? 0 : etape.meilleure;
     }
@@ -410,7 +411,8 @@ class Parcours {
     const Graphe& g_;
     Solveur& s_;
     std::vector<Etape> chemin_;
-    std::function<void(const std::vector<Etape>&)> suivi_;
+    std::function<bool(const std::vector<Etape>&)> suivi_;
+    bool voulu_ = true;
 };
 
 // Tells whether an `Avancee` is the search of the turn numbered `k` of the first ply.
@@ -423,8 +425,8 @@ auto du_tour(int k) {
 // number: the first alone, since the first is the likeliest to say yes, which ends the question;
 // once it is refuted, the others to whichever thread has nothing earlier to do, so that both
 // threads share a question that refutes turn after turn. A turn still being searched when
-// another says yes runs to its end and is dropped. A run that does not report hands the whole
-// question out at once, as one search.
+// another says yes is dropped at its next turn settled below. A run that does not report hands the
+// whole question out at once, as one search.
 struct Partage {
     bool ouverte = false;
     bool finie = false;                           // answered, or left out
@@ -540,8 +542,8 @@ class Departs {
     }
 
     // The first thing to search, in question order: a turn of a question taken up, or the first
-    // turn of the next one. A question whose answer no longer matters hands out no more turns;
-    // those being searched run to their end.
+    // turn of the next one. A question whose answer no longer matters hands out no more turns,
+    // and those being searched are dropped.
     bool prend(Avancee& tache) {
         for (std::size_t n = 0; n < questions_.size(); ++n) {
             Partage& p = partages_[n];
@@ -630,20 +632,23 @@ class Departs {
         }
         Parcours parcours(g_, s, tache.chemin, [this, &tache](const std::vector<Etape>& chemin) {
             const std::lock_guard<std::mutex> garde(verrou_);
-            note_chemin(tache, chemin);
+            return note_chemin(tache, chemin);
         });
         return parcours.premier_tour(f, a, b, q.seuil - 1, q.seuil);
     }
 
     // Puts the turn `tache`'s new `chemin` in its question's reports, and tells `suivi_`; under
-    // the lock. A question already answered takes nothing.
-    void note_chemin(const Avancee& tache, const std::vector<Etape>& chemin) {
+    // the lock. False, and nothing told, when its question is already answered or left out: the
+    // turn's search is then dropped.
+    bool note_chemin(const Avancee& tache, const std::vector<Etape>& chemin) {
         std::vector<Avancee>& pris = partages_[static_cast<std::size_t>(tache.question)].pris;
         const auto a = std::find_if(pris.begin(), pris.end(), du_tour(tache.chemin[0].faits));
-        if (a != pris.end()) {
-            a->chemin = chemin;
-            rapporte();
+        if (a == pris.end()) {
+            return false;
         }
+        a->chemin = chemin;
+        rapporte();
+        return true;
     }
 
     // Takes in what `tache` found: a question's answer, or a turn's value (none when the position
