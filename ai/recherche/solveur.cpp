@@ -13,6 +13,7 @@
 #include <numeric>
 #include <optional>
 #include <thread>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -603,12 +604,17 @@ class Departs {
         return true;
     }
 
-    // The value of question `n`'s reply for the first placer when the placements end the game.
-    std::optional<int> fin_au_placement(const Question& q) const {
+    // Question `q`'s two pawns, and the free squares they leave.
+    std::tuple<int, int, Masque> placements(const Question& q) const {
         const Depart& d = departs_[static_cast<std::size_t>(q.depart)];
         const int a = d.carre;
         const int b = d.reponses[static_cast<std::size_t>(q.reponse)];
-        const Masque f = g_.tout() & ~bit(a) & ~bit(b);
+        return {a, b, g_.tout() & ~bit(a) & ~bit(b)};
+    }
+
+    // The value of question `n`'s reply for the first placer when the placements end the game.
+    std::optional<int> fin_au_placement(const Question& q) const {
+        const auto [a, b, f] = placements(q);
         const bool a_bloque = (g_.voisins(a) & f) == 0;
         const bool b_bloque = (g_.voisins(b) & f) == 0;
         if (!a_bloque && !b_bloque) {
@@ -623,10 +629,7 @@ class Departs {
     // positions in the table for the questions after (4 x 5 with kings took 3.5 s, not 4.9 s).
     std::optional<int> cherche(Solveur& s, const Avancee& tache) {
         const Question& q = questions_[static_cast<std::size_t>(tache.question)];
-        const Depart& d = departs_[static_cast<std::size_t>(q.depart)];
-        const int a = d.carre;
-        const int b = d.reponses[static_cast<std::size_t>(q.reponse)];
-        const Masque f = g_.tout() & ~bit(a) & ~bit(b);
+        const auto [a, b, f] = placements(q);
         if (!suivi_) {
             return s.valeur(f, a, b, q.seuil - 1, q.seuil);
         }
