@@ -73,7 +73,7 @@ struct Reprise {
 };
 
 // A long offline run of `resout_placements` in parts. Its questions (does a reply to a first
-// square leave the first placer at least a threshold? see solveur.cpp) are numbered in a fixed
+// square leave the first placer at least a threshold? see departs.h) are numbered in a fixed
 // order; `reponses` holds the value a search found for each, or REPONSE_INCONNUE, and a run asks
 // again none that has a value. A question may take hours, so the first plies of its search try
 // each position's turns one at a time in the solver's own order, the threads sharing out the
