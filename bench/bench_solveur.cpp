@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -75,21 +76,33 @@ bool lit_etat(EtatPlacements& etat) {
                             etat);
 }
 
-// Prints what a later run needs to go on from there: after each question answered, and after
-// the turns settled inside questions at most every ten seconds (the turns of the deepest plies
-// take milliseconds each).
+// The first placer's turns being searched, each as its question and its number.
+std::vector<std::pair<int, int>> tours_pris(const EtatPlacements& etat) {
+    std::vector<std::pair<int, int>> tours;
+    for (const Avancee& a : etat.en_cours) {
+        tours.emplace_back(a.question, a.chemin[0].faits);
+    }
+    return tours;
+}
+
+// Prints what a later run needs to go on from there: after each question answered and each of
+// the first placer's turns settled or taken up, which may each have taken an hour, and after
+// the turns settled deeper at most every ten seconds (those take milliseconds each).
 void suit(ReprisePlacements& reprise) {
     using Horloge = std::chrono::steady_clock;
     const auto debut = Horloge::now();
-    reprise.suivi = [debut, dernier = debut,
-                     connues = std::size_t{0}](const EtatPlacements& etat) mutable {
+    reprise.suivi = [debut, dernier = debut, connues = std::size_t{0},
+                     pris =
+                         std::vector<std::pair<int, int>>{}](const EtatPlacements& etat) mutable {
         const std::size_t n =
             etat.reponses.size() -
             std::count(etat.reponses.begin(), etat.reponses.end(), REPONSE_INCONNUE);
-        if (n == connues && Horloge::now() - dernier < std::chrono::seconds(10)) {
+        std::vector<std::pair<int, int>> tours = tours_pris(etat);
+        if (n == connues && tours == pris && Horloge::now() - dernier < std::chrono::seconds(10)) {
             return;
         }
         connues = n;
+        pris = std::move(tours);
         dernier = Horloge::now();
         const std::chrono::duration<double> duree = dernier - debut;
         std::fprintf(stderr, "TESSOR_REPONSES='%s' TESSOR_EN_COURS='%s' (%.0f s)\n",
