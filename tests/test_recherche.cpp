@@ -3,6 +3,7 @@
 #include "ai/modele_niveau.h"
 #include "ai/recherche/chercheur.h"
 #include "ai/recherche/connus.h"
+#include "ai/recherche/departs.h"
 #include "ai/recherche/graphe.h"
 #include "ai/recherche/recherche.h"
 #include "ai/recherche/reprise_texte.h"
@@ -14,9 +15,12 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <future>
 #include <iterator>
+#include <mutex>
 #include <random>
 #include <set>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -225,6 +229,13 @@ int garde_et_cherche(Connus& table, const std::vector<Forme>& gardees,
 ReprisePlacements garde(std::vector<EtatPlacements>& dans) {
     return {{}, [&dans](const EtatPlacements& e) { dans.push_back(e); }};
 }
+
+// Answers the placements' questions with `script`, in an order a test chooses.
+struct DepartsScriptes : Departs {
+    using Departs::Departs;
+    std::function<std::optional<int>(const Avancee&)> script;
+    std::optional<int> cherche(Solveur&, const Avancee& tache) override { return script(tache); }
+};
 
 } // namespace
 
@@ -533,6 +544,47 @@ class TestRecherche : public QObject {
             }
         }
         QVERIFY(!partagees.empty());
+    }
+
+    // A turn that comes back after another turn answered its question is ignored. On 3 x 3 the
+    // corner's questions 0 to 15 say yes but 0 and 15: turn 2 of question 0 says yes while turn 1
+    // waits, then turn 1 comes back refuted, and 15 says no once that late thread is in it.
+    // Counting question 0 twice would settle the corner, a draw, as a win before that no.
+    void a_late_turn_does_not_answer_its_question_again() {
+        const Graphe g(regles(3, 3, false), plateau_vide(3, 3), {});
+        ReprisePlacements reprise;
+        QVERIFY(
+            lit_etat(".++++++++++++++." + std::string(32, '-'), "0 1 -1; 0 2 -1", reprise.etat));
+        std::promise<void> signaux[2]; // question 0 answered; the late thread in question 15
+        std::shared_future<void> attentes[] = {signaux[0].get_future(), signaux[1].get_future()};
+        std::once_flag une_fois[2];
+        reprise.suivi = [&](const EtatPlacements& e) {
+            if (e.reponses[0] != REPONSE_INCONNUE) {
+                std::call_once(une_fois[0], [&] { signaux[0].set_value(); });
+            }
+        };
+        DepartsScriptes d(g, reprise);
+        d.script = [&](const Avancee& t) -> std::optional<int> {
+            static thread_local bool tardif = false;
+            const int tour = t.chemin[0].faits;
+            if (t.question == 0) {
+                tardif = tour == 1;
+                return tardif ? (attentes[0].wait(), -1) : 0;
+            }
+            if (tardif) {
+                std::call_once(une_fois[1], [&] { signaux[1].set_value(); });
+            }
+            return tour == 0 ? std::optional<int>(0) : (attentes[1].wait(), std::nullopt);
+        };
+        const auto fil = [&] {
+            Tables table(Connus(10, g.taille()));
+            Solveur s(g, table, 0, {nullptr, nullptr});
+            d.evalue(s);
+        };
+        std::thread autre(fil);
+        fil();
+        autre.join();
+        QCOMPARE(d.valeur(0), 0);
     }
 
     // The lines of a long run read back as printed, blanks after the last number and a ply whose

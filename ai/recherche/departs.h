@@ -69,6 +69,7 @@ struct Partage {
 class Departs {
   public:
     Departs(const Graphe& g, const ReprisePlacements& reprise);
+    virtual ~Departs() = default;
 
     // Searches what the questions hand out until nothing is left or the solver stops.
     void evalue(Solveur& s);
@@ -77,6 +78,14 @@ class Departs {
 
     int carre(int i) const { return departs_[static_cast<std::size_t>(i)].carre; }
     int valeur(int i) const { return departs_[static_cast<std::size_t>(i)].valeur; }
+
+  protected:
+    // Searches `tache` out of the lock: a run that reports, the turn it names, within
+    // (seuil - 1, seuil), from where an earlier run left it, each turn settled below told to
+    // `suivi_`; one that does not, the whole question at once, which keeps the first plies'
+    // positions in the table for the questions after (4 x 5 with kings took 3.5 s, not 4.9 s).
+    // Virtual so that a test can answer in an order it chooses and drive the threads' order.
+    virtual std::optional<int> cherche(Solveur& s, const Avancee& tache);
 
   private:
     void prepare(int i, int a);
@@ -99,11 +108,6 @@ class Departs {
     std::tuple<int, int, Masque> placements(const Question& q) const;
     // The value of question `n`'s reply for the first placer when the placements end the game.
     std::optional<int> fin_au_placement(const Question& q) const;
-    // Searches `tache` out of the lock: a run that reports, the turn it names, within
-    // (seuil - 1, seuil), from where an earlier run left it, each turn settled below told to
-    // `suivi_`; one that does not, the whole question at once, which keeps the first plies'
-    // positions in the table for the questions after (4 x 5 with kings took 3.5 s, not 4.9 s).
-    std::optional<int> cherche(Solveur& s, const Avancee& tache);
     // Puts the turn `tache`'s new `chemin` in its question's reports, and tells `suivi_`; under
     // the lock. False, and nothing told, when its question is already answered or left out: the
     // turn's search is then dropped.

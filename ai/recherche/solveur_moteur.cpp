@@ -1,5 +1,6 @@
 #include "solveur_moteur.h"
 
+#include "game/clones.h"
 #include "solveur.h"
 
 #include <algorithm>

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "connus.h"
-#include "game/clones.h"
 #include "graphe.h"
 
 #include <array>
@@ -24,8 +23,9 @@ inline int extrait(Masque& m) {
 Masque atteignables(const Graphe& g, Masque f, int a, int b);
 
 // Appends the squares of `groupe` to `liste` from position `n`, those with the most free squares
-// of `f` around them first, and returns the new length.
-TESSOR_CLONES int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, int* liste, int n);
+// of `f` around them first, and returns the new length. Built for AVX2 too (TESSOR_CLONES, on its
+// definition: the loader picks the build for every caller).
+int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, int* liste, int n);
 
 // The value of the turn (m, w) of the pawn at `a` for its player: the game's end when a pawn is
 // blocked after it, else the opposite of `suite(f2)`, the value of the position it leaves (free
