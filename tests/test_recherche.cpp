@@ -546,15 +546,15 @@ class TestRecherche : public QObject {
         QVERIFY(!partagees.empty());
     }
 
-    // A turn that comes back after another turn answered its question is ignored. On 3 x 3 the
-    // corner's questions 0 to 15 say yes but 0 and 15: turn 2 of question 0 says yes while turn 1
-    // waits, then turn 1 comes back refuted, and 15 says no once that late thread is in it.
-    // Counting question 0 twice would settle the corner, a draw, as a win before that no.
+    // A turn that comes back after another turn answered its question is ignored. On 3 x 3 (48
+    // questions; a 49th in the line is dropped) the corner's 0 to 15 say yes but 0 and 15: turn 2
+    // of 0 says yes while turn 1 waits, then 1 comes back refuted; 15 says no once that late thread
+    // is in it. Counting question 0 twice would settle the corner, a draw, as a win before that no.
     void a_late_turn_does_not_answer_its_question_again() {
         const Graphe g(regles(3, 3, false), plateau_vide(3, 3), {});
         ReprisePlacements reprise;
-        QVERIFY(
-            lit_etat(".++++++++++++++." + std::string(32, '-'), "0 1 -1; 0 2 -1", reprise.etat));
+        QVERIFY(lit_etat(".++++++++++++++." + std::string(32, '-') + '.', "0 1 -1; 0 2 -1; 48 1 -1",
+                         reprise.etat));
         std::promise<void> signaux[2]; // question 0 answered; the late thread in question 15
         std::shared_future<void> attentes[] = {signaux[0].get_future(), signaux[1].get_future()};
         std::once_flag une_fois[2];
