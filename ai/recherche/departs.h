@@ -88,6 +88,7 @@ class Departs {
     virtual std::optional<int> cherche(Solveur& s, const Avancee& tache);
 
   private:
+    // Makes square `a` the first placement numbered `i`: its replies and its questions.
     void prepare(int i, int a);
     // Waits, under the lock, until there is something to search, in `tache`; false when nothing
     // is left or the run is stopped.
@@ -106,7 +107,7 @@ class Departs {
     bool donne(std::size_t n, Avancee& tache);
     // Question `q`'s two pawns, and the free squares they leave.
     std::tuple<int, int, Masque> placements(const Question& q) const;
-    // The value of question `n`'s reply for the first placer when the placements end the game.
+    // The value of `q`'s reply for the first placer when the placements end the game.
     std::optional<int> fin_au_placement(const Question& q) const;
     // Puts the turn `tache`'s new `chemin` in its question's reports, and tells `suivi_`; under
     // the lock. False, and nothing told, when its question is already answered or left out: the
