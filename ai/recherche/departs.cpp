@@ -73,9 +73,7 @@ void Departs::prepare(int i, int a) {
         return;
     }
     std::array<int, 64> reponses{};
-    const int n =
-        ajoute_par_issues(g_, f & ~g_.voisins(a), f, reponses.data(),
-                          ajoute_par_issues(g_, f & g_.voisins(a), f, reponses.data(), 0));
+    const int n = par_proximite(g_, f, a, f, reponses.data());
     d.reponses.assign(reponses.begin(), reponses.begin() + n);
     d.restantes = 2 * n;
     for (int seuil = 0; seuil <= 1; ++seuil) {

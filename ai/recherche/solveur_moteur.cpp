@@ -14,6 +14,21 @@ static_assert(LIBRES_MAX_SOLVEUR + 2 <= CASES_MAX_FORME);
 
 constexpr std::uint64_t PERIODE_ARRET = 4096;
 
+// Appends the squares of `groupe` to `liste` from position `n`, those with the most free squares
+// of `f` around them first, and returns the new length.
+TESSOR_CLONES int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, int* liste, int n) {
+    const int debut = n;
+    for (Masque m = groupe; m != 0;) {
+        const int i = extrait(m);
+        liste[n++] = (63 - __builtin_popcountll(g.voisins(i) & f)) * 64 + i;
+    }
+    std::sort(liste + debut, liste + n);
+    for (int k = debut; k < n; ++k) {
+        liste[k] &= 63;
+    }
+    return n;
+}
+
 } // namespace
 
 // The squares of `f` that a pawn at `a` or `b` can ever reach, moving through free squares.
@@ -31,17 +46,9 @@ Masque atteignables(const Graphe& g, Masque f, int a, int b) {
     return atteint;
 }
 
-TESSOR_CLONES int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, int* liste, int n) {
-    const int debut = n;
-    for (Masque m = groupe; m != 0;) {
-        const int i = extrait(m);
-        liste[n++] = (63 - __builtin_popcountll(g.voisins(i) & f)) * 64 + i;
-    }
-    std::sort(liste + debut, liste + n);
-    for (int k = debut; k < n; ++k) {
-        liste[k] &= 63;
-    }
-    return n;
+int par_proximite(const Graphe& g, Masque cibles, int pres, Masque f, int* liste) {
+    const int n = ajoute_par_issues(g, cibles & g.voisins(pres), f, liste, 0);
+    return ajoute_par_issues(g, cibles & ~g.voisins(pres), f, liste, n);
 }
 
 bool Solveur::compte_noeud() {
@@ -104,9 +111,7 @@ bool Solveur::gagne_en_un(Masque f, int a, int b) const {
 // alike and is not counted). On 4 x 5 with kings this second key took the nodes from 180 million
 // to 50 million.
 int Solveur::coups_ordonnes(Masque f, int a, int b, std::array<int, 8>& coups) const {
-    const Masque cibles = g_.voisins(a) & f;
-    const int n = ajoute_par_issues(g_, cibles & g_.voisins(b), f, coups.data(), 0);
-    return ajoute_par_issues(g_, cibles & ~g_.voisins(b), f, coups.data(), n);
+    return par_proximite(g_, g_.voisins(a) & f, b, f, coups.data());
 }
 
 // The opponent's free squares first, then the squares next to them, each group with the squares

@@ -22,10 +22,9 @@ inline int extrait(Masque& m) {
 // The squares of `f` that a pawn at `a` or `b` can ever reach, moving through free squares.
 Masque atteignables(const Graphe& g, Masque f, int a, int b);
 
-// Appends the squares of `groupe` to `liste` from position `n`, those with the most free squares
-// of `f` around them first, and returns the new length. Built for AVX2 too (TESSOR_CLONES, on its
-// definition: the loader picks the build for every caller).
-int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, int* liste, int n);
+// Puts the squares of `cibles` in `liste`, those next to square `pres` first, each group with the
+// most free squares of `f` around them first, and returns their number.
+int par_proximite(const Graphe& g, Masque cibles, int pres, Masque f, int* liste);
 
 // The value of the turn (m, w) of the pawn at `a` for its player: the game's end when a pawn is
 // blocked after it, else the opposite of `suite(f2)`, the value of the position it leaves (free
