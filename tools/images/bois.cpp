@@ -62,12 +62,8 @@ QImage panneau(const QString& texte, int pixels, std::uint32_t graine, int echel
     p.setRenderHint(QPainter::Antialiasing);
     // Nails in the corners.
     for (QPointF c : {QPointF(9, 9), QPointF(119, 9), QPointF(9, 102), QPointF(119, 102)}) {
-        QRadialGradient tete(c - QPointF(0.8, 0.8), 2.6);
-        tete.setColorAt(0.0, QColor(235, 235, 235));
-        tete.setColorAt(1.0, QColor(90, 90, 95));
-        p.setPen(Qt::NoPen);
-        p.setBrush(tete);
-        p.drawEllipse(c, 2.2, 2.2);
+        bille(p, c, 2.2, QPointF(-0.8, -0.8), 2.6,
+              {{0.0, QColor(235, 235, 235)}, {1.0, QColor(90, 90, 95)}}, Qt::NoPen);
     }
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setFont(serif(pixels, true));

@@ -55,6 +55,11 @@ double echelle(const QPainter& p);
 void trait(QPainter& p, QPoint a, QPoint b, const QColor& couleur);
 // A one-pixel frame along the inside of `r`.
 void cadre(QPainter& p, const QRect& r, const QColor& couleur);
+// A round head (a nail, a screw, a badge) of radius `rayon` around `centre`, shaded as a ball lit
+// from `centre + lumiere`: a radial gradient of radius `etendue` through `teintes`, outlined by
+// `bord`. The pen stays set, for what is drawn over the head.
+void bille(QPainter& p, QPointF centre, double rayon, QPointF lumiere, double etendue,
+           const QGradientStops& teintes, const QPen& bord);
 
 // Fonts for lettering: the bundled families, sized in pixels.
 void charge_polices(const QString& racine);

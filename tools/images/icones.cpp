@@ -461,13 +461,9 @@ QImage pastille(int e) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(16, 16);
-    QRadialGradient disque(c - QPointF(3, 3), 15);
-    disque.setColorAt(0.0, QColor(255, 246, 150));
-    disque.setColorAt(0.7, QColor(250, 206, 30));
-    disque.setColorAt(1.0, QColor(214, 150, 0));
-    p.setPen(QPen(QColor(160, 100, 0), 1.0));
-    p.setBrush(disque);
-    p.drawEllipse(c, 13.0, 13.0);
+    bille(p, c, 13.0, QPointF(-3, -3), 15,
+          {{0.0, QColor(255, 246, 150)}, {0.7, QColor(250, 206, 30)}, {1.0, QColor(214, 150, 0)}},
+          QPen(QColor(160, 100, 0), 1.0));
     // Four spiral arms.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(226, 132, 0, 210), 1.6, Qt::SolidLine, Qt::RoundCap));
@@ -560,12 +556,9 @@ QImage icone_info(int e) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(16, 16);
-    QRadialGradient badge(c - QPointF(4, 5), 17);
-    badge.setColorAt(0.0, QColor(110, 170, 250));
-    badge.setColorAt(1.0, QColor(20, 70, 170));
-    p.setPen(QPen(QColor(12, 40, 100), 1.0));
-    p.setBrush(badge);
-    p.drawEllipse(c, 14.5, 14.5);
+    bille(p, c, 14.5, QPointF(-4, -5), 17,
+          {{0.0, QColor(110, 170, 250)}, {1.0, QColor(20, 70, 170)}},
+          QPen(QColor(12, 40, 100), 1.0));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, 200), 1.2));
     p.drawEllipse(c, 12.3, 12.3);

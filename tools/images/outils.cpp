@@ -89,6 +89,15 @@ void cadre(QPainter& p, const QRect& r, const QColor& couleur) {
     trait(p, r.topRight() + QPoint(0, 1), r.bottomRight() - QPoint(0, 1), couleur);
 }
 
+void bille(QPainter& p, QPointF centre, double rayon, QPointF lumiere, double etendue,
+           const QGradientStops& teintes, const QPen& bord) {
+    QRadialGradient degrade(centre + lumiere, etendue);
+    degrade.setStops(teintes);
+    p.setPen(bord);
+    p.setBrush(degrade);
+    p.drawEllipse(centre, rayon, rayon);
+}
+
 namespace {
 QString famille_serif = QStringLiteral("Liberation Serif");
 QString famille_sans = QStringLiteral("Liberation Sans");

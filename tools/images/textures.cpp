@@ -138,12 +138,9 @@ QImage bouton_metal(int largeur, int hauteur, const QString& texte, bool enfonce
     const double d = enfonce ? 1.0 : 0.0;
     for (double cx : {8.5 + d, largeur - 8.5 + d}) {
         const QPointF centre(cx, hauteur / 2.0 + d);
-        QRadialGradient vis(centre - QPointF(1, 1), 3.5);
-        vis.setColorAt(0.0, QColor(240, 240, 244));
-        vis.setColorAt(1.0, QColor(110, 112, 118));
-        p.setPen(QPen(QColor(70, 70, 76), 0.8));
-        p.setBrush(vis);
-        p.drawEllipse(centre, 3.0, 3.0);
+        bille(p, centre, 3.0, QPointF(-1, -1), 3.5,
+              {{0.0, QColor(240, 240, 244)}, {1.0, QColor(110, 112, 118)}},
+              QPen(QColor(70, 70, 76), 0.8));
         p.drawLine(centre + QPointF(-2, 1), centre + QPointF(2, -1));
     }
     p.setFont(sans(pixels, true));
