@@ -9,7 +9,7 @@ std::optional<int> Parcours::premier_tour(Masque f, int a, int b, int alpha, int
     std::optional<int> v;
     int n = 0;
     s_.parcourt(
-        f, a, b, f & ~atteignables(g_, f, a, b), [&] { return n <= k; },
+        f, a, b, hors_de_portee(g_, f, a, b), [&] { return n <= k; },
         [&](int m, int w) {
             if (n++ == k) {
                 v = tour(f, a, b, m, w, alpha, beta, 0);
@@ -25,7 +25,7 @@ int Parcours::valeur(Masque f, int a, int b, int alpha, int beta, std::size_t pa
     chemin_.resize(std::max(chemin_.size(), palier + 1));
     const int faits = chemin_[palier].faits;
     Etape etape{0, chemin_[palier].meilleure};
-    const Masque morts = f & ~atteignables(g_, f, a, b);
+    const Masque morts = hors_de_portee(g_, f, a, b);
     s_.parcourt(
         f, a, b, morts, [&] { return etape.meilleure < beta && !s_.interrompu() && voulu_; },
         [&](int m, int w) {

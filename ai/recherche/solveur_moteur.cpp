@@ -31,8 +31,7 @@ TESSOR_CLONES int ajoute_par_issues(const Graphe& g, Masque groupe, Masque f, in
 
 } // namespace
 
-// The squares of `f` that a pawn at `a` or `b` can ever reach, moving through free squares.
-Masque atteignables(const Graphe& g, Masque f, int a, int b) {
+Masque hors_de_portee(const Graphe& g, Masque f, int a, int b) {
     Masque atteint = 0;
     Masque front = g.voisins(a) | g.voisins(b);
     while ((front &= f & ~atteint) != 0) {
@@ -43,7 +42,7 @@ Masque atteignables(const Graphe& g, Masque f, int a, int b) {
         }
         front = suivant;
     }
-    return atteint;
+    return f & ~atteint;
 }
 
 int par_proximite(const Graphe& g, Masque cibles, int pres, Masque f, int* liste) {
@@ -146,7 +145,7 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
         return 1;
     }
     // Walls on squares that no pawn can reach are all alike: one of them is tried.
-    const Masque morts = f & ~atteignables(g_, f, a, b);
+    const Masque morts = hors_de_portee(g_, f, a, b);
     int sym = 0;
     const Forme forme = canonique(f, morts, a, b, sym);
     Connu e;

@@ -19,8 +19,9 @@ inline int extrait(Masque& m) {
     return i;
 }
 
-// The squares of `f` that a pawn at `a` or `b` can ever reach, moving through free squares.
-Masque atteignables(const Graphe& g, Masque f, int a, int b);
+// The squares of `f` that neither a pawn at `a` nor one at `b` can ever reach, moving through
+// free squares: walls there are all alike.
+Masque hors_de_portee(const Graphe& g, Masque f, int a, int b);
 
 // Puts the squares of `cibles` in `liste`, those next to square `pres` first, each group with the
 // most free squares of `f` around them first, and returns their number.
