@@ -30,31 +30,58 @@ int Graphe::numero(Case c) const {
     return static_cast<int>(std::find(cases_.begin(), cases_.end(), c) - cases_.begin());
 }
 
+namespace {
+
+// For each byte of a mask, the images of its 256 values under the permutation `p` of `taille`
+// squares.
+std::array<std::array<Masque, 256>, 8> images_des_octets(const std::array<int, 64>& p, int taille) {
+    std::array<std::array<Masque, 256>, 8> t{};
+    for (int o = 0; o < 8; ++o) {
+        for (int valeur = 0; valeur < 256; ++valeur) {
+            for (int b = 0; b < 8; ++b) {
+                const int i = 8 * o + b;
+                if ((valeur >> b & 1) != 0 && i < taille) {
+                    t[static_cast<std::size_t>(o)][static_cast<std::size_t>(valeur)] |=
+                        bit(p[static_cast<std::size_t>(i)]);
+                }
+            }
+        }
+    }
+    return t;
+}
+
+} // namespace
+
 // The eight maps of a square (transpose or not, then mirror the columns or not, the rows or
 // not), of which a rectangle keeps the four without transposition. Both movements are unchanged
 // by them; a map counts when it sends the solver's squares onto themselves.
-void Graphe::ajoute_symetries(const Regles& regles) {
+bool Graphe::permutation(const Regles& regles, int s, std::array<int, 64>& p) const {
     const int l = regles.largeur;
     const int h = regles.hauteur;
+    const bool transpose = (s & 4) != 0;
+    if (transpose && l != h) {
+        return false;
+    }
+    for (int i = 0; i < taille(); ++i) {
+        int u = case_de(i).x - PREMIERE_CASE;
+        int v = case_de(i).y - PREMIERE_CASE;
+        if (transpose) {
+            std::swap(u, v);
+        }
+        u = (s & 1) != 0 ? l - 1 - u : u;
+        v = (s & 2) != 0 ? h - 1 - v : v;
+        p[static_cast<std::size_t>(i)] = numero(case_numero(u, v));
+        if (p[static_cast<std::size_t>(i)] >= taille()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Graphe::ajoute_symetries(const Regles& regles) {
     for (int s = 0; s < 8; ++s) {
-        const bool transpose = (s & 4) != 0;
-        if (transpose && l != h) {
-            continue;
-        }
         std::array<int, 64> p{};
-        bool valide = true;
-        for (int i = 0; i < taille() && valide; ++i) {
-            int u = case_de(i).x - PREMIERE_CASE;
-            int v = case_de(i).y - PREMIERE_CASE;
-            if (transpose) {
-                std::swap(u, v);
-            }
-            u = (s & 1) != 0 ? l - 1 - u : u;
-            v = (s & 2) != 0 ? h - 1 - v : v;
-            p[static_cast<std::size_t>(i)] = numero(case_numero(u, v));
-            valide = p[static_cast<std::size_t>(i)] < taille();
-        }
-        if (!valide) {
+        if (!permutation(regles, s, p)) {
             continue;
         }
         permutations_.push_back(p);
@@ -63,19 +90,7 @@ void Graphe::ajoute_symetries(const Regles& regles) {
             inverse[static_cast<std::size_t>(p[static_cast<std::size_t>(i)])] = i;
         }
         inverses_.push_back(inverse);
-        std::array<std::array<Masque, 256>, 8> t{};
-        for (int o = 0; o < 8; ++o) {
-            for (int valeur = 0; valeur < 256; ++valeur) {
-                for (int b = 0; b < 8; ++b) {
-                    const int i = 8 * o + b;
-                    if ((valeur >> b & 1) != 0 && i < taille()) {
-                        t[static_cast<std::size_t>(o)][static_cast<std::size_t>(valeur)] |=
-                            bit(p[static_cast<std::size_t>(i)]);
-                    }
-                }
-            }
-        }
-        octets_.push_back(t);
+        octets_.push_back(images_des_octets(p, taille()));
     }
 }
 

@@ -42,6 +42,9 @@ class Graphe {
     bool canonique(int i) const;
 
   private:
+    // The images of the squares by map `s` of the board in `p`; false when `s` is not one of its
+    // symmetries.
+    bool permutation(const Regles& regles, int s, std::array<int, 64>& p) const;
     void ajoute_symetries(const Regles& regles);
 
     std::vector<Case> cases_;
