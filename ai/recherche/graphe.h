@@ -45,6 +45,7 @@ class Graphe {
     // The images of the squares by map `s` of the board in `p`; false when `s` is not one of its
     // symmetries.
     bool permutation(const Regles& regles, int s, std::array<int, 64>& p) const;
+    // Keeps each map that is a symmetry, with its inverse and its images of a mask's bytes.
     void ajoute_symetries(const Regles& regles);
 
     std::vector<Case> cases_;
