@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,20 @@ Regles regles_de(std::int64_t largeur, std::int64_t hauteur, std::int64_t cavali
     return regles;
 }
 
+// Runs the benchmark's iterations of `calcul`; false, the run marked as failed, when a table's
+// file could not be opened (TESSOR_TABLE).
+template <class Calcul> bool sans_erreur(benchmark::State& state, Calcul&& calcul) {
+    try {
+        for (auto _ : state) {
+            calcul();
+        }
+    } catch (const std::system_error& e) {
+        state.SkipWithError(e.what());
+        return false;
+    }
+    return true;
+}
+
 void compte(benchmark::State& state, Statut statut, Verdict valeur, std::uint64_t noeuds) {
     state.counters["resolu"] = statut == Statut::resolu ? 1 : 0;
     state.counters["valeur"] = static_cast<double>(valeur);
@@ -42,10 +57,12 @@ void resout(benchmark::State& state, std::uint64_t noeuds_max, const TableSolveu
     Tableau tableau;
     regles.init_tableau(tableau);
     ResolutionPlacement r;
-    for (auto _ : state) {
+    const bool fait = sans_erreur(state, [&] {
         r = resout_placements(regles, tableau, noeuds_max, nullptr,
                               static_cast<int>(state.range(3)), choix, reprise);
-        benchmark::DoNotOptimize(r);
+    });
+    if (!fait) {
+        return;
     }
     compte(state, r.statut, r.valeur, r.noeuds);
     state.counters["case_x"] = r.depart.x;
@@ -56,16 +73,17 @@ void resolution_plateau_vide(benchmark::State& state) {
     resout(state, NOEUDS_MAX, {});
 }
 
-// The offline runs give the positions of 18 free squares or fewer a table of 2^21 entries
-// (16 MiB), and replace by nodes.
-TableSolveur table_hors_ligne(int bits) {
-    return {bits, Remplacement::par_noeuds, 18, 21};
-}
-
 // The environment's `nom`, empty when it is not set.
 std::string environnement(const char* nom) {
     const char* valeur = std::getenv(nom);
     return valeur != nullptr ? valeur : "";
+}
+
+// The offline runs give the positions of 18 free squares or fewer a table of 2^21 entries
+// (16 MiB), and replace by nodes. With TESSOR_TABLE naming a file (in /dev/shm), the large table
+// lives there, and a run taken up after a stop starts with what the stopped one had found.
+TableSolveur table_hors_ligne(int bits) {
+    return {bits, Remplacement::par_noeuds, 18, 21, environnement("TESSOR_TABLE")};
 }
 
 // The whole board's run goes on where an earlier one stopped when the environment holds the last
@@ -163,10 +181,12 @@ void resolution_paire_hors_ligne(benchmark::State& state) {
     }
     suit(reprise);
     Resolution r;
-    for (auto _ : state) {
+    const bool fait = sans_erreur(state, [&] {
         r = tessor::resout(regles, tableau, premier, second, NOEUDS_PAIRE, nullptr,
                            table_hors_ligne(BITS_PAIRE), reprise);
-        benchmark::DoNotOptimize(r);
+    });
+    if (!fait) {
+        return;
     }
     compte(state, r.statut, r.valeur, r.noeuds);
 }

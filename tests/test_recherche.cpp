@@ -20,6 +20,7 @@
 #include <mutex>
 #include <random>
 #include <set>
+#include <system_error>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -274,7 +275,7 @@ class TestRecherche : public QObject {
             const Regles r = regles(4, 4, k % 2 == 1);
             Cas c = position_au_hasard(hasard, r, 7, k % 3 == 0);
             const auto regle = k % 4 < 2 ? Remplacement::par_libres : Remplacement::par_noeuds;
-            const TableSolveur choix{BITS_TABLE_REQUETES, regle, k % 3 == 1 ? 4 : -1, 10};
+            const TableSolveur choix{BITS_TABLE_REQUETES, regle, k % 3 == 1 ? 4 : -1, 10, {}};
             const Resolution s = resout(r, c.tableau, c.moi, c.lui, 600, nullptr, choix);
             if (s.statut == Statut::resolu) {
                 ++finies;
@@ -282,6 +283,30 @@ class TestRecherche : public QObject {
             }
         }
         QVERIFY(finies >= 20);
+    }
+
+    // A file left by another board (3 x 4 with knight jumps, whose first player loses where
+    // kings draw) is emptied before a table uses it; a table kept in a file serves the next
+    // solve of the same board, which ends as the first with a small part of its nodes; a file
+    // that cannot be made is refused.
+    void table_in_a_file_serves_the_next_run() {
+        QTemporaryDir dossier;
+        TableSolveur choix;
+        choix.fichier = dossier.filePath("table").toStdString();
+        const Tableau t = plateau_vide(3, 4);
+        QCOMPARE(resout_placements(regles(3, 4, true), t, 0, nullptr, 1, choix).valeur,
+                 Verdict::perd);
+        const ResolutionPlacement premiere =
+            resout_placements(regles(3, 4, false), t, 0, nullptr, 1, choix);
+        const ResolutionPlacement seconde =
+            resout_placements(regles(3, 4, false), t, 0, nullptr, 1, choix);
+        QCOMPARE(premiere.valeur, Verdict::nul);
+        QCOMPARE(seconde.valeur, Verdict::nul);
+        QCOMPARE(seconde.depart, premiere.depart);
+        QVERIFY(seconde.noeuds * 10 < premiere.noeuds);
+        choix.fichier = dossier.filePath("absent/table").toStdString();
+        QVERIFY_THROWS_EXCEPTION(std::system_error,
+                                 resout_placements(regles(3, 4, false), t, 0, nullptr, 1, choix));
     }
 
     // A run taken up after any of its turns, from what it said then, goes on from the next turn

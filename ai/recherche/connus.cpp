@@ -1,10 +1,16 @@
 #include "connus.h"
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
 #include <new>
+#include <system_error>
 #include <utility>
 
+#include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tessor {
 
@@ -80,11 +86,55 @@ void demande_grandes_pages(std::uintptr_t adresse, std::size_t octets) {
         madvise(reinterpret_cast<void*>(debut), fin - debut, MADV_HUGEPAGE);
     }
 }
+
+// What a table kept in a file begins with, on a line of its own before the buckets: a mark, the
+// board's fingerprint, the squares of a form and the buckets' bits.
+using Entete = std::array<std::uint64_t, 4>;
+constexpr std::uint64_t MARQUE_FICHIER = 0x5445535345555201; // "TESSEUR" and a version
+
+[[noreturn]] void echec(const std::string& fichier) {
+    throw std::system_error(errno, std::generic_category(), fichier);
+}
+
+// Opens the file with `octets` bytes that begin with `entete`: as it is when it already holds
+// them, else emptied, sized and marked; returns its descriptor.
+int ouvre_table(const std::string& fichier, const Entete& entete, std::size_t octets) {
+    const int fd = ::open(fichier.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        echec(fichier);
+    }
+    Entete lu{};
+    struct stat etat {};
+    if (::fstat(fd, &etat) == 0 && static_cast<std::size_t>(etat.st_size) == octets &&
+        ::pread(fd, lu.data(), sizeof lu, 0) == static_cast<ssize_t>(sizeof lu) && lu == entete) {
+        return fd;
+    }
+    // Reserving the whole file now keeps a full file system from failing a write of the search.
+    if (::ftruncate(fd, 0) != 0 || (errno = ::posix_fallocate(fd, 0, octets)) != 0 ||
+        ::pwrite(fd, entete.data(), sizeof entete, 0) != static_cast<ssize_t>(sizeof entete)) {
+        const int erreur = errno;
+        ::close(fd);
+        errno = erreur;
+        echec(fichier);
+    }
+    return fd;
+}
 } // namespace
 
+void Connus::Libere::operator()(std::uint64_t* p) const {
+    if (projetes != 0) {
+        ::munmap(p, projetes);
+    } else {
+        std::free(p);
+    }
+}
+
+int Connus::bits_des_seaux(int bits, int cases) {
+    return std::max(bits - BITS_HUIT, cases + 3 * BITS_CHAMP - BITS_RESTE);
+}
+
 Connus::Connus(int bits, int cases, Remplacement remplacement)
-    : cases_(cases), remplacement_(remplacement),
-      bits_seaux_(std::max(bits - BITS_HUIT, cases + 3 * BITS_CHAMP - BITS_RESTE)),
+    : cases_(cases), remplacement_(remplacement), bits_seaux_(bits_des_seaux(bits, cases)),
       memoire_(static_cast<std::uint64_t*>(std::calloc(nb_mots() + LIGNE / 8, 8))) {
     if (!memoire_) {
         throw std::bad_alloc();
@@ -92,6 +142,25 @@ Connus::Connus(int bits, int cases, Remplacement remplacement)
     const auto adresse = reinterpret_cast<std::uintptr_t>(memoire_.get());
     mots_ = memoire_.get() + (LIGNE - adresse % LIGNE) % LIGNE / 8;
     demande_grandes_pages(adresse, nb_mots() * 8);
+}
+
+Connus::Connus(int bits, int cases, Remplacement remplacement, const std::string& fichier,
+               std::uint64_t empreinte)
+    : cases_(cases), remplacement_(remplacement), bits_seaux_(bits_des_seaux(bits, cases)) {
+    const std::size_t octets = (nb_mots() + LIGNE / 8) * 8;
+    const Entete entete{MARQUE_FICHIER, empreinte, static_cast<std::uint64_t>(cases),
+                        static_cast<std::uint64_t>(bits_seaux_)};
+    const int fd = ouvre_table(fichier, entete, octets);
+    void* p = ::mmap(nullptr, octets, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    const int erreur = errno;
+    ::close(fd);
+    if (p == MAP_FAILED) {
+        errno = erreur;
+        echec(fichier);
+    }
+    memoire_ = decltype(memoire_)(static_cast<std::uint64_t*>(p), Libere{octets});
+    mots_ = memoire_.get() + LIGNE / 8;
+    demande_grandes_pages(reinterpret_cast<std::uintptr_t>(p), octets);
 }
 
 std::uint64_t* Connus::seau(const Forme& forme, std::uint64_t& reste) const {

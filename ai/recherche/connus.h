@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace tessor {
 
@@ -54,6 +55,15 @@ class Connus {
     // that the bucket's number and the word together name the form. The memory is zeroed by the
     // system as it is first touched, so a large table costs only what the search fills.
     Connus(int bits, int cases, Remplacement remplacement = Remplacement::par_libres);
+    // The same, its entries kept in the file `fichier` rather than in the process: a file system
+    // in memory (/dev/shm) is meant, where the file outlives the run without costing a write to
+    // disk. A later table of the same size for a board of the same `empreinte`
+    // (Graphe::empreinte) opens it with all it held, so that an offline run that was stopped
+    // starts again with what it had found; a file made for another table is emptied first.
+    // Entries are words written whole, so a run killed at any point leaves only whole entries.
+    // Throws std::system_error when the file cannot be opened, sized or mapped.
+    Connus(int bits, int cases, Remplacement remplacement, const std::string& fichier,
+           std::uint64_t empreinte);
 
     // True, with `c` filled, when the form is in the table.
     bool cherche(const Forme& forme, Connu& c) const;
@@ -70,9 +80,12 @@ class Connus {
     std::uint64_t* seau(const Forme& forme, std::uint64_t& reste) const;
 
     static constexpr std::size_t LIGNE = 64;
+    // Frees the memory of the table, or unmaps the `projetes` bytes of its file.
     struct Libere {
-        void operator()(std::uint64_t* p) const { std::free(p); }
+        std::size_t projetes; // 0 when the memory is the process's own
+        void operator()(std::uint64_t* p) const;
     };
+    static int bits_des_seaux(int bits, int cases);
     // The form's work as the rule measures it, 0 to 63.
     int mesure(const Forme& forme, std::uint64_t noeuds) const;
 

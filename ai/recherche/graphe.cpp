@@ -30,6 +30,15 @@ int Graphe::numero(Case c) const {
     return static_cast<int>(std::find(cases_.begin(), cases_.end(), c) - cases_.begin());
 }
 
+std::uint64_t Graphe::empreinte() const {
+    std::uint64_t h = static_cast<std::uint64_t>(taille());
+    for (Masque m : voisins_) {
+        h = (h ^ m) * 0x9E3779B97F4A7C15u;
+        h ^= h >> 31;
+    }
+    return h;
+}
+
 namespace {
 
 // For each byte of a mask, the images of its 256 values under the permutation `p` of `taille`

@@ -40,6 +40,10 @@ class Graphe {
     Masque image_masque(int s, Masque m) const;
     // The square's symmetric images include no lower number.
     bool canonique(int i) const;
+    // A fingerprint of the squares and their moves, all that a position's value depends on
+    // besides its free squares and pawns: two boards with one fingerprint number their positions
+    // alike, and a table kept for one serves the other.
+    std::uint64_t empreinte() const;
 
   private:
     // The images of the squares by map `s` of the board in `p`; false when `s` is not one of its

@@ -22,7 +22,9 @@ Tables table_pour(const Graphe& g, std::uint64_t noeuds_max, const TableSolveur&
     while (noeuds_max != 0 && bits > 10 && (std::uint64_t{1} << (bits - 1)) > noeuds_max) {
         --bits;
     }
-    Connus grande(bits, taille, choix.remplacement);
+    Connus grande = choix.fichier.empty()
+                        ? Connus(bits, taille, choix.remplacement)
+                        : Connus(bits, taille, choix.remplacement, choix.fichier, g.empreinte());
     if (choix.seuil_petite < 0) {
         return Tables(std::move(grande));
     }

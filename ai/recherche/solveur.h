@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace tessor {
@@ -27,12 +28,14 @@ constexpr int BITS_TABLE_REQUETES = 27;
 // The solver's table: 2^bits_max entries of 8 bytes above 20 free squares, and the entry a
 // position takes in a full bucket (the offline runs replace by nodes, see Remplacement). The
 // offline runs also give the positions of at most `seuil_petite` free squares a small table of
-// 2^bits_petite entries (see Tables); -1, none.
+// 2^bits_petite entries (see Tables); -1, none. With a `fichier`, the large table keeps its
+// entries in that file, for a later run on the same board to take up (Connus); empty, in memory.
 struct TableSolveur {
     int bits_max = BITS_TABLE_REQUETES;
     Remplacement remplacement = Remplacement::par_libres;
     int seuil_petite = -1;
     int bits_petite = 21;
+    std::string fichier;
 };
 
 enum class Statut : std::uint8_t {
