@@ -149,8 +149,10 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
     int sym = 0;
     const Forme forme = canonique(f, morts, a, b, sym);
     Connu e;
-    const bool connu = table_.cherche(forme, e);
-    if (connu) {
+    // The turn that gave the best value last time is tried first.
+    int premier_coup = -1;
+    int premier_mur = -1;
+    if (table_.cherche(forme, e)) {
         if (e.bas >= beta || e.bas == e.haut) {
             return e.bas;
         }
@@ -159,24 +161,29 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
         }
         alpha = std::max(alpha, e.bas);
         beta = std::min(beta, e.haut);
+        if (!tour_connu(e, sym, f, a, premier_coup, premier_mur)) {
+            premier_coup = -1;
+        }
     }
-    const int alpha_depart = alpha;
-    int meilleure = -2;
-    int meilleur_coup = 0;
-    int meilleur_mur = 0;
+    const Meilleur m = meilleur_tour(f, a, b, morts, alpha, beta, premier_coup, premier_mur);
+    if (interrompu_) {
+        return 0;
+    }
+    retient(forme, e, sym, m, alpha, beta, noeuds_ - noeuds_avant + 1);
+    return m.valeur;
+}
+
+Solveur::Meilleur Solveur::meilleur_tour(Masque f, int a, int b, Masque morts, int alpha, int beta,
+                                         int premier_coup, int premier_mur) {
+    Meilleur meilleur;
     const auto essaie = [&](int m, int w) {
         const int v = tour(f, a, b, m, w, alpha, beta);
-        if (v > meilleure) {
-            meilleure = v;
-            meilleur_coup = m;
-            meilleur_mur = w;
+        if (v > meilleur.valeur) {
+            meilleur = {v, m, w};
         }
         alpha = std::max(alpha, v);
     };
-    // The turn that gave the best value last time is tried first.
-    int premier_coup = -1;
-    int premier_mur = -1;
-    if (connu && tour_connu(e, sym, f, a, premier_coup, premier_mur)) {
+    if (premier_coup >= 0) {
         essaie(premier_coup, premier_mur);
     }
     parcourt(
@@ -186,20 +193,21 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
                 essaie(m, w);
             }
         });
-    if (interrompu_) {
-        return 0;
+    return meilleur;
+}
+
+// The bounds `e` found at the start are kept: the entry may have left the table since.
+void Solveur::retient(const Forme& forme, Connu e, int sym, const Meilleur& m, int alpha, int beta,
+                      std::uint64_t noeuds) {
+    if (m.valeur > alpha) {
+        e.bas = std::max(e.bas, m.valeur);
     }
-    // The bounds found at the start are kept: the entry may have left the table since.
-    if (meilleure > alpha_depart) {
-        e.bas = std::max(e.bas, meilleure);
+    if (m.valeur < beta) {
+        e.haut = std::min(e.haut, m.valeur);
     }
-    if (meilleure < beta) {
-        e.haut = std::min(e.haut, meilleure);
-    }
-    e.coup = g_.image(sym, meilleur_coup);
-    e.mur = g_.image(sym, meilleur_mur);
-    table_.range(forme, e, noeuds_ - noeuds_avant + 1);
-    return meilleure;
+    e.coup = g_.image(sym, m.coup);
+    e.mur = g_.image(sym, m.mur);
+    table_.range(forme, e, noeuds);
 }
 
 } // namespace tessor

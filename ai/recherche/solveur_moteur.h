@@ -60,6 +60,20 @@ class Solveur {
     std::uint64_t noeuds() const { return noeuds_; }
 
   private:
+    // The best turn found and its value, -2 before any.
+    struct Meilleur {
+        int valeur = -2;
+        int coup = 0;
+        int mur = 0;
+    };
+    // The best turn of the pawn at `a` within (alpha, beta), the table's turn (premier_coup,
+    // premier_mur) first when premier_coup is not -1; the search stops at a turn worth beta.
+    Meilleur meilleur_tour(Masque f, int a, int b, Masque morts, int alpha, int beta,
+                           int premier_coup, int premier_mur);
+    // Stores what the search of the form found within (alpha, beta) over the bounds `e` it had,
+    // with the best turn in the form's numbering (symmetry `sym`) and the nodes it took.
+    void retient(const Forme& forme, Connu e, int sym, const Meilleur& m, int alpha, int beta,
+                 std::uint64_t noeuds);
     bool gagne_en_un(Masque f, int a, int b) const;
     // The moves of the pawn at `a` in the order they are tried, in `coups`; their number.
     int coups_ordonnes(Masque f, int a, int b, std::array<int, 8>& coups) const;
