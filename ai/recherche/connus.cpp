@@ -96,6 +96,14 @@ constexpr std::uint64_t MARQUE_FICHIER = 0x5445535345555201; // "TESSEUR" and a 
     throw std::system_error(errno, std::generic_category(), fichier);
 }
 
+// Closes `fd` after a failed call on it and throws that call's error, which close may not change.
+[[noreturn]] void echec_et_ferme(int fd, const std::string& fichier) {
+    const int erreur = errno;
+    ::close(fd);
+    errno = erreur;
+    echec(fichier);
+}
+
 // Opens the file with `octets` bytes that begin with `entete`: as it is when it already holds
 // them, else emptied, sized and marked; returns its descriptor.
 int ouvre_table(const std::string& fichier, const Entete& entete, std::size_t octets) {
@@ -112,10 +120,7 @@ int ouvre_table(const std::string& fichier, const Entete& entete, std::size_t oc
     // Reserving the whole file now keeps a full file system from failing a write of the search.
     if (::ftruncate(fd, 0) != 0 || (errno = ::posix_fallocate(fd, 0, octets)) != 0 ||
         ::pwrite(fd, entete.data(), sizeof entete, 0) != static_cast<ssize_t>(sizeof entete)) {
-        const int erreur = errno;
-        ::close(fd);
-        errno = erreur;
-        echec(fichier);
+        echec_et_ferme(fd, fichier);
     }
     return fd;
 }
@@ -152,12 +157,10 @@ Connus::Connus(int bits, int cases, Remplacement remplacement, const std::string
                         static_cast<std::uint64_t>(bits_seaux_)};
     const int fd = ouvre_table(fichier, entete, octets);
     void* p = ::mmap(nullptr, octets, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-    const int erreur = errno;
-    ::close(fd);
     if (p == MAP_FAILED) {
-        errno = erreur;
-        echec(fichier);
+        echec_et_ferme(fd, fichier);
     }
+    ::close(fd);
     memoire_ = decltype(memoire_)(static_cast<std::uint64_t*>(p), Libere{octets});
     mots_ = memoire_.get() + LIGNE / 8;
     demande_grandes_pages(reinterpret_cast<std::uintptr_t>(p), octets);

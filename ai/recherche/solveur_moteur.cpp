@@ -80,10 +80,12 @@ Forme Solveur::canonique(Masque f, Masque morts, int a, int b, int& sym) const {
     return meilleure;
 }
 
-bool Solveur::tour_connu(const Connu& e, int sym, Masque f, int a, int& coup, int& mur) const {
+void Solveur::tour_connu(const Connu& e, int sym, Masque f, int a, int& coup, int& mur) const {
     coup = g_.antecedent(sym, e.coup);
     mur = g_.antecedent(sym, e.mur);
-    return (((f & ~bit(coup)) | bit(a)) & bit(mur)) != 0;
+    if ((((f & ~bit(coup)) | bit(a)) & bit(mur)) == 0) {
+        coup = -1;
+    }
 }
 
 // The opponent keeps at most one free square after the move, and a wall takes it (or any wall,
@@ -161,9 +163,7 @@ int Solveur::valeur(Masque f, int a, int b, int alpha, int beta) {
         }
         alpha = std::max(alpha, e.bas);
         beta = std::min(beta, e.haut);
-        if (!tour_connu(e, sym, f, a, premier_coup, premier_mur)) {
-            premier_coup = -1;
-        }
+        tour_connu(e, sym, f, a, premier_coup, premier_mur);
     }
     const Meilleur m = meilleur_tour(f, a, b, morts, alpha, beta, premier_coup, premier_mur);
     if (interrompu_) {

@@ -82,10 +82,11 @@ class Solveur {
     int murs_ordonnes(Masque f1, int b, Masque morts, std::array<int, 64>& murs) const;
     // The smallest image of the position, and in `sym` the symmetry that gives it.
     Forme canonique(Masque f, Masque morts, int a, int b, int& sym) const;
-    // The turn the table keeps for the position, in its numbering, in `coup` and `mur`; true if
-    // it is still a turn there. Its move always is (the form keeps the squares a pawn reaches),
-    // but a wall on a square no pawn reaches may be gone (the form keeps only their number).
-    bool tour_connu(const Connu& e, int sym, Masque f, int a, int& coup, int& mur) const;
+    // The turn the table keeps for the position, in its numbering, in `coup` and `mur`; `coup`
+    // is -1 when it is no longer a turn there. Its move always is (the form keeps the squares a
+    // pawn reaches), but a wall on a square no pawn reaches may be gone (the form keeps only
+    // their number).
+    void tour_connu(const Connu& e, int sym, Masque f, int a, int& coup, int& mur) const;
     bool compte_noeud();
 
     const Graphe& g_;
