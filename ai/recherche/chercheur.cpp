@@ -192,16 +192,9 @@ int Chercheur::negamax(const Position& p, std::uint64_t c, int profondeur, int a
         return evalue(g_, p, poids_);
     }
     Tour prefere = meilleur != nullptr ? *meilleur : Tour{};
-    if (const Entree* e = table_.cherche(c)) {
-        if (!prefere.existe()) {
-            prefere = e->meilleur;
-        }
-        const int v = depuis_table(e->valeur, ply);
-        if (meilleur == nullptr && e->profondeur >= profondeur &&
-            (e->borne == Borne::exacte || (e->borne == Borne::basse && v >= beta) ||
-             (e->borne == Borne::haute && v <= alpha))) {
-            return v;
-        }
+    int v = 0;
+    if (tranche_table(c, profondeur, alpha, beta, ply, meilleur != nullptr, prefere, v)) {
+        return v;
     }
     std::vector<Coup>& coups = listes_[static_cast<std::size_t>(ply)];
     if (modele_joue(ply)) {
@@ -209,11 +202,37 @@ int Chercheur::negamax(const Position& p, std::uint64_t c, int profondeur, int a
     } else {
         genere(p, prefere, ply, coups);
     }
-    const int alpha_depart = alpha;
-    int meilleure = -INFINI;
-    Tour choisi;
-    // Turns are tried by decreasing rank, in the order generated among equals. Many nodes cut on
-    // the first, so it is brought to the front alone and the others sorted only if it does not.
+    const Resultat r = essaie_tours(p, c, coups, profondeur, alpha, beta, ply, meilleur);
+    if (interrompu_) {
+        return r.valeur;
+    }
+    const Borne borne = r.valeur <= alpha  ? Borne::haute
+                        : r.valeur >= beta ? Borne::basse
+                                           : Borne::exacte;
+    table_.range({c, r.tour, vers_table(r.valeur, ply), profondeur, borne});
+    return r.valeur;
+}
+
+bool Chercheur::tranche_table(std::uint64_t c, int profondeur, int alpha, int beta, int ply,
+                              bool decision, Tour& prefere, int& v) const {
+    const Entree* e = table_.cherche(c);
+    if (e == nullptr) {
+        return false;
+    }
+    if (!prefere.existe()) {
+        prefere = e->meilleur;
+    }
+    v = depuis_table(e->valeur, ply);
+    return !decision && e->profondeur >= profondeur &&
+           (e->borne == Borne::exacte || (e->borne == Borne::basse && v >= beta) ||
+            (e->borne == Borne::haute && v <= alpha));
+}
+
+Resultat Chercheur::essaie_tours(const Position& p, std::uint64_t c, std::vector<Coup>& coups,
+                                 int profondeur, int alpha, int beta, int ply, Tour* meilleur) {
+    Resultat r{Tour{}, -INFINI};
+    // Many nodes cut on the first turn, so it is brought to the front alone and the others sorted
+    // only if it does not.
     const auto par_rang = [](const Coup& a, const Coup& b) { return a.rang > b.rang; };
     if (!coups.empty()) {
         const auto premier = std::min_element(coups.begin(), coups.end(), par_rang);
@@ -234,11 +253,10 @@ int Chercheur::negamax(const Position& p, std::uint64_t c, int profondeur, int a
             }
         }
         if (interrompu_) {
-            return meilleure;
+            return r;
         }
-        if (v > meilleure) {
-            meilleure = v;
-            choisi = t;
+        if (v > r.valeur) {
+            r = {t, v};
             if (meilleur != nullptr && v > alpha) {
                 *meilleur = t;
             }
@@ -249,11 +267,7 @@ int Chercheur::negamax(const Position& p, std::uint64_t c, int profondeur, int a
             break;
         }
     }
-    const Borne borne = meilleure <= alpha_depart ? Borne::haute
-                        : meilleure >= beta       ? Borne::basse
-                                                  : Borne::exacte;
-    table_.range({c, choisi, vers_table(meilleure, ply), profondeur, borne});
-    return meilleure;
+    return r;
 }
 
 int Chercheur::valeur(const Position& p, int profondeur, int alpha, int beta, int ply) {

@@ -65,6 +65,17 @@ class Chercheur {
     };
     int negamax(const Position& p, std::uint64_t c, int profondeur, int alpha, int beta, int ply,
                 Tour* meilleur);
+    // Looks the position up; the table's turn becomes `prefere` when there is none yet. True, with
+    // the value in `v`, when the entry is deep enough and its bound settles the window; never at
+    // the `decision`, which must name its turn.
+    bool tranche_table(std::uint64_t c, int profondeur, int alpha, int beta, int ply, bool decision,
+                       Tour& prefere, int& v) const;
+    // The best of `coups` and its value: tried by decreasing rank, in the order generated among
+    // equals, the first with the whole window and the others with a null one first (searched
+    // again when they fail high). At the decision, each turn that raises alpha is written to
+    // `meilleur` at once, so that a search the budget stops still names the best it established.
+    Resultat essaie_tours(const Position& p, std::uint64_t c, std::vector<Coup>& coups,
+                          int profondeur, int alpha, int beta, int ply, Tour* meilleur);
     // The value of the turn for its player: the end test, then the opponent's best reply.
     int joue(const Position& p, std::uint64_t c, Tour t, int profondeur, int alpha, int beta,
              int ply);
