@@ -257,7 +257,7 @@ Resultat Chercheur::essaie_tours(const Position& p, std::uint64_t c, std::vector
         }
         if (v > r.valeur) {
             r = {t, v};
-            if (meilleur != nullptr && v > alpha) {
+            if (meilleur != nullptr) {
                 *meilleur = t;
             }
         }

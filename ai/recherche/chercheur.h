@@ -72,8 +72,9 @@ class Chercheur {
                        Tour& prefere, int& v) const;
     // The best of `coups` and its value: tried by decreasing rank, in the order generated among
     // equals, the first with the whole window and the others with a null one first (searched
-    // again when they fail high). At the decision, each turn that raises alpha is written to
-    // `meilleur` at once, so that a search the budget stops still names the best it established.
+    // again when they fail high). At the decision, each better turn is written to `meilleur` at
+    // once, so that a search the budget stops still names the best it established; there the
+    // window starts whole, so a better value is always above alpha and exact.
     Resultat essaie_tours(const Position& p, std::uint64_t c, std::vector<Coup>& coups,
                           int profondeur, int alpha, int beta, int ply, Tour* meilleur);
     // The value of the turn for its player: the end test, then the opponent's best reply.
