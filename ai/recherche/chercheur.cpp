@@ -192,9 +192,9 @@ int Chercheur::negamax(const Position& p, std::uint64_t c, int profondeur, int a
         return evalue(g_, p, poids_);
     }
     Tour prefere = meilleur != nullptr ? *meilleur : Tour{};
-    int v = 0;
-    if (tranche_table(c, profondeur, alpha, beta, ply, meilleur != nullptr, prefere, v)) {
-        return v;
+    if (const std::optional<int> v =
+            tranche_table(c, profondeur, alpha, beta, ply, meilleur != nullptr, prefere)) {
+        return *v;
     }
     std::vector<Coup>& coups = listes_[static_cast<std::size_t>(ply)];
     if (modele_joue(ply)) {
@@ -213,19 +213,22 @@ int Chercheur::negamax(const Position& p, std::uint64_t c, int profondeur, int a
     return r.valeur;
 }
 
-bool Chercheur::tranche_table(std::uint64_t c, int profondeur, int alpha, int beta, int ply,
-                              bool decision, Tour& prefere, int& v) const {
+std::optional<int> Chercheur::tranche_table(std::uint64_t c, int profondeur, int alpha, int beta,
+                                            int ply, bool decision, Tour& prefere) const {
     const Entree* e = table_.cherche(c);
     if (e == nullptr) {
-        return false;
+        return std::nullopt;
     }
     if (!prefere.existe()) {
         prefere = e->meilleur;
     }
-    v = depuis_table(e->valeur, ply);
-    return !decision && e->profondeur >= profondeur &&
-           (e->borne == Borne::exacte || (e->borne == Borne::basse && v >= beta) ||
-            (e->borne == Borne::haute && v <= alpha));
+    const int v = depuis_table(e->valeur, ply);
+    if (!decision && e->profondeur >= profondeur &&
+        (e->borne == Borne::exacte || (e->borne == Borne::basse && v >= beta) ||
+         (e->borne == Borne::haute && v <= alpha))) {
+        return v;
+    }
+    return std::nullopt;
 }
 
 Resultat Chercheur::essaie_tours(const Position& p, std::uint64_t c, std::vector<Coup>& coups,

@@ -12,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tessor {
@@ -65,11 +66,11 @@ class Chercheur {
     };
     int negamax(const Position& p, std::uint64_t c, int profondeur, int alpha, int beta, int ply,
                 Tour* meilleur);
-    // Looks the position up; the table's turn becomes `prefere` when there is none yet. True, with
-    // the value in `v`, when the entry is deep enough and its bound settles the window; never at
-    // the `decision`, which must name its turn.
-    bool tranche_table(std::uint64_t c, int profondeur, int alpha, int beta, int ply, bool decision,
-                       Tour& prefere, int& v) const;
+    // Looks the position up; the table's turn becomes `prefere` when there is none yet. The
+    // value when the entry is deep enough and its bound settles the window; never at the
+    // `decision`, which must name its turn.
+    std::optional<int> tranche_table(std::uint64_t c, int profondeur, int alpha, int beta, int ply,
+                                     bool decision, Tour& prefere) const;
     // The best of `coups` and its value: tried by decreasing rank, in the order generated among
     // equals, the first with the whole window and the others with a null one first (searched
     // again when they fail high). At the decision, each better turn is written to `meilleur` at
