@@ -223,9 +223,11 @@ BENCHMARK(resolution_paire_hors_ligne)
     ->Args({0, 3, 3, 4, 4})
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
-// 5 x 5 on one thread and on two, which share out the turns of the questions that refute them.
+// 4 x 6 on two threads, and 5 x 5 on one and on two, which share out the turns of the questions
+// that refute them.
 BENCHMARK(resolution_hors_ligne)
     ->ArgNames({"largeur", "hauteur", "cavalier", "fils"})
+    ->Args({4, 6, 0, 2})
     ->Args({5, 5, 0, 1})
     ->Args({5, 5, 0, 2})
     ->Args({5, 6, 0, 2})

@@ -234,6 +234,7 @@ ReprisePlacements garde(std::vector<EtatPlacements>& dans) {
 // Answers the placements' questions with `script`, in an order a test chooses.
 struct DepartsScriptes : Departs {
     using Departs::Departs;
+    using Departs::note_chemin;
     std::function<std::optional<int>(const Avancee&)> script;
     std::optional<int> cherche(Solveur&, const Avancee& tache) override { return script(tache); }
 };
@@ -610,6 +611,46 @@ class TestRecherche : public QObject {
         fil();
         autre.join();
         QCOMPARE(d.valeur(0), 0);
+    }
+
+    // Once a turn being searched has held against Partage::TENUES replies, a free thread takes
+    // the next question rather than that question's next turn. On 3 x 3 the corner's first
+    // question has its first turn refuted and its second holding when the other thread comes in.
+    void a_turn_that_holds_sends_a_free_thread_to_the_next_question() {
+        const Graphe g(regles(3, 3, false), plateau_vide(3, 3), {});
+        ReprisePlacements reprise;
+        QVERIFY(lit_etat(".." + std::string(14, '+') + std::string(32, '-'), "", reprise.etat));
+        reprise.suivi = [](const EtatPlacements&) {};
+        std::promise<void> tient;
+        std::promise<Avancee> prise; // the other thread's first search
+        std::shared_future<Avancee> premiere = prise.get_future();
+        std::once_flag une_fois;
+        DepartsScriptes d(g, reprise);
+        d.script = [&](const Avancee& t) -> std::optional<int> {
+            const int tour = t.chemin[0].faits;
+            if (t.question == 0 && tour < 2) {
+                if (tour == 0) {
+                    return -1;
+                }
+                d.note_chemin(t, {t.chemin[0], {Partage::TENUES, 0}});
+                tient.set_value();
+                premiere.wait();
+                return 0;
+            }
+            std::call_once(une_fois, [&] { prise.set_value(t); });
+            return t.question == 1 && tour == 0 ? std::optional<int>(1) : std::nullopt;
+        };
+        const auto fil = [&] {
+            Tables table(Connus(10, g.taille()));
+            Solveur s(g, table, 0, {nullptr, nullptr});
+            d.evalue(s);
+        };
+        std::thread premier(fil);
+        tient.get_future().wait();
+        fil();
+        premier.join();
+        QCOMPARE(premiere.get(), (Avancee{1, {{0, REPONSE_INCONNUE}}}));
+        QCOMPARE(d.valeur(0), 1);
     }
 
     // The lines of a long run read back as printed, blanks after the last number and a ply whose

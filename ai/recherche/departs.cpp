@@ -138,6 +138,9 @@ bool Departs::ouvre(std::size_t n) {
 
 bool Departs::donne(std::size_t n, Avancee& tache) {
     Partage& p = partages_[n];
+    if (tient(n)) {
+        return false;
+    }
     if (!p.a_refaire.empty()) {
         tache = p.a_refaire.front();
         p.a_refaire.erase(p.a_refaire.begin());
@@ -149,6 +152,17 @@ bool Departs::donne(std::size_t n, Avancee& tache) {
     }
     p.pris.push_back(tache);
     return true;
+}
+
+bool Departs::tient(std::size_t n) const {
+    // The replies' values are the other player's, in the window (-seuil, 1 - seuil); one at
+    // 1 - seuil refutes the turn, whose search then ends.
+    const int refute = 1 - questions_[n].seuil;
+    const std::vector<Avancee>& pris = partages_[n].pris;
+    return std::any_of(pris.begin(), pris.end(), [refute](const Avancee& a) {
+        return a.chemin.size() >= 2 && a.chemin[1].faits >= Partage::TENUES &&
+               a.chemin[1].meilleure < refute;
+    });
 }
 
 std::tuple<int, int, Masque> Departs::placements(const Question& q) const {
@@ -175,13 +189,13 @@ std::optional<int> Departs::cherche(Solveur& s, const Avancee& tache) {
         return s.valeur(f, a, b, q.seuil - 1, q.seuil);
     }
     Parcours parcours(g_, s, tache.chemin, [this, &tache](const std::vector<Etape>& chemin) {
-        const std::lock_guard<std::mutex> garde(verrou_);
         return note_chemin(tache, chemin);
     });
     return parcours.premier_tour(f, a, b, q.seuil - 1, q.seuil);
 }
 
 bool Departs::note_chemin(const Avancee& tache, const std::vector<Etape>& chemin) {
+    const std::lock_guard<std::mutex> garde(verrou_);
     std::vector<Avancee>& pris = partages_[static_cast<std::size_t>(tache.question)].pris;
     const auto a = std::find_if(pris.begin(), pris.end(), du_tour(tache.chemin[0].faits));
     if (a == pris.end()) {

@@ -42,10 +42,18 @@ struct Question {
 // out one at a time in the solver's order, each an `Avancee` whose chemin[0].faits is the turn's
 // number: the first alone, since the first is the likeliest to say yes, which ends the question;
 // once it is refuted, the others to whichever thread has nothing earlier to do, so that both
-// threads share a question that refutes turn after turn. A turn still being searched when
-// another says yes is dropped at its next turn settled below. A run that does not report hands the
-// whole question out at once, as one search.
+// threads share a question that refutes turn after turn. Once a turn being searched has held
+// against TENUES replies, the question hands out no other turn: it likely says yes with that turn,
+// and a free thread is better spent on the next questions, which a yes leaves to ask, than on
+// turns that matter only if it falls. A turn still being searched when another says
+// yes is dropped at its next turn settled below. A run that does not report hands the whole
+// question out at once, as one search.
 struct Partage {
+    // Refuted turns mostly fall at their opponent's first reply: in a run of 4 x 6 with kings,
+    // about one in twenty held against one reply or more, and none against ten, while every turn
+    // seen past ten replies held against all.
+    static constexpr int TENUES = 10;
+
     bool ouverte = false;
     bool finie = false;                           // answered, or left out
     int distribues = 0;                           // turns handed out
@@ -86,6 +94,11 @@ class Departs {
     // positions in the table for the questions after (4 x 5 with kings took 3.5 s, not 4.9 s).
     // Virtual so that a test can answer in an order it chooses and drive the threads' order.
     virtual std::optional<int> cherche(Solveur& s, const Avancee& tache);
+    // Puts the turn `tache`'s new `chemin` in its question's reports, and tells `suivi_`, under
+    // the lock; `cherche` calls it after each turn settled below (a test's, as it chooses). False,
+    // and nothing told, when its question is already answered or left out: the turn's search is
+    // then dropped.
+    bool note_chemin(const Avancee& tache, const std::vector<Etape>& chemin);
 
   private:
     // Makes square `a` the first placement numbered `i`: its replies and its questions.
@@ -105,14 +118,12 @@ class Departs {
     bool ouvre(std::size_t n);
     // Hands out the next turn of question `n` that may be searched now, in `tache`; false if none.
     bool donne(std::size_t n, Avancee& tache);
+    // Whether a turn of question `n` being searched has held against TENUES replies, the first.
+    bool tient(std::size_t n) const;
     // Question `q`'s two pawns, and the free squares they leave.
     std::tuple<int, int, Masque> placements(const Question& q) const;
     // The value of `q`'s reply for the first placer when the placements end the game.
     std::optional<int> fin_au_placement(const Question& q) const;
-    // Puts the turn `tache`'s new `chemin` in its question's reports, and tells `suivi_`; under
-    // the lock. False, and nothing told, when its question is already answered or left out: the
-    // turn's search is then dropped.
-    bool note_chemin(const Avancee& tache, const std::vector<Etape>& chemin);
     // Takes in what `tache` found: a question's answer, or a turn's value (none when the position
     // has no such turn). A question that reports says yes at its first turn that reaches its
     // threshold, and no when every turn is refuted.
