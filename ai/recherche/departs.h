@@ -45,13 +45,13 @@ struct Question {
 // threads share a question that refutes turn after turn. Once a turn being searched has held
 // against TENUES replies, the question hands out no other turn: it likely says yes with that turn,
 // and a free thread is better spent on the next questions, which a yes leaves to ask, than on
-// turns that matter only if it falls. A turn still being searched when another says
-// yes is dropped at its next turn settled below. A run that does not report hands the whole
-// question out at once, as one search.
+// turns that matter only if it falls. A turn still being searched when another says yes is
+// dropped at its next turn settled below. A run that does not report hands the whole question
+// out at once, as one search.
 struct Partage {
     // Refuted turns mostly fall at their opponent's first reply: in a run of 4 x 6 with kings,
-    // about one in twenty held against one reply or more, and none against ten, while every turn
-    // seen past ten replies held against all.
+    // about one refuted turn in twenty had held against one reply or more and none against ten,
+    // while every turn seen past ten replies held against all.
     static constexpr int TENUES = 10;
 
     bool ouverte = false;
@@ -118,7 +118,7 @@ class Departs {
     bool ouvre(std::size_t n);
     // Hands out the next turn of question `n` that may be searched now, in `tache`; false if none.
     bool donne(std::size_t n, Avancee& tache);
-    // Whether a turn of question `n` being searched has held against TENUES replies, the first.
+    // Whether a turn of question `n` being searched has held against its first TENUES replies.
     bool tient(std::size_t n) const;
     // Question `q`'s two pawns, and the free squares they leave.
     std::tuple<int, int, Masque> placements(const Question& q) const;
